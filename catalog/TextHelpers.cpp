@@ -1,0 +1,157 @@
+#include "catalog/TextHelpers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <limits>
+#include <sstream>
+#include <system_error>
+
+std::string PadRight(const std::string& text, std::size_t width, char fill) {
+    if (text.size() >= width) return text;
+    return text + std::string(width - text.size(), fill);
+}
+
+std::string CommaToPoint(std::string text) {
+    for (char& c : text)
+        if (c == ',') c = '.';
+    return text;
+}
+
+std::string Trim(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && blank(text[begin])) ++begin;
+    while (end > begin && blank(text[end - 1])) --end;
+    return std::string(text.substr(begin, end - begin));
+}
+
+bool FileExists(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    return !ec && std::filesystem::exists(status) && !std::filesystem::is_directory(status);
+}
+
+namespace {
+
+// The text without blanks around it and without a leading "+".
+std::string NumberBody(std::string_view text) {
+    std::string body = Trim(text);
+    if (!body.empty() && body[0] == '+') body.erase(0, 1);
+    return body;
+}
+
+template <typename T>
+std::optional<T> ParseWhole(std::string_view text) {
+    const std::string body = NumberBody(text);
+    if (body.empty()) return std::nullopt;
+    std::int64_t value = 0;
+    const char* first = body.data();
+    const char* last = body.data() + body.size();
+    auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || ptr != last) return std::nullopt;
+    if (value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max()) return std::nullopt;
+    return static_cast<T>(value);
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ParseInt32(std::string_view text) { return ParseWhole<std::int32_t>(text); }
+
+std::optional<std::uint8_t> ParseByte(std::string_view text) { return ParseWhole<std::uint8_t>(text); }
+
+std::optional<double> ParseReal(std::string_view text) {
+    const std::string body = NumberBody(text);
+    if (body.empty()) return std::nullopt;
+    double value = 0;
+    const char* last = body.data() + body.size();
+    auto [ptr, ec] = std::from_chars(body.data(), last, value, std::chars_format::general);
+    if (ec != std::errc() || ptr != last || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+bool IsNumeric(std::string_view text) { return ParseReal(CommaToPoint(std::string(text))).has_value(); }
+
+std::optional<std::int32_t> RoundHalfEven(double value) {
+    if (!std::isfinite(value)) return std::nullopt;
+    const double rounded = std::nearbyint(value);  // default mode: to nearest, ties to even
+    if (rounded < std::numeric_limits<std::int32_t>::min() || rounded > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(rounded);
+}
+
+double RoundDecimals(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    // The scaled value is formatted to shed binary noise before rounding, so
+    // 0.125 rounds as the decimal it was meant to be.
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.9f", value * scale);
+    double scaled = 0;
+    std::from_chars(buffer, buffer + std::char_traits<char>::length(buffer), scaled);
+    return std::nearbyint(scaled) / scale;
+}
+
+std::string FormatReal(double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.10g", value);
+    std::string text = buffer;
+    if (text == "-0") text = "0";
+    return text;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.emplace_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream content;
+    content << in.rdbuf();
+    if (in.bad()) return std::nullopt;
+    return SplitLines(content.str());
+}
+
+std::string WriteTextFileSafely(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+    std::string content;
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 2;
+    content.reserve(size);
+    for (const auto& line : lines) {
+        content += line;
+        content += "\r\n";
+    }
+    std::filesystem::path temporary = path;
+    temporary += ".tmp~";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return "Cannot create " + temporary.string();
+        out.write(content.data(), static_cast<std::streamsize>(content.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return "Cannot write " + temporary.string() + " (disk full?)";
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return "Cannot replace " + path.string() + ": " + ec.message();
+    }
+    return {};
+}

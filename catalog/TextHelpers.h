@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Text and number helpers shared by every reader, writer and dialog.
+
+// text followed by copies of fill until it is width characters long (never cut).
+std::string PadRight(const std::string& text, std::size_t width, char fill = ' ');
+
+// Replaces every "," by "." so numbers typed with a decimal comma convert.
+std::string CommaToPoint(std::string text);
+
+// Leading and trailing blanks (spaces and tabs) removed.
+std::string Trim(std::string_view text);
+
+// True for an existing entry that is not a folder; false on any failure.
+bool FileExists(const std::filesystem::path& path);
+
+// Number conversions. Each accepts surrounding blanks, refuses anything else
+// that is not part of the number, and returns nothing on failure or overflow.
+std::optional<std::int32_t> ParseInt32(std::string_view text);
+std::optional<std::uint8_t> ParseByte(std::string_view text);
+// Decimal point only ("1.5"); an exponent is accepted, a comma is not.
+std::optional<double> ParseReal(std::string_view text);
+// "numeric" as the dialogs test it: a real number once commas became points.
+bool IsNumeric(std::string_view text);
+// Nearest integer with halves to even; nothing when out of 32-bit range.
+std::optional<std::int32_t> RoundHalfEven(double value);
+// value rounded to the given number of decimals, halves to even.
+double RoundDecimals(double value, int decimals);
+// A real written with "." and no trailing zeros ("0.9", "2", "-0.5").
+std::string FormatReal(double value);
+
+// Lines of a text file with CR LF or LF ends; a trailing CR is never part of
+// a line. Nothing when the file cannot be opened.
+std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path);
+std::vector<std::string> SplitLines(std::string_view text);
+
+// Writes the lines, each ended by CR LF, to a temporary file beside path and
+// renames it over path only once everything was written. Returns an error
+// text, empty on success; path is untouched on failure.
+std::string WriteTextFileSafely(const std::filesystem::path& path, const std::vector<std::string>& lines);

@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+
+#include "model/CUniverse.h"
+#include "model/RomanNumeral.h"
+
+namespace {
+
+SystemRef AddNamedSystem(CUniverse& u, const std::string& name, int x = 0, int y = 0) {
+    SystemRef s = NewSystem();
+    s->name = name;
+    s->X = x;
+    s->y = y;
+    u.AddSystem(s);
+    return s;
+}
+
+SpaceObjectRef AddObject(CUniverse& u, const SystemRef& s, const std::string& kind, int x, int y) {
+    SpaceObjectRef o = NewSpaceObject(kind);
+    o->coord.X = x;
+    o->coord.y = y;
+    o->systema = s;
+    u.AddSpaceObject(o, s->ID);
+    return o;
+}
+
+std::vector<int> Ids(const std::vector<SpaceObjectRef>& objects) {
+    std::vector<int> ids;
+    for (const auto& o : objects) ids.push_back(o->ID);
+    return ids;
+}
+
+}  // namespace
+
+TEST(Records, InitialisersSetTheDocumentedDefaults) {
+    auto warp = NewSpaceObject("warp");
+    EXPECT_EQ(warp->Tipo, KindWarpPoint);
+    EXPECT_EQ(warp->StellarObjectType, 683);
+    EXPECT_EQ(warp->ID, -1);
+    auto planet = NewSpaceObject("Planet");
+    EXPECT_EQ(planet->Tipo, KindPlanet);
+    EXPECT_EQ(planet->name, "Unknown Planet");
+    EXPECT_EQ(planet->Gravity, "0");
+    EXPECT_EQ(NewSpaceObject("ASTEROID")->name, "Unknown Ateroid Field");
+    auto unknown = NewSpaceObject("comet");
+    EXPECT_EQ(unknown->Tipo, 0);
+    EXPECT_EQ(unknown->StellarObjectType, 0);
+
+    auto system = NewSystem();
+    EXPECT_EQ(system->name, "Unknown System");
+    EXPECT_EQ(system->PhysicalType, PhysicalNormal);
+    EXPECT_TRUE(system->EmpireCanStartInSystem);
+    EXPECT_EQ(system->WPMinRadius, 360.0);
+    EXPECT_EQ(system->WPMaxRadius, 400.0);
+
+    CSystemBlackHole hole;
+    hole.IniciaCSystemBlackHole();
+    ASSERT_EQ(hole.NBitmapEffect, 4);
+    EXPECT_EQ(hole.effectName[3], "Black Hole Clouds 001d");
+}
+
+TEST(Records, AbilitiesAreCountedApartFromTheInitialSlot) {
+    auto star = NewSpaceObject("STAR");
+    std::vector<CAbility> abilities{CAbility{}};
+    int count = -1;
+    star->GetAbilities(abilities, count);
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(abilities.size(), 1u);  // left as it was
+
+    CAbility a;
+    a.IniciaCAbility();
+    a.Tipe = "First";
+    star->AddAbility(a);
+    a.Tipe = "Second";
+    star->AddAbility(a);
+    star->GetAbilities(abilities, count);
+    ASSERT_EQ(count, 2);
+    EXPECT_EQ(abilities[0].Tipe, "First");
+    EXPECT_EQ(abilities[1].Tipe, "Second");
+    star->RemoveAbilities();
+    EXPECT_EQ(star->nhabilidades, 0);
+}
+
+TEST(Records, FootprintOfAStarIsItsThreeByThreeBlock) {
+    auto star = NewSpaceObject("STAR");
+    EXPECT_TRUE(star->GetOccupied(-1, 1));
+    EXPECT_TRUE(star->GetOccupied(1, -1));
+    EXPECT_FALSE(star->GetOccupied(2, 0));
+    auto planet = NewSpaceObject("PLANET");
+    EXPECT_TRUE(planet->GetOccupied(0, 0));
+    EXPECT_FALSE(planet->GetOccupied(1, 0));
+}
+
+TEST(System, RemovalKeepsTheOrderOfTheRest) {
+    auto s = NewSystem();
+    for (int id = 1; id <= 3; ++id) {
+        auto o = NewSpaceObject("PLANET");
+        o->ID = id;
+        s->addObject(o);
+    }
+    s->removeObject(2);
+    ASSERT_EQ(s->NObjetos(), 2);
+    EXPECT_EQ(s->objects[0]->ID, 1);
+    EXPECT_EQ(s->objects[1]->ID, 3);
+    s->removeObject(1);
+    s->removeObject(3);
+    EXPECT_EQ(s->NObjetos(), 0);
+
+    CStellarBackground sky;
+    sky.Set(1, 2, 300, "Sky.bmp");
+    EXPECT_EQ(sky.z, 44);  // cut to 8 bits
+    s->addStellarBackground(sky);
+    EXPECT_EQ(s->GetSkyBox(), "Sky.bmp");
+    s->RemoveStellarBackground();
+    EXPECT_EQ(s->GetSkyBox(), "");
+}
+
+TEST(Universe, IdsFollowTheLastElementAndAreReusedAfterRemovingIt) {
+    CUniverse u;
+    AddNamedSystem(u, "A");
+    AddNamedSystem(u, "B");
+    AddNamedSystem(u, "C");
+    u.RemoveSystem(2);
+    EXPECT_EQ(AddNamedSystem(u, "D")->ID, 4);
+    u.RemoveSystem(4);
+    EXPECT_EQ(AddNamedSystem(u, "E")->ID, 4);
+    u.RemoveSystem(4);
+    u.RemoveSystem(3);
+    EXPECT_EQ(AddNamedSystem(u, "F")->ID, 2);
+    EXPECT_EQ(u.NSistemas(), 2);
+}
+
+TEST(Universe, UnknownSystemIsADetachedPlaceholder) {
+    CUniverse u;
+    AddNamedSystem(u, "A");
+    SystemRef none = u.GetOneSystem(77);
+    EXPECT_EQ(none->ID, NoID);
+    EXPECT_EQ(none->name, "Unknown System");
+    EXPECT_EQ(u.NSistemas(), 1);
+    EXPECT_EQ(u.FindSystemByName("  A "), u.GetOneSystem(1));
+    EXPECT_EQ(u.FindSystemByName("a"), nullptr);
+}
+
+TEST(Universe, RemovingASystemTakesItsObjectsAndKeepsOtherIds) {
+    CUniverse u;
+    auto a = AddNamedSystem(u, "A");
+    auto b = AddNamedSystem(u, "B", 1, 1);
+    AddObject(u, a, "STAR", 0, 0);
+    AddObject(u, b, "PLANET", 2, 2);
+    AddObject(u, a, "PLANET", 3, 3);
+    AddObject(u, b, "STORM", 4, 4);
+    u.RemoveSystem(a->ID);
+    EXPECT_EQ(Ids(u.Objects()), (std::vector<int>{2, 4}));
+    EXPECT_EQ(Ids(b->objects), (std::vector<int>{2, 4}));
+    EXPECT_EQ(u.NSistemas(), 1);
+}
+
+TEST(Universe, EditingReplacesTheReferenceInBothLists) {
+    CUniverse u;
+    auto a = AddNamedSystem(u, "A");
+    auto first = AddObject(u, a, "PLANET", 1, 1);
+    auto replacement = NewSpaceObject("PLANET");
+    replacement->ID = first->ID;
+    replacement->systema = a;
+    replacement->name = "New";
+    u.EditSpaceObject(replacement, a->ID, first->ID);
+    EXPECT_EQ(u.GetOneSpaceObject(first->ID)->name, "New");
+    EXPECT_EQ(a->objects[0], replacement);
+}
+
+TEST(Universe, OccupancyQueries) {
+    CUniverse u;
+    auto a = AddNamedSystem(u, "A", 5, 5);
+    auto b = AddNamedSystem(u, "B", 6, 5);
+    SystemRef found;
+    bool occupied = false;
+    u.GetWhichOccupied(5, 5, found, a->ID, occupied);
+    EXPECT_FALSE(occupied);
+    u.GetWhichOccupied(6, 5, found, a->ID, occupied);
+    EXPECT_TRUE(occupied);
+    EXPECT_EQ(found, b);
+    b->Checked = true;
+    u.GetWhichOccupied(6, 5, found, a->ID, occupied);
+    EXPECT_FALSE(occupied);
+    u.GetWhichOccupied(68, 0, found, -1, occupied);
+    EXPECT_FALSE(occupied);
+    u.GetWhichOccupied(0, 50, found, -1, occupied);
+    EXPECT_FALSE(occupied);
+    EXPECT_TRUE(u.GetOccupied(6, 5));
+
+    auto star = AddObject(u, a, "STAR", 0, 0);
+    auto planet = AddObject(u, a, "PLANET", 1, 1);
+    AddObject(u, b, "PLANET", 1, 0);
+    std::vector<SpaceObjectRef> here;
+    int count = 0;
+    u.GetObjectsPerSector(1, 0, a->ID, here, count);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(here[0], star);
+    u.GetObjectsPerSector(1, 1, a->ID, here, count);
+    EXPECT_EQ(Ids(here), (std::vector<int>{star->ID, planet->ID}));
+    EXPECT_TRUE(u.GetStarOccupied(-1, -1, a->ID));
+    EXPECT_FALSE(u.GetStarOccupied(2, 2, a->ID));
+    EXPECT_TRUE(u.GetSpaceObjectOccupied(1, 1, a->ID));
+    EXPECT_FALSE(u.GetOccupiedSystem(1, 0, a->ID));  // stars count with their own sector only
+    EXPECT_TRUE(u.GetOccupiedSystem(0, 0, a->ID));
+}
+
+TEST(Universe, WarpQueries) {
+    CUniverse u;
+    auto a = AddNamedSystem(u, "A");
+    auto b = AddNamedSystem(u, "B", 1, 0);
+    auto warp = AddObject(u, a, "WARP", -3, 4);
+    warp->destSystem = b;
+    EXPECT_TRUE(u.ExistWarpInQuadrant(a->ID, 3));
+    EXPECT_FALSE(u.ExistWarpInQuadrant(a->ID, 0));
+    EXPECT_TRUE(u.ExistWarpTo(a->ID, "B"));
+    EXPECT_FALSE(u.ExistWarpTo(a->ID, "B "));
+    EXPECT_FALSE(u.ExistWarpTo(b->ID, "A"));
+    EXPECT_EQ(SectorQuadrant(0, 0), 0);
+    EXPECT_EQ(SectorQuadrant(8, -1), 1);
+    EXPECT_EQ(SectorQuadrant(9, 9), 2);
+}
+
+TEST(Universe, NextObjectNames) {
+    CUniverse u;
+    auto vega = AddNamedSystem(u, "Vega");
+    EXPECT_EQ(u.GetNextObjectName(vega->ID, KindStar), "Vega 1 Star");
+    AddObject(u, vega, "STORM", 0, 0);
+    AddObject(u, vega, "STORM", 1, 0);
+    EXPECT_EQ(u.GetNextObjectName(vega->ID, KindStorm), "Vega III Storm");
+    AddObject(u, vega, "PLANET", 2, 0);
+    EXPECT_EQ(u.GetNextObjectName(vega->ID, KindPlanet), "Vega II ");
+    EXPECT_EQ(u.GetNextObjectName(vega->ID, KindAsteroids), "Vega I Ast.");
+}
+
+TEST(Roman, Numerals) {
+    const std::pair<int, const char*> cases[] = {{0, "0"},   {1, "I"},   {4, "IV"},  {9, "IX"},
+                                                 {14, "XIV"}, {40, "XL"}, {90, "XC"}, {400, "CD"},
+                                                 {1994, "MCMXCIV"}, {-3, "-III"}, {3999, "MMMCMXCIX"}};
+    for (const auto& [n, text] : cases) EXPECT_EQ(RomanNumeral(n), text) << n;
+}
+
+TEST(Universe, ClearingCutsTheLinksAndEmptiesBothLists) {
+    CUniverse u;
+    auto a = AddNamedSystem(u, "A");
+    auto warp = AddObject(u, a, "WARP", 0, 0);
+    warp->destSystem = a;
+    std::weak_ptr<CSystem> watch = a;
+    a.reset();
+    u.Clear();
+    EXPECT_EQ(u.NSistemas(), 0);
+    EXPECT_EQ(u.NObjetosU(), 0);
+    warp.reset();
+    EXPECT_TRUE(watch.expired());
+}
