@@ -92,49 +92,58 @@ std::optional<SectorPoint> NearestSector(const SectorPoint& from, const SectorTe
 
 }  // namespace
 
-std::optional<RuleResult> EvaluatePositionRule(const std::string& rule, const std::vector<SystemTypeObject>& objects,
-                                               RandomSource& random) {
+RuleEvaluation EvaluatePositionRule(const std::string& rule, const std::vector<SystemTypeObject>& objects,
+                                    RandomSource& random) {
     const std::vector<std::string> words = SplitAtBlanks(rule);
     const std::string& word = words[0];
-    std::optional<SectorPoint> sector = SectorPoint{0, 0};
-    bool fixed = false;
+    RuleEvaluation result;
+    result.sector = SectorPoint{0, 0};
     if (word == "Ring") {
-        sector = Ring(words, random);
+        result.sector = Ring(words, random);
+        // Only a ring of some size draws; "Ring 1" and a malformed ring never change.
+        const std::optional<std::int32_t> n = Number(words, 1);
+        result.drawn = n && *n > 0 && words[1] != "1";
     } else if (word == "Coord") {
-        sector = Coord(words);
-        fixed = true;
+        result.sector = Coord(words);
+        result.fixedPosition = true;
     } else if (word == "Offset") {
-        sector = Offset(words, objects, random);
+        result.drawn = true;
+        result.sector = Offset(words, objects, random);
     } else if (word == "Circle") {
-        sector = Circle(words, random);
+        result.drawn = true;
+        result.sector = Circle(words, random);
     } else if (word == "Same") {
-        sector = PlacedSector(objects, Number(words, 2));
-        fixed = true;
+        result.sector = PlacedSector(objects, Number(words, 2));
+        result.fixedPosition = true;
     } else if (word == "Any") {
+        result.drawn = true;
         const std::int32_t X = RandomInt(random, -13, 13);
-        sector = SectorPoint{X, RandomInt(random, -10, 10)};
+        result.sector = SectorPoint{X, RandomInt(random, -10, 10)};
     }
-    if (!sector || !IsValidSector(sector->X, sector->Y)) return std::nullopt;
-    return RuleResult{*sector, fixed};
+    if (result.sector && !IsValidSector(result.sector->X, result.sector->Y)) result.sector.reset();
+    return result;
 }
 
 RuleResult PlaceObject(std::size_t k, const std::vector<SystemTypeObject>& objects, RandomSource& random) {
     const std::string& rule = objects.at(k).PositionRule;
-    for (int attempt = 0; attempt < MaxRuleTries; ++attempt)
-        if (auto result = EvaluatePositionRule(rule, objects, random)) return *result;
+    for (int attempt = 0; attempt < MaxRuleTries; ++attempt) {
+        const RuleEvaluation evaluation = EvaluatePositionRule(rule, objects, random);
+        if (evaluation.sector) return RuleResult{*evaluation.sector, evaluation.fixedPosition, evaluation.drawn};
+        if (!evaluation.drawn) break;
+    }
     return RuleResult{};
 }
 
 SectorPoint PlaceObjectAvoiding(std::size_t k, std::vector<SystemTypeObject>& objects, const SectorTest& blocked,
                                 bool testFixed, RandomSource& random) {
+    auto mustMove = [&](const RuleResult& r) {
+        return (!r.fixedPosition || testFixed) && blocked(r.sector.X, r.sector.Y);
+    };
     RuleResult placed = PlaceObject(k, objects, random);
-    for (int attempt = 1; attempt < MaxPlacementTries; ++attempt) {
-        if ((placed.fixedPosition && !testFixed) || !blocked(placed.sector.X, placed.sector.Y)) break;
+    for (int attempt = 1; attempt < MaxPlacementTries && placed.drawn && mustMove(placed); ++attempt)
         placed = PlaceObject(k, objects, random);
-    }
     SectorPoint sector = placed.sector;
-    if ((!placed.fixedPosition || testFixed) && blocked(sector.X, sector.Y))
-        sector = NearestSector(sector, blocked).value_or(sector);
+    if (mustMove(placed)) sector = NearestSector(sector, blocked).value_or(sector);
     objects[k].SectorX = sector.X;
     objects[k].SectorY = sector.Y;
     return sector;

@@ -24,14 +24,21 @@ struct SectorPoint {
 struct RuleResult {
     SectorPoint sector;
     bool fixedPosition = false;  // "Coord" and "Same" name one sector outright
+    bool drawn = false;          // the result came from random draws, so another try may differ
 };
-std::optional<RuleResult> EvaluatePositionRule(const std::string& rule, const std::vector<SystemTypeObject>& objects,
+struct RuleEvaluation {
+    std::optional<SectorPoint> sector;  // nothing when the evaluation failed
+    bool fixedPosition = false;
+    bool drawn = false;
+};
+RuleEvaluation EvaluatePositionRule(const std::string& rule, const std::vector<SystemTypeObject>& objects,
                                                RandomSource& random);
 
 // A valid sector for object k by its rule: the rule is evaluated again while
 // it fails or gives an invalid sector. A rule that keeps failing (for
 // example "Ring 0", or "Coord" on a sector outside the field) gives the
-// centre sector after a bounded number of tries.
+// centre sector after a bounded number of tries, at once when the rule
+// draws nothing (its answer cannot change).
 RuleResult PlaceObject(std::size_t k, const std::vector<SystemTypeObject>& objects, RandomSource& random);
 
 // Places object k so that blocked(X, Y) is false: PlaceObject is repeated
