@@ -45,7 +45,10 @@ TEST(CompiledMap, WellFormedMapGivesABinaryMapAndNoErrorFile) {
     const std::size_t warpType = bytes.find("Small Warp Point");
     ASSERT_NE(warpType, std::string::npos);
     EXPECT_EQ(U32At(bytes, warpType + 16), 1u);
-    EXPECT_EQ(bytes.size(), warpType + 16 + 4 + 8 + 4);  // destination, sector, no abilities: the end
+    // Destination, sector, no abilities; then system B begins with its name.
+    const std::size_t systemB = warpType + 16 + 4 + 8 + 4;
+    EXPECT_EQ(U32At(bytes, systemB), 1u);
+    EXPECT_EQ(bytes.substr(systemB + 4, 1), "B");
     EXPECT_NE(bytes.find("Bonus description"), std::string::npos);
 }
 
