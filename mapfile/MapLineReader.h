@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "mapfile/LineCursor.h"
+#include "mapfile/MapLineCursor.h"
 #include "model/Records.h"
 
 // A failed load: the message already names the file and the line.
@@ -58,7 +58,7 @@ public:
 private:
     [[noreturn]] void FailValue(const std::string& expected, const TxtKey& key, std::string_view value) const;
 
-    LineCursor cursor_;
+    MapLineCursor cursor_;
     std::string fileLabel_;
     bool checkKeys_;
 };

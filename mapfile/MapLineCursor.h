@@ -6,9 +6,9 @@
 
 // Walks text line by line without copying; accepts CR LF and LF, and a line
 // never includes its CR. Counts lines from 1.
-class LineCursor {
+class MapLineCursor {
 public:
-    explicit LineCursor(std::string_view text) : text_(text) {}
+    explicit MapLineCursor(std::string_view text) : text_(text) {}
 
     std::optional<std::string_view> Next() {
         if (pos_ >= text_.size()) return std::nullopt;
@@ -22,7 +22,7 @@ public:
     }
 
     std::optional<std::string_view> Peek() const {
-        LineCursor copy = *this;
+        MapLineCursor copy = *this;
         return copy.Next();
     }
 
