@@ -82,7 +82,7 @@ GalaxyPoint SpiralPlace(const LayoutState& state, const GalaxyOccupancy& occupan
     std::int32_t j = 1;
     while (!Acceptable(occupancy, place.X, place.Y)) {
         if (j > MaxJitter) {
-            const Box around{place.X, place.X, place.Y, place.Y};
+            const Box around{Round(pointX), Round(pointX), Round(pointY), Round(pointY)};
             return FallbackPlace(around, [](std::int32_t, std::int32_t) { return true; }, occupancy, random, place);
         }
         place.X = Round(pointX + RandomInt(random, -j, j));
