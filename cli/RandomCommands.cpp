@@ -161,8 +161,8 @@ int RunRandomMapCommand(const std::filesystem::path& programFolder, const std::v
     if (!message.empty()) return Refuse(err, message);
 
     CUniverse universe;
-    GenerationContext context{universe, session.data, session.random, reporter,
-                              session.data.Config.AllowsMultipleObjects() || parsed.Flag("--multiple"), {}};
+    GenerationContext context = MakeGenerationContext(universe, session.data, session.random, reporter);
+    context.multipleObjects |= parsed.Flag("--multiple");
     if (parsed.Flag("--progress")) context.progress.status = [&err](const std::string& text) { err << text << '\n'; };
     RandomMapGenerator generator;
     generator.GenerateRandomMap(context, quadrant, *RandomSystemsNumber(parsed.Value("--systems")), shape);
@@ -191,8 +191,8 @@ int RunRandomSystemCommand(const std::filesystem::path& programFolder, const std
     if (const std::string message = CheckSystemTypeChoice(session.data, type); !message.empty())
         return Refuse(err, message);
 
-    GenerationContext context{*universe, session.data, session.random, reporter,
-                              session.data.Config.AllowsMultipleObjects() || parsed.Flag("--multiple"), {}};
+    GenerationContext context = MakeGenerationContext(*universe, session.data, session.random, reporter);
+    context.multipleObjects |= parsed.Flag("--multiple");
     GenerateRandomSystem(context, type, X, Y, parsed.Value("--name"));
     return WriteMap(*universe, session.data, parsed.Value("-o"), out, err);
 }

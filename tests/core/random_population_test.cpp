@@ -196,6 +196,9 @@ TEST(RandomChecks, RandomMapRequestInTheDialogsOrder) {
     EXPECT_EQ(CheckRandomMapRequest(d, "Open", "10", "Islands"), "");
     EXPECT_EQ(MaxRandomSystems("Random", 120), 120);
     EXPECT_EQ(RandomSystemsNumber("12,4"), 12);
+    EXPECT_EQ(SystemsFieldFor(d.QuadrantTypes.FindQuadrantType("Fixed")).text, "12");
+    EXPECT_TRUE(SystemsFieldFor(d.QuadrantTypes.FindQuadrantType("Fixed")).red);
+    EXPECT_EQ(SystemsFieldFor(d.QuadrantTypes.FindQuadrantType("Open")).text, "50");
     EXPECT_EQ(CheckSystemTypeChoice(d, "Nebula"), "");
     EXPECT_EQ(CheckSystemTypeChoice(d, "nebula"), "Select a valid System Type");
 }
