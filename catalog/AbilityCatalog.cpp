@@ -1,0 +1,131 @@
+#include "catalog/AbilityCatalog.h"
+
+#include "catalog/LineCursor.h"
+#include "catalog/TextHelpers.h"
+#include "model/Reporter.h"
+
+namespace {
+
+constexpr std::size_t ValueColumn = 52;
+const char* const FailureText = "The 'StellarAbilitiesTypes.txt' path is incorrect";
+
+std::string Value(LineCursor& cursor) { return ValueFrom(cursor.Next(), ValueColumn); }
+
+AbilityDefinition ReadAbility(LineCursor& in, const std::string& groupName, std::int32_t index) {
+    AbilityDefinition a;
+    a.ObjectKind = ObjectKindOfGroup(groupName);
+    if (a.ObjectKind != "Unknown") a.GroupName = groupName;
+    a.IndexInGroup = index;
+    a.Chance = WholeNumber(Value(in));
+    a.Tipe = Value(in);
+    a.Description = Value(in);
+    a.Scope = Value(in);
+    a.RangeFormula = WholeNumber(Value(in));
+    a.Amount1 = Value(in);
+    a.Amount2 = Value(in);
+    return a;
+}
+
+std::vector<std::string> SplitAtSlash(const std::string& text) {
+    std::vector<std::string> parts(1);
+    for (char c : text) {
+        if (c == '/')
+            parts.emplace_back();
+        else
+            parts.back() += c;
+    }
+    return parts;
+}
+
+// An amount part without its "Am1= " or "Am2= " prefix.
+std::string AmountOf(const std::string& part) { return part.size() > 5 ? part.substr(5) : std::string(); }
+
+}  // namespace
+
+std::string AbilityDefinition::AbilityText() const { return Tipe + "/Am1= " + Amount1 + "/Am2= " + Amount2; }
+
+std::string KindTextOfCode(std::int32_t code) {
+    switch (code) {
+        case 1: return "Star";
+        case 2: return "Warp";
+        case 3: return "Storm";
+        case 4: return "Planet";
+        case 8: return "Asteroids";
+        default: return {};
+    }
+}
+
+std::string ObjectKindOfGroup(const std::string& groupName) {
+    if (groupName == "Normal Planet") return "Planet";
+    if (groupName == "Normal Asteroids") return "Asteroids";
+    if (groupName == "Normal Storm") return "Storm";
+    if (groupName == "Normal Star") return "Star";
+    if (groupName == "Normal Warp Point") return "Warp";
+    if (groupName == "Unstable Warp Point") return "Warp Unstable";
+    return "Unknown";
+}
+
+bool AbilityCatalog::ParseStellarAbilityTypes(const std::filesystem::path& file, Reporter& reporter) {
+    auto lines = ReadTextLines(file);
+    if (!lines) {
+        reporter.Error(FailureText);
+        return false;
+    }
+    entries_.clear();
+    LineCursor in(std::move(*lines));
+    try {
+        while (!in.AtEnd()) {
+            const std::string& line = in.Next();
+            if (!StartsWith(line, "Name ")) continue;
+            const std::string groupName = ValueFrom(line, ValueColumn);
+            const double count = RealNumber(Value(in));
+            for (std::int32_t i = 1; i <= count; ++i) entries_.push_back(ReadAbility(in, groupName, i));
+        }
+    } catch (const DataFileError&) {
+        reporter.Error(FailureText);
+        return false;
+    }
+    return true;
+}
+
+std::vector<AbilityDefinition> AbilityCatalog::AbilitiesOfKind(std::int32_t kindCode) const {
+    const std::string kind = KindTextOfCode(kindCode);
+    std::vector<AbilityDefinition> found;
+    for (const auto& a : entries_)
+        if (a.ObjectKind == kind) found.push_back(a);
+    return found;
+}
+
+std::vector<AbilityDefinition> AbilityCatalog::AbilitiesOfGroup(const std::string& groupName) const {
+    std::vector<AbilityDefinition> found;
+    for (const auto& a : entries_) {
+        if (a.GroupName != groupName || a.GroupName.empty()) continue;
+        found.push_back(a);
+        found.back().ObjectKind.clear();
+    }
+    return found;
+}
+
+CAbility AbilityCatalog::AbilityFromText(std::int32_t kindCode, const std::string& abilityText,
+                                         Reporter& reporter) const {
+    CAbility ability;
+    ability.IniciaCAbility();
+    const std::vector<std::string> parts = SplitAtSlash(abilityText);
+    const std::string kind = KindTextOfCode(kindCode);
+    for (const auto& a : entries_) {
+        if (parts.size() < 3 || kind.empty()) break;
+        if (a.Tipe != parts[0] || a.ObjectKind != kind) continue;
+        if (a.Amount1 != AmountOf(parts[1]) || a.Amount2 != AmountOf(parts[2])) continue;
+        ability.ID = static_cast<std::uint8_t>(a.IndexInGroup);
+        ability.Tipe = a.Tipe;
+        ability.Description = a.Description;
+        ability.RangeFormula = a.RangeFormula;
+        ability.Scope = a.Scope;
+        ability.Amount1 = a.Amount1;
+        ability.Amount2 = a.Amount2;
+        return ability;
+    }
+    if (!abilityText.empty()) reporter.Error("There's no ability '" + abilityText + "' for that object");
+    ability.Description = "NO";
+    return ability;
+}

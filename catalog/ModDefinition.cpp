@@ -1,0 +1,31 @@
+#include "catalog/ModDefinition.h"
+
+#include "catalog/LineCursor.h"
+#include "catalog/TextHelpers.h"
+#include "model/Reporter.h"
+
+std::optional<std::string> ModNameOfLine(const std::string& line) {
+    const std::size_t first = line.find('=');
+    if (first == std::string::npos) return std::nullopt;
+    const std::size_t second = line.find('=', first + 1);
+    const std::size_t length = second == std::string::npos ? std::string::npos : second - first - 1;
+    return Trim(line.substr(first + 1, length));
+}
+
+bool ReadModName(const std::filesystem::path& file, std::string& modName, Reporter& reporter) {
+    const auto lines = ReadTextLines(file);
+    if (!lines) {
+        reporter.Error("The 'Mod_Definition.txt' path is incorrect");
+        return false;
+    }
+    for (const std::string& line : *lines) {
+        if (!StartsWith(line, "Mod Name")) continue;
+        const auto name = ModNameOfLine(line);
+        if (!name) {
+            reporter.Error("The 'Mod_Definition.txt' path is incorrect");
+            return false;
+        }
+        modName = *name;
+    }
+    return true;
+}

@@ -1,0 +1,97 @@
+#include "catalog/SystemTypes.h"
+
+#include <algorithm>
+
+#include "catalog/LineCursor.h"
+#include "catalog/TextHelpers.h"
+#include "model/Reporter.h"
+#include "random/RandomDraws.h"
+
+namespace {
+
+constexpr std::size_t ValueColumn = 53;
+const char* const FailureText = "The 'SystemTypes.txt' path is incorrect";
+const char* const EmptyBackgroundList = "Skybox001.bmp";
+
+// The whole line split at every ",", each part without blanks around it,
+// the parts "Any" left out.
+std::vector<std::string> AtmosphereList(const std::string& line) {
+    std::vector<std::string> kept;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = line.find(',', start);
+        const std::string part = Trim(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        if (part != "Any") kept.push_back(part);
+        if (comma == std::string::npos) return kept;
+        start = comma + 1;
+    }
+}
+
+}  // namespace
+
+void SystemTypeCatalog::Clear() {
+    portraits_.clear();
+    backgrounds_.clear();
+    atmospheres_.clear();
+}
+
+bool SystemTypeCatalog::ParseSystemTypes(const std::filesystem::path& file, Reporter& reporter) {
+    Clear();
+    auto lines = ReadTextLines(file);
+    if (!lines) {
+        reporter.Error(FailureText);
+        return false;
+    }
+    LineCursor in(std::move(*lines));
+    try {
+        while (!in.AtEnd()) {
+            // Each test looks at the line read last, which an earlier test may have moved on.
+            std::string line = in.Next();
+            if (StartsWith(line, "Obj X Atmosphere:")) {
+                in.Skip(1);
+                line = in.Next();
+                atmospheres_ = AtmosphereList(line);
+            }
+            if (StartsWith(line, "System Physical Type") && line.size() > 21) {
+                SystemPortrait portrait;
+                portrait.PhysicalType = ValueFrom(line, ValueColumn);
+                portrait.PortraitBitmap = ValueFrom(in.Next(), ValueColumn);
+                line = in.Next();
+                portrait.PortraitIndex = ValueFrom(line, ValueColumn);
+                portraits_.push_back(portrait);
+            }
+            if (StartsWith(line, "Number of Stellar Background Images")) {
+                const std::int32_t count = WholeNumber(ValueFrom(line, ValueColumn));
+                if (count == 0) backgrounds_.assign(1, EmptyBackgroundList);
+                for (std::int32_t i = 0; i < count; ++i) backgrounds_.push_back(ValueFrom(in.Next(), ValueColumn));
+            }
+        }
+    } catch (const DataFileError&) {
+        reporter.Error(FailureText);
+        return false;
+    }
+    return true;
+}
+
+std::vector<SystemPortrait> SystemTypeCatalog::PortraitsOfPhysicalType(const std::string& physicalType) const {
+    std::vector<SystemPortrait> found;
+    for (const auto& p : portraits_)
+        if (p.PhysicalType == physicalType) found.push_back(p);
+    return found;
+}
+
+SystemPortrait SystemTypeCatalog::FindPortrait(const std::string& portraitBitmap) const {
+    for (const auto& p : portraits_)
+        if (p.PortraitBitmap == portraitBitmap) return p;
+    return {};
+}
+
+std::string SystemTypeCatalog::FindBackground(const std::string& imageName) const {
+    const bool known = std::find(backgrounds_.begin(), backgrounds_.end(), imageName) != backgrounds_.end();
+    return known ? imageName : std::string();
+}
+
+std::string SystemTypeCatalog::RandomBackground(RandomSource& random) const {
+    if (backgrounds_.empty()) return {};
+    return backgrounds_[RandomInt(random, 0, static_cast<std::int32_t>(backgrounds_.size()) - 1)];
+}
