@@ -1,0 +1,185 @@
+#pragma once
+
+#include <QMainWindow>
+#include <filesystem>
+#include <memory>
+
+#include "catalog/StartUp.h"
+#include "model/CUniverse.h"
+#include "ui/EditorState.h"
+#include "ui/SystemMapRenderer.h"
+#include "ui/dialogs/ObjectDialogs.h"
+#include "ui/editing/AbilityChoice.h"
+#include "ui/editing/GameDataCatalogue.h"
+#include "ui/editing/ObjectPlacement.h"
+#include "ui/editing/SystemMapEditing.h"
+#include "ui/editing/SystemMapHost.h"
+#include "ui/editing/SystemMapState.h"
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QTimer;
+class PictureView;
+struct GameData;
+class RandomSource;
+class UserPrompts;
+
+// The main window: owns the universe of the run, shows the galaxy map and the
+// map of the selected system, carries every command and opens the dialogs.
+// Its handlers are public so tests reach them as a mouse press or a button
+// would.
+class FMapEditor : public QMainWindow, public SystemMapHost, public DialogHost {
+    Q_OBJECT
+public:
+    FMapEditor(GameData& data, UserPrompts& prompts, RandomSource& random, QWidget* parent = nullptr);
+    ~FMapEditor() override;
+
+    // Start-up: reads the settings and data files and fills the status labels.
+    void RunStartUp(std::uint64_t seed);
+    void ApplyStatusTexts(const StatusTexts& texts, bool includingMod);
+
+    // Galaxy map.
+    void GalaxyPress(int button, double px, double py);
+    void GalaxyClick();
+    void GalaxyDoubleClick();
+    void CreateSystemCommand();     // PSystem
+    void RandomSystemCommand();     // RandomSystem
+    void RemoveCommand();           // RSystem, RObject
+
+    // System map.
+    void SystemMapPress(int button, double px, double py);
+    void SystemMapRelease(int button, double px, double py);
+    void SystemMapDoubleClick();
+    void SystemMapMove(double px, double py);
+    void CreateObjectCommand(std::int32_t kind);  // PStar .. PWarp
+
+    // Window commands.
+    void NewMapCommand();
+    void ChangeSettings();
+    void AboutCommand();
+    void TypeChosen(const QString& text);  // cmbType click
+    void FileChosen(const QString& fileName);  // F click
+    void RefreshFileList();
+
+    // DialogHost.
+    void Update() override;
+    void Cancel() override;
+
+    // SystemMapHost.
+    void SetSectorLabels(const std::string& x, const std::string& y) override;
+    std::string SectorLabelX() const override;
+    std::string SectorLabelY() const override;
+    void SetSelectedLabel(const std::string& text) override;
+    std::string SelectedLabel() const override;
+    void SetObjectSelectedLabel(const std::string& text) override;
+    std::string SystemLabel() const override;
+    void SetKindText(const std::string& text) override;
+    void SetKindEnabled(bool enabled) override;
+    void SetGalaxyCaptionBold(bool bold) override;
+    void RedrawSystemMap() override { DrawSystemMap(state_.SelectedSystem); }
+    void DrawSystems() override;
+    void ClearSystemMap() override;
+    void OpenSystemMapMenu() override;
+    void ShowDialogs(const DialogFlags& flags) override;
+    void BeginCreate() override;
+    void DispatchKind() override;
+    bool PickObject(const std::vector<SpaceObjectRef>& objects, std::int32_t& picked) override;
+
+    void DrawSystemMap(std::int32_t systemId);
+
+    CUniverse& Universe() { return universe_; }
+    EditorState& Shared() { return shared_; }
+    SystemMapState& State() { return state_; }
+    GameData& Data() { return data_; }
+    ObjectDialogs& Dialogs() { return *objectDialogs_; }
+
+    // For tests and the screenshot: the two pictures as drawn.
+    const QImage& GalaxyImage() const;
+    const QImage& SystemMapImage() const;
+    bool SystemMapEnabled() const;
+    std::string TypeText() const;
+    // Opens the system dialog modally.
+    void ShowSystemDialog();
+    // Whether a right press opened a context menu (menus are not shown on
+    // the offscreen platform).
+    bool ContextMenusShown() const { return showContextMenus_; }
+    void SetContextMenusShown(bool shown) { showContextMenus_ = shown; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Building the window, area by area.
+    void BuildMenus();
+    QWidget* BuildGalaxyArea();
+    QWidget* BuildSystemArea();
+    QWidget* BuildObjectFrame();
+    QWidget* BuildLegend();
+    QWidget* BuildButtons();
+    QWidget* BuildFileFields();
+    QWidget* BuildSettingsStrip();
+    void BuildContextMenus();
+    void ConnectViews();
+    QLabel* NamedLabel(const char* name, const QString& text = {});
+
+    void ResetUniverse();
+    void SelectGalaxySystem(const SystemRef& system);
+    void SelectNoSystem();
+    void MoveMarker(int X, int Y);
+    void SetMapsEnabled();
+
+    GameData& data_;
+    UserPrompts& prompts_;
+    RandomSource& random_;
+    CUniverse universe_;
+    EditorState shared_;
+    SystemMapState state_;
+    // Pixel of the last galaxy press; Update re-selects the galaxy cell from it.
+    double galaxyPressX_ = 0, galaxyPressY_ = 0;
+    AbilityChoice abilities_;
+    GameDataCatalogue catalogue_;
+    ObjectPlacement placement_;
+    std::unique_ptr<ObjectDialogs> objectDialogs_;
+    SystemMapEditing editing_;
+    SystemMapRenderer systemRenderer_;
+    bool showContextMenus_ = true;
+
+    // Controls, named as the editor's handlers know them.
+    QGroupBox* FrUniverseMap = nullptr;
+    PictureView* PicUniverseMap = nullptr;
+    QFrame* Marker = nullptr;
+    QCheckBox* ChkHideNamesG = nullptr;
+    QLabel* LblXG = nullptr;
+    QLabel* LblYG = nullptr;
+    QLabel* lblSystem = nullptr;
+    PictureView* PicMap = nullptr;
+    QCheckBox* ChkHideNamesS = nullptr;
+    QLabel* lblSystemSel = nullptr;
+    QLabel* lblDescription = nullptr;
+    QLabel* LblXS = nullptr;
+    QLabel* lblYS = nullptr;
+    QLabel* CXsel = nullptr;
+    QLabel* CYSel = nullptr;
+    QLabel* lblselected = nullptr;
+    QComboBox* cmbType = nullptr;
+    QLabel* LblObjectSelected = nullptr;
+    QLabel* LbLSystemSelected = nullptr;
+    QLabel* lblPaths = nullptr;
+    QLabel* LblUsingParse = nullptr;
+    QLabel* lblAllow = nullptr;
+    QLabel* lblMod = nullptr;
+    QLabel* lblsys = nullptr;
+    QLineEdit* TxtMapLoad = nullptr;
+    QLineEdit* TxtFileName = nullptr;
+    QLineEdit* TxtMapSave = nullptr;
+    QListWidget* F = nullptr;
+    QMenu* pop = nullptr;
+    QMenu* pop2 = nullptr;
+    QTimer* Timer1 = nullptr;
+};

@@ -1,0 +1,228 @@
+// Building the main window, one area at a time.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/AtmosphereColours.h"
+#include "ui/FMapEditor.h"
+#include "ui/GalaxyRenderer.h"
+#include "ui/PictureView.h"
+
+namespace {
+
+QPushButton* CommandButton(const char* name, const QString& caption, const QString& tip) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    return button;
+}
+
+QLabel* Heading(const QString& text) {
+    auto* label = new QLabel(text);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+void AddLabelled(QGridLayout* grid, int row, int column, const QString& caption, QWidget* field) {
+    grid->addWidget(new QLabel(caption), row, column);
+    grid->addWidget(field, row, column + 1);
+}
+
+}  // namespace
+
+QLabel* FMapEditor::NamedLabel(const char* name, const QString& text) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    return label;
+}
+
+void FMapEditor::BuildMenus() {
+    QMenu* map = menuBar()->addMenu(tr("Map"));
+    map->setObjectName("f_mnu");
+    map->addAction(tr("New Map"), this, &FMapEditor::NewMapCommand)->setObjectName("newmap");
+    map->addAction(tr("Load Map"))->setObjectName("LoadMap");
+    map->addAction(tr("Generate Random Map"))->setObjectName("randommap");
+    map->addAction(tr("Save Map"))->setObjectName("saveMap");
+    map->addAction(tr("Generate Map with Map Compiler"))->setObjectName("generatemap");
+    map->addSeparator()->setObjectName("m1");
+    map->addAction(tr("Quit"), this, &QWidget::close)->setObjectName("quit");
+    menuBar()->addAction(tr("Settings"), this, &FMapEditor::ChangeSettings)->setObjectName("settings");
+    menuBar()->addAction(tr("About"), this, &FMapEditor::AboutCommand)->setObjectName("about");
+}
+
+void FMapEditor::BuildContextMenus() {
+    pop = new QMenu(tr("Pop"), this);
+    pop->setObjectName("pop");
+    pop->addAction(tr("Create System"), this, &FMapEditor::CreateSystemCommand)->setObjectName("PSystem");
+    pop->addAction(tr("Generate Random System"), this, &FMapEditor::RandomSystemCommand)
+        ->setObjectName("RandomSystem");
+    pop->addAction(tr("Remove System"), this, &FMapEditor::RemoveCommand)->setObjectName("RSystem");
+    pop2 = new QMenu(tr("Pop2"), this);
+    pop2->setObjectName("pop2");
+    const struct {
+        const char* name;
+        const char* caption;
+        std::int32_t kind;
+    } creates[] = {{"PStar", "Create Star", KindStar},          {"PPlanet", "Create Planet", KindPlanet},
+                   {"PAsteroids", "Create Asteroids", KindAsteroids}, {"PStorm", "Create Storm", KindStorm},
+                   {"PWarp", "Create Warp", KindWarpPoint}};
+    for (const auto& create : creates)
+        pop2->addAction(tr(create.caption), this, [this, kind = create.kind] { CreateObjectCommand(kind); })
+            ->setObjectName(create.name);
+    pop2->addAction(tr("Remove Object"), this, &FMapEditor::RemoveCommand)->setObjectName("RObject");
+}
+
+QWidget* FMapEditor::BuildGalaxyArea() {
+    FrUniverseMap = new QGroupBox(tr("Universe"));
+    FrUniverseMap->setObjectName("FrUniverseMap");
+    auto* layout = new QVBoxLayout(FrUniverseMap);
+    layout->addWidget(Heading(tr("GALAXY MAP")));
+    PicUniverseMap = new PictureView(QSize(GalaxyMapWidth, GalaxyMapHeight));
+    PicUniverseMap->setObjectName("PicUniverseMap");
+    Marker = new QFrame(PicUniverseMap);
+    Marker->setObjectName("Marker");
+    Marker->setGeometry(0, 0, 5, 5);
+    Marker->setStyleSheet("border: 1px solid rgb(255, 64, 64);");
+    Marker->setAttribute(Qt::WA_TransparentForMouseEvents);
+    layout->addWidget(PicUniverseMap);
+    ChkHideNamesG = new QCheckBox(tr("Hide labels"));
+    ChkHideNamesG->setObjectName("ChkHideNamesG");
+    auto* cell = new QHBoxLayout;
+    cell->addWidget(ChkHideNamesG);
+    cell->addWidget(new QLabel(tr("X:")));
+    cell->addWidget(LblXG = NamedLabel("LblXG", "0"));
+    cell->addWidget(new QLabel(tr("Y:")));
+    cell->addWidget(LblYG = NamedLabel("LblYG", "0"));
+    cell->addStretch();
+    layout->addLayout(cell);
+    auto* system = new QHBoxLayout;
+    system->addWidget(new QLabel(tr("System:")));
+    system->addWidget(lblSystem = NamedLabel("lblSystem"), 1);
+    layout->addLayout(system);
+    return FrUniverseMap;
+}
+
+QWidget* FMapEditor::BuildSystemArea() {
+    auto* area = new QWidget;
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* top = new QHBoxLayout;
+    top->addWidget(Heading(tr("SYSTEM MAP")));
+    top->addWidget(lblSystemSel = NamedLabel("lblSystemSel", tr("System: NONE")), 1);
+    ChkHideNamesS = new QCheckBox(tr("Hide Labels"));
+    ChkHideNamesS->setObjectName("ChkHideNamesS");
+    top->addWidget(ChkHideNamesS);
+    layout->addLayout(top);
+    layout->addWidget(lblDescription = NamedLabel("lblDescription"));
+    PicMap = new PictureView(QSize(SystemMapWidth, SystemMapHeight));
+    PicMap->setObjectName("PicMap");
+    PicMap->setEnabled(false);
+    layout->addWidget(PicMap);
+    auto* sector = new QHBoxLayout;
+    const std::pair<QString, QLabel**> labels[] = {{tr("X:"), &LblXS},        {tr("Y:"), &lblYS},
+                                                   {tr("Cursor X:"), &CXsel}, {tr("Cursor Y:"), &CYSel},
+                                                   {tr("Object Selected:"), &lblselected}};
+    const char* names[] = {"LblXS", "lblYS", "CXsel", "CYSel", "lblselected"};
+    for (int i = 0; i < 5; ++i) {
+        sector->addWidget(new QLabel(labels[i].first));
+        sector->addWidget(*labels[i].second = NamedLabel(names[i]), i == 4 ? 1 : 0);
+        (*labels[i].second)->setMinimumWidth(28);
+    }
+    layout->addLayout(sector);
+    return area;
+}
+
+QWidget* FMapEditor::BuildObjectFrame() {
+    auto* frame = new QGroupBox(tr("Object"));
+    auto* grid = new QGridLayout(frame);
+    cmbType = new QComboBox;
+    cmbType->setObjectName("cmbType");
+    cmbType->setEditable(true);
+    cmbType->addItems({"System", "Star", "Planet", "Asteroids", "Warp", "Storm"});
+    cmbType->setEditText("Nothing");
+    grid->addWidget(cmbType, 0, 0, 1, 2);
+    AddLabelled(grid, 1, 0, tr("Object ID:"), LblObjectSelected = NamedLabel("LblObjectSelected", "NONE"));
+    AddLabelled(grid, 2, 0, tr("System ID:"), LbLSystemSelected = NamedLabel("LbLSystemSelected", "NONE"));
+    return frame;
+}
+
+QWidget* FMapEditor::BuildLegend() {
+    auto* frame = new QGroupBox(tr("ATMOSPHERE"));
+    auto* grid = new QGridLayout(frame);
+    int column = 0;
+    for (const AtmosphereColour& colour : AtmosphereColours) {
+        auto* swatch = new QLabel;
+        swatch->setFixedSize(14, 14);
+        swatch->setStyleSheet(QString("background: rgb(%1, %2, %3); border: 1px solid black;")
+                                  .arg(colour.red).arg(colour.green).arg(colour.blue));
+        grid->addWidget(swatch, 0, column, Qt::AlignHCenter);
+        grid->addWidget(new QLabel(colour.legend), 1, column++, Qt::AlignHCenter);
+    }
+    return frame;
+}
+
+QWidget* FMapEditor::BuildButtons() {
+    auto* box = new QWidget;
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    auto* cmdNew = CommandButton("cmdNew", tr("New Map"), tr("Create a New Map"));
+    connect(cmdNew, &QPushButton::clicked, this, &FMapEditor::NewMapCommand);
+    auto* cmdExit = CommandButton("cmdExit", tr("Exit"), tr("Exit Application"));
+    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    grid->addWidget(cmdNew, 0, 0);
+    grid->addWidget(CommandButton("CmdLoad", tr("Load Map"), tr("Load a 'txt' Map")), 0, 1);
+    grid->addWidget(CommandButton("cmdMap1", tr("Save Map"), tr("Save Map in 'txt' format")), 1, 0);
+    grid->addWidget(CommandButton("cmdMap0", tr("Generate Map"), tr("Save & Generate map using Tarsis Map Compiler")),
+                    1, 1);
+    grid->addWidget(CommandButton("cmdRandom", tr("Random Map"), tr("Generate Random Map")), 2, 0);
+    grid->addWidget(cmdExit, 2, 1);
+    return box;
+}
+
+QWidget* FMapEditor::BuildFileFields() {
+    auto* box = new QWidget;
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    const std::pair<const char*, QLineEdit**> fields[] = {
+        {"TxtMapLoad", &TxtMapLoad}, {"TxtFileName", &TxtFileName}, {"TxtMapSave", &TxtMapSave}};
+    const QString captions[] = {tr("Load Map:"), tr("Map File Name:"), tr("ASCII Map File Name:")};
+    for (int i = 0; i < 3; ++i) {
+        *fields[i].second = new QLineEdit;
+        (*fields[i].second)->setObjectName(fields[i].first);
+        AddLabelled(grid, i, 0, captions[i], *fields[i].second);
+    }
+    grid->addWidget(new QLabel(tr("Available Maps:")), 3, 0, 1, 2);
+    F = new QListWidget;
+    F->setObjectName("F");
+    F->setMaximumHeight(90);
+    connect(F, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { FileChosen(item->text()); });
+    grid->addWidget(F, 4, 0, 1, 2);
+    return box;
+}
+
+QWidget* FMapEditor::BuildSettingsStrip() {
+    auto* frame = new QGroupBox(tr("Settings"));
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(LblUsingParse = NamedLabel("LblUsingParse"), 0, 0, 1, 3);
+    grid->addWidget(lblPaths = NamedLabel("lblPaths"), 1, 0, 1, 3);
+    grid->addWidget(lblAllow = NamedLabel("lblAllow"), 2, 0, 1, 3);
+    grid->addWidget(new QLabel(tr("Mod Selected")), 3, 0);
+    grid->addWidget(lblMod = NamedLabel("lblMod"), 3, 1);
+    auto* cmdChange = CommandButton("cmdChange", tr("Change"), tr("Change Paths for data files"));
+    connect(cmdChange, &QPushButton::clicked, this, &FMapEditor::ChangeSettings);
+    grid->addWidget(cmdChange, 3, 2);
+    grid->addWidget(NamedLabel("lblVersion", tr("Version 0.4.1")), 4, 0, 1, 3);
+    for (QLabel* label : {LblUsingParse, lblPaths, lblAllow}) label->setWordWrap(true);
+    return frame;
+}

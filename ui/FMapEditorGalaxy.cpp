@@ -1,0 +1,100 @@
+// The galaxy map's handlers and the system commands of its context menu.
+#include <QComboBox>
+#include <cmath>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+
+#include "catalog/TextHelpers.h"
+#include "model/CUniverse.h"
+#include "ui/FMapEditor.h"
+#include "ui/GalaxyRenderer.h"
+#include "ui/DialogKind.h"
+#include "ui/KindDispatch.h"
+#include "ui/MessageBoxPrompts.h"
+#include "ui/PictureView.h"
+#include "ui/SystemRecords.h"
+#include "ui/UserPrompts.h"
+
+namespace {
+
+// The galaxy cell of a pixel coordinate, clamped to the last cell.
+int GalaxyCell(double pixel, int cells) {
+    const int cell = static_cast<int>(std::lround(pixel)) / GalaxyCellSize;
+    return cell > cells - 1 ? cells - 1 : cell;
+}
+
+}  // namespace
+
+void FMapEditor::GalaxyPress(int button, double px, double py) {
+    state_.GalaxyHasFocus = true;
+    const int X = GalaxyCell(px, GalaxyColumns), Y = GalaxyCell(py, GalaxyRows);
+    LblXG->setText(QString::number(X));
+    LblYG->setText(QString::number(Y));
+    MoveMarker(X, Y);
+    galaxyPressX_ = px;
+    galaxyPressY_ = py;
+    const SystemRef system = FindSystemAt(universe_, X, Y);
+    if (system->ID != NoID)
+        SelectGalaxySystem(system);
+    else
+        SelectNoSystem();
+    state_.SystemMapActive = false;
+    SetGalaxyCaptionBold(true);
+    if (button == 2 && showContextMenus_) pop->exec(QCursor::pos());
+}
+
+void FMapEditor::MoveMarker(int X, int Y) { Marker->move(GalaxyCellSize * X, GalaxyCellSize * Y); }
+
+void FMapEditor::SelectGalaxySystem(const SystemRef& system) {
+    state_.SelectedSystem = system->ID;
+    SetKindText("System");
+    LoadSystemIntoCurrent(*system, shared_.CurrentObject);
+    state_.EditKind = SystemEditKind;
+    state_.SystemIsSelected = true;
+    LbLSystemSelected->setText(QString::number(system->ID));
+    DrawSystemMap(system->ID);
+    lblSystem->setText(FromBytes(Trim(system->name)));
+    lblDescription->setText(FromBytes(Trim(system->Description)));
+    lblSystemSel->setText("System: " + lblSystem->text().toUpper());
+    SetSelectedLabel("");
+}
+
+void FMapEditor::SelectNoSystem() {
+    state_.SystemIsSelected = false;
+    state_.EditKind = NoID;
+    state_.SelectedSystem = NoID;
+    SetKindText("Nothing");
+    LbLSystemSelected->setText("NONE");
+    ClearSystemMap();
+    lblSystem->clear();
+    lblDescription->clear();
+    lblSystemSel->setText("System: NONE");
+}
+
+void FMapEditor::GalaxyClick() {
+    if (state_.SystemIsSelected) {
+        state_.SystemMapActive = false;
+        DrawSystemMap(state_.SelectedSystem);
+        return;
+    }
+    SetSectorLabels("0", "0");
+    SetSelectedLabel("");
+    ClearSystemMap();
+}
+
+void FMapEditor::GalaxyDoubleClick() {
+    if (!state_.SystemIsSelected) return;
+    shared_.CreatingNew = false;
+    ShowSystemDialog();
+}
+
+void FMapEditor::CreateSystemCommand() {
+    if (universe_.GetOccupied(LabelNumber(ToBytes(LblXG->text())), LabelNumber(ToBytes(LblYG->text())))) {
+        prompts_.Error("There's a system in that coordinates yet");
+        return;
+    }
+    BeginCreate();
+}
+
+void FMapEditor::RemoveCommand() { editing_.Remove(); }

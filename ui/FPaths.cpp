@@ -1,0 +1,84 @@
+#include "ui/FPaths.h"
+
+#include <QDir>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "ui/MessageBoxPrompts.h"
+
+FPaths::FPaths(const Settings& current, QWidget* parent) : QDialog(parent), pending_(current) {
+    setObjectName("FPaths");
+    setWindowTitle(tr("Settings"));
+    folders_ = new QFileSystemModel(this);
+    folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    folders_->setRootPath(QDir::rootPath());
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(FolderRow(tr("Data Folder (Double click to change)"), "Dir1", TxtData, current.DataDirectory));
+    layout->addWidget(FolderRow(tr("Map Compiler Folder (Double click to change)"), "Dir2", TxtMapcompiler,
+                                current.MapCompilerPath));
+    layout->addWidget(FolderRow(tr("Maps Folder (Double click to change)"), "Dir3", TxtMap, current.MapFolder));
+    auto* Frame1 = new QGroupBox(tr("Allow Multiple Objects in the same Sector"));
+    auto* options = new QHBoxLayout(Frame1);
+    options->addWidget(o1 = new QRadioButton(tr("Yes")));
+    options->addWidget(o2 = new QRadioButton(tr("No")));
+    (current.MultipleObjectsInSameSector == "True" ? o1 : o2)->setChecked(true);
+    layout->addWidget(Frame1);
+    auto* buttons = new QHBoxLayout;
+    auto* cmdOk = new QPushButton(tr("Ok"));
+    cmdOk->setObjectName("cmdOk");
+    auto* cmdCancel = new QPushButton(tr("Cancel"));
+    cmdCancel->setObjectName("cmdCancel");
+    connect(cmdOk, &QPushButton::clicked, this, &FPaths::Ok);
+    connect(cmdCancel, &QPushButton::clicked, this, &FPaths::CancelDialog);
+    buttons->addStretch();
+    buttons->addWidget(cmdOk);
+    buttons->addWidget(cmdCancel);
+    layout->addLayout(buttons);
+}
+
+QWidget* FPaths::FolderRow(const QString& caption, const char* browserName, QLineEdit*& field,
+                           const std::string& value) {
+    auto* row = new QWidget;
+    auto* layout = new QVBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(caption));
+    field = new QLineEdit(FromBytes(value));
+    auto* browser = new QTreeView;
+    browser->setObjectName(browserName);
+    browser->setModel(folders_);
+    browser->setRootIndex(folders_->index(QDir::rootPath()));
+    // The browser opens at the working folder, as a folder list does.
+    browser->setCurrentIndex(folders_->index(QDir::currentPath()));
+    browser->scrollTo(browser->currentIndex());
+    for (int column = 1; column < folders_->columnCount(); ++column) browser->hideColumn(column);
+    browser->setHeaderHidden(true);
+    browser->setMaximumHeight(110);
+    QLineEdit* target = field;
+    connect(browser, &QTreeView::doubleClicked, this, [this, target](const QModelIndex& index) {
+        target->setText(QDir::toNativeSeparators(folders_->filePath(index)));
+    });
+    layout->addWidget(browser);
+    layout->addWidget(field);
+    return row;
+}
+
+void FPaths::Ok() {
+    pending_.DataDirectory = ToBytes(TxtData->text());
+    pending_.MapCompilerPath = ToBytes(TxtMapcompiler->text());
+    pending_.MapFolder = ToBytes(TxtMap->text());
+    pending_.MultipleObjectsInSameSector = o1->isChecked() ? "True" : "false";
+    accepted_ = true;
+    accept();
+}
+
+void FPaths::CancelDialog() {
+    accepted_ = false;
+    reject();
+}

@@ -1,0 +1,30 @@
+#include "ui/MessageBoxPrompts.h"
+
+#include <QDialog>
+#include <QMessageBox>
+
+QString ApplicationTitle() { return QStringLiteral("TarsisDizIzuzuri"); }
+
+QString FromBytes(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToBytes(const QString& text) {
+    const QByteArray bytes = text.toLatin1();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void MessageBoxPrompts::Error(const std::string& message) {
+    QMessageBox::critical(parent_, ApplicationTitle(), FromBytes(message), QMessageBox::Ok);
+}
+
+void MessageBoxPrompts::Information(const std::string& message) {
+    QMessageBox::information(parent_, ApplicationTitle(), FromBytes(message), QMessageBox::Ok);
+}
+
+bool MessageBoxPrompts::Question(const std::string& message) {
+    return QMessageBox::question(parent_, ApplicationTitle(), FromBytes(message),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+int MessageBoxPrompts::ExecDialog(QDialog& dialog) { return dialog.exec(); }

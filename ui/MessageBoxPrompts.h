@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include "ui/UserPrompts.h"
+
+class QWidget;
+
+// The real prompts: message boxes with the application's title, dialogs run
+// modally.
+class MessageBoxPrompts : public UserPrompts {
+public:
+    explicit MessageBoxPrompts(QWidget* parent = nullptr) : parent_(parent) {}
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+    void Error(const std::string& message) override;
+    void Information(const std::string& message) override;
+    bool Question(const std::string& message) override;
+    int ExecDialog(QDialog& dialog) override;
+
+private:
+    QWidget* parent_;
+};
+
+// The title of every message box.
+QString ApplicationTitle();
+// Byte strings of the model are single-byte; shown as Latin-1.
+QString FromBytes(const std::string& text);
+std::string ToBytes(const QString& text);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+
+#include "model/Reporter.h"
+#include "ui/UserPrompts.h"
+
+// Prompts for tests: records every message, answers questions from a queue
+// (Yes when empty) and drives dialogs with queued callbacks instead of a user.
+// A callback fills the dialog's fields and returns the result to report
+// (usually after calling accept() or reject() on the dialog).
+class RecordingPrompts : public UserPrompts {
+public:
+    using DialogDriver = std::function<int(QDialog&)>;
+
+    void Error(const std::string& message) override { recorder.Error(message); }
+    void Information(const std::string& message) override { recorder.Information(message); }
+    bool Question(const std::string& message) override { return recorder.Question(message); }
+    // Runs the next queued driver; with none queued the dialog is rejected.
+    int ExecDialog(QDialog& dialog) override;
+
+    void QueueAnswer(bool yes) { recorder.answers.push_back(yes); }
+    void QueueDialog(DialogDriver driver) { drivers.push_back(std::move(driver)); }
+    std::vector<std::string> Messages() const { return recorder.Messages(); }
+    void ClearMessages() { recorder.entries.clear(); }
+
+    RecordingReporter recorder;
+    std::deque<DialogDriver> drivers;
+    // Titles of the dialogs opened, in order.
+    std::vector<std::string> openedDialogs;
+};

@@ -1,0 +1,90 @@
+#include "ui/SystemRecords.h"
+
+#include "catalog/TextHelpers.h"
+#include "model/CUniverse.h"
+#include "model/Reporter.h"
+#include "ui/EditorState.h"
+
+namespace {
+
+// The values Add and Edit write alike.
+void WriteCommonValues(CSystem& system, const CurrentObjectRecord& current) {
+    system.name = Trim(current.Name);
+    system.PortraitBitmap = current.PortraitBitmap;
+    // The index is an 8-bit number; text that is not one counts as 0.
+    system.PortraitIndex = ParseByte(current.PortraitIndex).value_or(0);
+    system.X = current.X;
+    system.y = current.Y;
+    system.Description = current.Description;
+    system.RemoveStellarBackground();
+    CStellarBackground background;
+    background.Set(3, 1, 6, current.SkyBox);
+    system.addStellarBackground(background);
+}
+
+// Applies the physical type word; returns false when the word names none.
+bool ApplyPhysicalType(CSystem& system, const CurrentObjectRecord& current) {
+    if (current.Type == "Normal") {
+        system.PhysicalType = PhysicalNormal;
+        system.EmpireCanStartInSystem = current.CanStart;
+    } else if (current.Type == "Nebulae") {
+        system.PhysicalType = PhysicalNebulae;
+        system.EmpireCanStartInSystem = false;
+    } else if (current.Type == "Black Hole") {
+        system.PhysicalType = PhysicalBlackHole;
+        system.HasBlackHole = true;
+        system.EmpireCanStartInSystem = false;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+SystemRef FindSystemAt(const CUniverse& universe, std::int32_t X, std::int32_t Y) {
+    for (const SystemRef& system : universe.Systems())
+        if (system->X == X && system->y == Y) return system;
+    SystemRef none = NewSystem();
+    none->ID = NoID;
+    return none;
+}
+
+void LoadSystemIntoCurrent(const CSystem& system, CurrentObjectRecord& current) {
+    current.Name = Trim(system.name);
+    current.X = system.X;
+    current.Y = system.y;
+    current.Description = system.Description;
+    const std::string word = PhysicalTypeText(system.PhysicalType);
+    if (!word.empty()) {
+        current.Type = word;
+        current.PhysicalTypeName = word;
+    }
+    current.PortraitBitmap = system.PortraitBitmap;
+    current.PortraitIndex = std::to_string(system.PortraitIndex);
+    current.CanStart = system.EmpireCanStartInSystem;
+    current.SkyBox = system.GetSkyBox();
+}
+
+bool AddSystemFromCurrent(CUniverse& universe, const CurrentObjectRecord& current, Reporter& reporter) {
+    if (universe.GetOccupied(current.X, current.Y)) {
+        reporter.Information("That coordinates have a System yet");
+        return false;
+    }
+    SystemRef system = NewSystem();
+    WriteCommonValues(*system, current);
+    if (!ApplyPhysicalType(*system, current)) {
+        system->PhysicalType = PhysicalNormal;
+        system->EmpireCanStartInSystem = current.CanStart;
+    }
+    universe.AddSystem(system);
+    return true;
+}
+
+void EditSystemFromCurrent(CUniverse& universe, const CurrentObjectRecord& current, std::int32_t selectedSystem) {
+    SystemRef system = universe.GetOneSystem(selectedSystem);
+    if (system->ID == NoID) return;  // the selection went away; nothing to update
+    WriteCommonValues(*system, current);
+    ApplyPhysicalType(*system, current);
+    universe.EditSystem(system, selectedSystem);
+}

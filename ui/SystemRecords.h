@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+
+#include "model/CSystem.h"
+
+class CUniverse;
+class Reporter;
+struct CurrentObjectRecord;
+
+// Moving a system's values between the universe and the current-object record
+// the system dialog edits.
+
+// The first system (universe order) on cell (X, Y); a fresh detached record
+// with ID -999 when there is none.
+SystemRef FindSystemAt(const CUniverse& universe, std::int32_t X, std::int32_t Y);
+
+// Copies the system into the record for the system dialog.
+void LoadSystemIntoCurrent(const CSystem& system, CurrentObjectRecord& current);
+
+// Adds a new system built from the record, unless its cell is taken ("That
+// coordinates have a System yet"). Returns whether one was added.
+bool AddSystemFromCurrent(CUniverse& universe, const CurrentObjectRecord& current, Reporter& reporter);
+
+// Writes the record into the system with that ID; the cell is not checked.
+void EditSystemFromCurrent(CUniverse& universe, const CurrentObjectRecord& current, std::int32_t selectedSystem);

@@ -1,0 +1,51 @@
+#include "ui/dialogs/FAbilities.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "ui/dialogs/QtText.h"
+
+FAbilities::FAbilities(AbilityChoice& choice, QWidget* parent) : QDialog(parent), choice_(choice) {
+    setWindowTitle("Abilities");
+    setModal(true);
+    auto* outer = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    outer->addLayout(form);
+    for (std::size_t i = 0; i < cmbAbility.size(); ++i) {
+        cmbAbility[i] = new QComboBox(this);
+        cmbAbility[i]->setEditable(true);
+        cmbAbility[i]->setMinimumContentsLength(40);
+        form->addRow(QString("Ability %1:").arg(i + 1), cmbAbility[i]);
+    }
+    cmdOk = new QPushButton("OK", this);
+    cmdNo = new QPushButton("Cancel", this);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(cmdOk);
+    row->addWidget(cmdNo);
+    outer->addLayout(row);
+    connect(cmdOk, &QPushButton::clicked, this, [this] {
+        StoreSlots();
+        accept();
+    });
+    connect(cmdNo, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FAbilities::LoadLists() {
+    for (std::size_t i = 0; i < cmbAbility.size(); ++i) {
+        QComboBox* list = cmbAbility[i];
+        list->clear();
+        list->addItem(QString());
+        for (const std::string& text : choice_.Offered) list->addItem(ToQt(text));
+        const AbilitySlot& slot = choice_.Slots[i];
+        list->setEditText(slot.Used ? ToQt(slot.Text) : QString());
+    }
+}
+
+void FAbilities::StoreSlots() {
+    for (std::size_t i = 0; i < cmbAbility.size(); ++i) {
+        const std::string text = FromQt(cmbAbility[i]->currentText());
+        choice_.Slots[i] = text.empty() ? AbilitySlot{} : AbilitySlot{true, text};
+    }
+}

@@ -1,0 +1,43 @@
+#include "ui/dialogs/FSelectObject.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "model/CSystem.h"
+#include "ui/dialogs/QtText.h"
+
+std::string SelectionText(const CSpaceObject& object) {
+    switch (object.Tipo) {
+        case KindStar: return "Star " + object.name;
+        case KindWarpPoint: return "Warp Point to " + (object.destSystem ? object.destSystem->name : std::string());
+        case KindStorm: return "Storm";
+        case KindPlanet: return "Planet " + object.name;
+        case KindAsteroids: return "Asteroids " + object.name;
+        default: return object.name;
+    }
+}
+
+FSelectObject::FSelectObject(const std::vector<SpaceObjectRef>& objects, QWidget* parent) : QDialog(parent) {
+    setWindowTitle("Select Object");
+    setModal(true);
+    auto* outer = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    outer->addLayout(form);
+    cmbObject = new QComboBox(this);
+    for (const SpaceObjectRef& object : objects) cmbObject->addItem(ToQt(SelectionText(*object)));
+    cmbObject->setCurrentIndex(objects.empty() ? -1 : 0);
+    form->addRow("Object:", cmbObject);
+    cmdOk = new QPushButton("OK", this);
+    cmdNo = new QPushButton("Cancel", this);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(cmdOk);
+    row->addWidget(cmdNo);
+    outer->addLayout(row);
+    connect(cmdOk, &QPushButton::clicked, this, [this] {
+        picked_ = cmbObject->currentIndex() < 0 ? 0 : cmbObject->currentIndex();
+        accept();
+    });
+    connect(cmdNo, &QPushButton::clicked, this, &QDialog::reject);
+}

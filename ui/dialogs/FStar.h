@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ui/dialogs/ObjectDialog.h"
+
+// "Star": name, sector, colour, size and specific type of a star.
+class FStar : public ObjectDialog {
+public:
+    explicit FStar(const DialogLinks& links, QWidget* parent = nullptr);
+    void LoadFields() override;
+
+    QLineEdit* TxtStarName;
+    QLineEdit* TxtStarX;
+    QLineEdit* TxtStarY;
+    QComboBox* cmbstarColor;
+    QComboBox* cmbStarSize;
+
+protected:
+    TypeChoice CurrentChoice() const override;
+    bool ChoiceWordsChanged() const override;
+    std::string FirstFailure(const SpecificTypeCheck& type, std::int32_t& objectType) const override;
+    void WriteFields(CurrentObjectRecord& current) const override;
+
+private:
+    StarFields Fields() const;
+    std::string shownColour_, shownSize_;
+};
+
+// "Storm": sector and specific type of a storm.
+class FStorm : public ObjectDialog {
+public:
+    explicit FStorm(const DialogLinks& links, QWidget* parent = nullptr);
+    void LoadFields() override;
+
+    QLineEdit* txtStormX;
+    QLineEdit* TxtStormY;
+    // Offered for the look of it: its choice is neither checked nor stored,
+    // and every storm type is listed whatever it shows.
+    QComboBox* cmbStormColor;
+
+protected:
+    TypeChoice CurrentChoice() const override { return {}; }
+    bool ChoiceWordsChanged() const override { return false; }
+    std::string FirstFailure(const SpecificTypeCheck& type, std::int32_t& objectType) const override;
+    void WriteFields(CurrentObjectRecord& current) const override;
+
+private:
+    StormFields Fields() const;
+};

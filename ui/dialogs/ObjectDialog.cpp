@@ -1,0 +1,137 @@
+#include "ui/dialogs/ObjectDialog.h"
+
+#include <QHBoxLayout>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+#include "ui/dialogs/FAbilities.h"
+#include "ui/dialogs/QtText.h"
+
+namespace {
+
+// The specific type list when nothing matches the choices.
+const QColor NothingToChoose(255, 255, 192);
+
+void SetBase(QComboBox* combo, const QColor& colour) {
+    QPalette palette = combo->palette();
+    palette.setColor(QPalette::Base, colour);
+    combo->setPalette(palette);
+}
+
+}  // namespace
+
+QString Text(const QLineEdit* edit) { return edit->text(); }
+std::string TextOf(const QLineEdit* edit) { return FromQt(edit->text()); }
+std::string TextOf(const QComboBox* combo) { return FromQt(combo->currentText()); }
+void SetText(QComboBox* combo, const std::string& text) { combo->setEditText(ToQt(text)); }
+void SetText(QLineEdit* edit, const std::string& text) { edit->setText(ToQt(text)); }
+void SetText(QLineEdit* edit, std::int32_t value) { edit->setText(QString::number(value)); }
+
+ObjectDialog::ObjectDialog(const DialogLinks& links, std::int32_t kind, const QString& title, QWidget* parent)
+    : QDialog(parent), l_(links), kind_(kind) {
+    setWindowTitle(title);
+    setModal(true);
+    auto* outer = new QVBoxLayout(this);
+    form_ = new QFormLayout;
+    outer->addLayout(form_);
+    cmbExact = new QComboBox(this);
+    Im = new QLabel(this);
+    Im->setMinimumSize(96, 96);
+    Im->setAlignment(Qt::AlignCenter);
+    CmdHabilities = new QPushButton("Abilities", this);
+    cmdOk = new QPushButton("OK", this);
+    cmdNo = new QPushButton("Cancel", this);
+    cmdOk->setDefault(true);
+    cmbExact->setEditable(true);
+    connect(cmbExact, &QComboBox::editTextChanged, this, &ObjectDialog::ExactChanged);
+    connect(cmdOk, &QPushButton::clicked, this, &ObjectDialog::Confirm);
+    connect(cmdNo, &QPushButton::clicked, this, &ObjectDialog::reject);
+    connect(CmdHabilities, &QPushButton::clicked, this, &ObjectDialog::OpenAbilities);
+}
+
+QComboBox* ObjectDialog::AddCombo(const char* label, const QStringList& items) {
+    auto* combo = new QComboBox(this);
+    combo->setEditable(true);
+    combo->addItems(items);
+    combo->setEditText(QString());
+    form_->addRow(label, combo);
+    return combo;
+}
+
+QLineEdit* ObjectDialog::AddText(const char* label) {
+    auto* edit = new QLineEdit(this);
+    form_->addRow(label, edit);
+    return edit;
+}
+
+void ObjectDialog::AddExactRow() {
+    form_->addRow("Specific Type:", cmbExact);
+    form_->addRow(Im);
+}
+
+void ObjectDialog::AddButtons(QPushButton* extra) {
+    auto* row = new QHBoxLayout;
+    if (extra) row->addWidget(extra);
+    row->addWidget(CmdHabilities);
+    row->addStretch();
+    row->addWidget(cmdOk);
+    row->addWidget(cmdNo);
+    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+}
+
+void ObjectDialog::WatchChoice(QComboBox* combo) {
+    connect(combo, &QComboBox::editTextChanged, this, [this] { ChoiceChanged(); });
+}
+
+void ObjectDialog::FillSpecificTypes() {
+    cmbExact->clear();
+    const std::vector<std::string> names = l_.catalogue.SpecificTypeNames(kind_, CurrentChoice());
+    const bool any = !names.empty();
+    cmbExact->setEnabled(any);
+    SetBase(cmbExact, any ? QColor(Qt::white) : NothingToChoose);
+    for (const std::string& name : names) cmbExact->addItem(ToQt(name));
+    cmbExact->setEditText(QString());
+    if (!l_.editor.CreatingNew)
+        SetText(cmbExact, l_.catalogue.TypeNameOfOrdinal(l_.editor.CurrentObject.ObjectType));
+}
+
+void ObjectDialog::ChoiceChanged() {
+    FillSpecificTypes();
+    cmbExact->setEditText(QString());
+}
+
+void ObjectDialog::ExactChanged(const QString& text) {
+    Im->clear();
+    typeChanged_ = true;
+    if (text.isEmpty()) return;
+    const auto picture = l_.catalogue.PictureOfTypeName(FromQt(text));
+    if (!picture) return;
+    const QPixmap pixmap(QString::fromStdString(picture->string()));
+    if (!pixmap.isNull()) Im->setPixmap(pixmap.scaled(Im->minimumSize(), Qt::KeepAspectRatio));
+}
+
+void ObjectDialog::Confirm() {
+    if (ChoiceWordsChanged()) typeChanged_ = true;
+    CurrentObjectRecord& current = l_.editor.CurrentObject;
+    const SpecificTypeCheck type{l_.catalogue, typeChanged_, TextOf(cmbExact)};
+    const std::string failure = FirstFailure(type, current.ObjectType);
+    if (!failure.empty()) {
+        l_.prompts.Error(failure);
+        return;
+    }
+    WriteFields(current);
+    l_.host.Update();
+    accept();
+}
+
+void ObjectDialog::reject() {
+    l_.host.Cancel();
+    QDialog::reject();
+}
+
+void ObjectDialog::OpenAbilities() {
+    FAbilities abilities(l_.abilities, this);
+    abilities.LoadLists();
+    abilities.move(pos() - QPoint(100, 100));
+    l_.prompts.ExecDialog(abilities);
+}

@@ -1,0 +1,234 @@
+#include "ui/editing/ObjectPlacement.h"
+
+#include "catalog/TextHelpers.h"
+
+namespace {
+
+const char* const SectorTakenMessage = "That coordinates have an Object yet";
+const char* const DestinationTakenMessage = "That coordinates in the Destiny have an Object yet";
+
+SpaceObjectRef NoObject() {
+    SpaceObjectRef none = std::make_shared<CSpaceObject>();
+    none->ID = NoID;
+    return none;
+}
+
+// The catalogue's word for the object's type; the object's own word when the
+// catalogue does not know the type, so the dialog does not open blank.
+std::string Either(const std::string& catalogueWord, const std::string& ownWord) {
+    return catalogueWord.empty() ? ownWord : catalogueWord;
+}
+
+}  // namespace
+
+std::string KindWord(std::int32_t kind) {
+    switch (kind) {
+        case KindStar: return "STAR";
+        case KindWarpPoint: return "WARP";
+        case KindStorm: return "STORM";
+        case KindPlanet: return "PLANET";
+        case KindAsteroids: return "ASTEROID";
+        default: return {};
+    }
+}
+
+bool KindAllowedIn(std::uint8_t physicalType, std::int32_t kind) {
+    if (kind == KindWarpPoint) return true;
+    if (kind == KindStorm) return physicalType != PhysicalBlackHole;
+    return physicalType == PhysicalNormal;
+}
+
+SpaceObjectRef FindObjectAt(const CUniverse& universe, std::int32_t X, std::int32_t Y, std::int32_t systemId) {
+    for (const SpaceObjectRef& object : universe.SpaceObjectsOf(systemId))
+        if (object->coord.X == X && object->coord.y == Y) return object;
+    return NoObject();
+}
+
+SpaceObjectRef FindObjectAtWithId(const CUniverse& universe, std::int32_t X, std::int32_t Y, std::int32_t systemId,
+                                  std::int32_t objectId) {
+    for (const SpaceObjectRef& object : universe.SpaceObjectsOf(systemId))
+        if (object->coord.X == X && object->coord.y == Y && object->ID == objectId) return object;
+    return NoObject();
+}
+
+void ObjectPlacement::AddObjectFromCurrent(std::int32_t kind, std::int32_t systemId) {
+    const SystemRef system = l_.universe.GetOneSystem(systemId);
+    if (system->ID == NoID) return;
+    SpaceObjectRef object = NewSpaceObject(KindWord(kind));
+    WriteCurrentInto(*object, system);
+    // The dialogs refuse OK without a specific type; other callers may not.
+    if (object->StellarObjectType == 0) return;
+    if (kind == KindWarpPoint) {
+        AddWarpWithMirror(object, systemId);
+        return;
+    }
+    if (SectorRefused(object->coord.X, object->coord.y, systemId)) {
+        l_.reporter.Information(SectorTakenMessage);
+        return;
+    }
+    l_.universe.AddSpaceObject(object, systemId);
+    AttachAbilities(*object);
+}
+
+bool ObjectPlacement::SectorRefused(std::int32_t X, std::int32_t Y, std::int32_t systemId) const {
+    const bool taken = l_.universe.GetSpaceObjectOccupied(X, Y, systemId);
+    if (!l_.relaxedPlacement()) return taken;
+    return taken && l_.universe.GetStarOccupied(X, Y, systemId);
+}
+
+void ObjectPlacement::AddWarpWithMirror(const SpaceObjectRef& warp, std::int32_t systemId) {
+    if (!l_.reporter.Question("Do you want to create a mirror Warp in the destiny System?")) {
+        AddWarp(warp, systemId);
+        return;
+    }
+    const CurrentObjectRecord& current = l_.editor.CurrentObject;
+    const SystemRef destination = l_.universe.FindSystemByName(current.DestinationName);
+    if (!destination) {
+        // Only a destination outside the map gets here; it cannot hold a mirror.
+        AddWarp(warp, systemId);
+        return;
+    }
+    SpaceObjectRef mirror = NewSpaceObject("WARP");
+    mirror->systema = destination;
+    mirror->coord = {current.DestX, current.DestY};
+    mirror->destSystem = warp->systema;
+    mirror->destCoord = {current.X, current.Y};
+    mirror->StellarObjectType = warp->StellarObjectType;
+    const bool relaxed = l_.relaxedPlacement();
+    if (!relaxed && l_.universe.GetSpaceObjectOccupied(current.DestX, current.DestY, destination->ID)) {
+        l_.reporter.Information(DestinationTakenMessage);
+    } else if (!relaxed && l_.universe.GetSpaceObjectOccupied(current.X, current.Y, systemId)) {
+        l_.reporter.Information(SectorTakenMessage);
+    } else {
+        l_.universe.AddSpaceObject(warp, systemId);
+        l_.universe.AddSpaceObject(mirror, destination->ID);
+        AttachAbilities(*mirror);
+    }
+    l_.drawSystems();
+    AttachAbilities(*warp);
+}
+
+void ObjectPlacement::AddWarp(const SpaceObjectRef& warp, std::int32_t systemId) {
+    if (!l_.relaxedPlacement() && l_.universe.GetSpaceObjectOccupied(warp->coord.X, warp->coord.y, systemId)) {
+        l_.reporter.Information(SectorTakenMessage);
+        return;
+    }
+    l_.universe.AddSpaceObject(warp, systemId);
+    l_.drawSystems();
+    AttachAbilities(*warp);
+}
+
+void ObjectPlacement::EditObjectFromCurrent(std::int32_t systemId, std::int32_t objectId) {
+    const SpaceObjectRef object = l_.universe.GetOneSpaceObject(objectId);
+    if (!object) return;
+    const SystemRef system = object->systema ? object->systema : l_.universe.GetOneSystem(systemId);
+    WriteCurrentInto(*object, system);
+    object->RemoveAbilities();
+    AttachAbilities(*object);
+    l_.universe.EditSpaceObject(object, systemId, objectId);
+}
+
+void ObjectPlacement::WriteCurrentInto(CSpaceObject& object, const SystemRef& system) const {
+    const CurrentObjectRecord& c = l_.editor.CurrentObject;
+    object.systema = system;
+    object.coord = {c.X, c.Y};
+    object.StellarObjectType = c.ObjectType;
+    switch (object.Tipo) {
+        case KindStar: object.name = Trim(c.Name); break;
+        case KindPlanet:
+            object.name = Trim(c.Name);
+            object.SizeP = c.Size;
+            object.TypeP = c.Type;
+            object.AtmosphereP = c.Atmosphere;
+            object.resMinerals = c.Minerals;
+            object.resOrganics = c.Organics;
+            object.resRadioactives = c.Radioactives;
+            object.Temperature = c.Temperature;
+            object.Conditions = c.Conditions;
+            object.Gravity = c.Gravity;
+            object.Radiation = c.Radiation;
+            break;
+        case KindAsteroids:
+            object.name = Trim(c.Name);
+            object.SizeP = c.Size;
+            object.resMinerals = c.Minerals;
+            object.resOrganics = c.Organics;
+            object.resRadioactives = c.Radioactives;
+            break;
+        case KindWarpPoint:
+            object.destSystem = DestinationOfCurrent();
+            object.destCoord = {c.DestX, c.DestY};
+            break;
+        default: break;
+    }
+}
+
+// A destination outside the map (a warp read from a file that leads nowhere)
+// keeps its name in a detached record instead of being lost on edit.
+SystemRef ObjectPlacement::DestinationOfCurrent() const {
+    const std::string& name = l_.editor.CurrentObject.DestinationName;
+    if (SystemRef found = l_.universe.FindSystemByName(name)) return found;
+    SystemRef detached = NewSystem();
+    detached->ID = NoID;
+    detached->name = name;
+    return detached;
+}
+
+void ObjectPlacement::AttachAbilities(CSpaceObject& object) const {
+    const std::int32_t kind = object.Tipo;
+    const auto fromText = [&](const std::string& text) { return l_.catalogue.AbilityFromText(kind, text); };
+    for (const CAbility& ability : l_.abilities.Build(fromText)) object.AddAbility(ability);
+}
+
+void ObjectPlacement::LoadObjectIntoCurrent(const CSpaceObject& object) {
+    CurrentObjectRecord& c = l_.editor.CurrentObject;
+    const StellarTypeWords words = l_.catalogue.WordsOfOrdinal(object.StellarObjectType);
+    c.ObjectType = object.StellarObjectType;
+    c.X = object.coord.X;
+    c.Y = object.coord.y;
+    switch (object.Tipo) {
+        case KindStar:
+            c.Name = Trim(object.name);
+            c.Colour = words.Colour;
+            c.Size = words.Size;
+            break;
+        case KindPlanet:
+            c.Name = Trim(object.name);
+            c.Minerals = object.resMinerals;
+            c.Organics = object.resOrganics;
+            c.Radioactives = object.resRadioactives;
+            c.Conditions = object.Conditions;
+            c.Radiation = object.Radiation;
+            c.Temperature = object.Temperature;
+            c.Gravity = object.Gravity;
+            c.Size = Either(words.Size, object.SizeP);
+            c.Type = Either(words.SubType, object.TypeP);
+            c.Atmosphere = Either(words.Atmosphere, object.AtmosphereP);
+            break;
+        case KindAsteroids:
+            c.Name = Trim(object.name);
+            c.Size = Either(words.Size, object.SizeP);
+            c.Type = Either(words.SubType, object.TypeP);
+            c.Minerals = object.resMinerals;
+            c.Organics = object.resOrganics;
+            c.Radioactives = object.resRadioactives;
+            break;
+        case KindWarpPoint:
+            c.DestinationName = object.destSystem ? Trim(object.destSystem->name) : std::string();
+            c.DestX = object.destCoord.X;
+            c.DestY = object.destCoord.y;
+            c.Size = words.Size;
+            break;
+        default: break;
+    }
+    l_.abilities.LoadFrom(object);
+}
+
+void ObjectPlacement::FillWarpDestinations(std::int32_t selectedSystem) {
+    std::vector<std::string>& list = l_.editor.CurrentObject.DestinationList;
+    list.clear();
+    for (const SystemRef& system : l_.universe.Systems())
+        if (system->ID != selectedSystem) list.push_back(Trim(system->name));
+}
+
+void ObjectPlacement::ListAbilitiesOfKind(std::int32_t kind) { l_.abilities.Offered = l_.catalogue.AbilityTextsOfKind(kind); }

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "model/CUniverse.h"
+#include "model/Reporter.h"
+#include "ui/EditorState.h"
+#include "ui/editing/AbilityChoice.h"
+#include "ui/editing/EditingCatalogue.h"
+
+// "STAR", "WARP", "STORM", "PLANET" or "ASTEROID"; empty for other codes.
+std::string KindWord(std::int32_t kind);
+// Whether a system of that physical type may hold objects of that kind.
+bool KindAllowedIn(std::uint8_t physicalType, std::int32_t kind);
+
+// The first object of the system whose own sector is (X, Y) (a star only on
+// its centre); a fresh object with ID -999 when there is none.
+SpaceObjectRef FindObjectAt(const CUniverse& universe, std::int32_t X, std::int32_t Y, std::int32_t systemId);
+// The same, also requiring the object ID.
+SpaceObjectRef FindObjectAtWithId(const CUniverse& universe, std::int32_t X, std::int32_t Y, std::int32_t systemId,
+                                  std::int32_t objectId);
+
+// Turns the dialogs' values in CurrentObject into space objects and back.
+class ObjectPlacement {
+public:
+    struct Links {
+        CUniverse& universe;
+        EditorState& editor;
+        AbilityChoice& abilities;
+        const EditingCatalogue& catalogue;
+        Reporter& reporter;
+        // True when several objects may share a sector.
+        std::function<bool()> relaxedPlacement;
+        // Redraws the galaxy map.
+        std::function<void()> drawSystems;
+    };
+
+    explicit ObjectPlacement(Links links) : l_(std::move(links)) {}
+
+    // Adds an object of the kind from CurrentObject to the system, after the
+    // placement test; warp points may bring a mirror in their destination.
+    void AddObjectFromCurrent(std::int32_t kind, std::int32_t systemId);
+    // Writes CurrentObject and the chosen abilities into the object (no
+    // placement test, so a changed sector moves it).
+    void EditObjectFromCurrent(std::int32_t systemId, std::int32_t objectId);
+    // CurrentObject and the ability slots receive the object's values.
+    void LoadObjectIntoCurrent(const CSpaceObject& object);
+    // DestinationList = the trimmed names of every other system.
+    void FillWarpDestinations(std::int32_t selectedSystem);
+    // The abilities offered for the kind become the dialog's choices.
+    void ListAbilitiesOfKind(std::int32_t kind);
+
+private:
+    void WriteCurrentInto(CSpaceObject& object, const SystemRef& system) const;
+    SystemRef DestinationOfCurrent() const;
+    bool SectorRefused(std::int32_t X, std::int32_t Y, std::int32_t systemId) const;
+    void AddWarp(const SpaceObjectRef& warp, std::int32_t systemId);
+    void AddWarpWithMirror(const SpaceObjectRef& warp, std::int32_t systemId);
+    void AttachAbilities(CSpaceObject& object) const;
+
+    Links l_;
+};
