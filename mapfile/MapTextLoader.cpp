@@ -11,8 +11,6 @@
 
 namespace {
 
-// The sector field spans -13..13 by -10..10. The editor's dialogs let any
-// whole number through, so only the strict check holds sectors to the field.
 constexpr CCoord SectorField{13, 10};
 
 // A warp point whose destination is resolved once all systems exist.
@@ -43,7 +41,7 @@ private:
     void ReadAbilities(CSpaceObject& object, const std::string& prefix);
     std::int32_t StellarOrdinal(const std::string& name);
     std::optional<CCoord> SectorBound() const {
-        return options_.checkKeys ? std::optional<CCoord>(SectorField) : std::nullopt;
+        return options_.sectorsInField ? std::optional<CCoord>(SectorField) : std::nullopt;
     }
     std::int32_t ResolveWarps();
 
