@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "catalog/TextHelpers.h"
+#include "mapfile/MapSave.h"
+#include "mapfile/MapTextLoader.h"
+#include "mapfile/MapTextWriter.h"
+#include "mapfile/OpenTypeNames.h"
+#include "MapfileTestSupport.h"
+
+using namespace maptest;
+namespace fs = std::filesystem;
+
+TEST(MapSave, ShippedSampleMapLoadsAndWritesBackByteForByte) {
+    const fs::path sample = fs::path(DIZ_TEST_DATA_DIR) / "maps" / "Sample.txt";
+    OpenTypeNames names;
+    LoadResult loaded = LoadMapText(sample, names, LoadOptions{true, false});
+    ASSERT_TRUE(loaded.Ok()) << loaded.error;
+    EXPECT_EQ(loaded.danglingWarps, 1);
+    // The black-hole template the sample was written with: the lines of its
+    // black-hole block from its 17th line up to "Number of Space Objects".
+    const std::vector<std::string> lines = SplitLines(ReadFile(sample));
+    const auto physical = std::find(lines.begin(), lines.end(), PadRight("System Physical Type", 50) + ":= Black Hole");
+    ASSERT_NE(physical, lines.end());
+    const auto begin = physical + 12;
+    const auto end = std::find(begin, lines.end(), PadRight("Number of Space Objects", 50) + ":= 2");
+    TempFolder folder("golden");
+    ASSERT_EQ(WriteTextFileSafely(folder.path() / "BlackHole.dat", std::vector<std::string>(begin, end)), "");
+    TxtBlock written = GenerateMapTxt(*loaded.universe, names, folder.path());
+    ASSERT_EQ(written.error, "");
+    EXPECT_EQ(written.text, ReadFile(sample));
+}
+
+TEST(MapSave, SaveReplacesTheFileAndReportsAFolderThatCannotBeWritten) {
+    TempFolder folder("save");
+    CUniverse u;
+    AddSystem(u, "First", 1, 1);
+    WriteFile(folder.path() / "Map.txt", "old contents");
+    ASSERT_EQ(SaveMapText(u, FakeTypeNames(), folder.path(), "Map"), "");
+    EXPECT_EQ(SplitLines(ReadFile(folder.path() / "Map.txt")).size(), 33u);
+    EXPECT_FALSE(FileExists(folder.path() / "Map.txt.tmp~"));
+
+    const std::string error = SaveMapText(u, FakeTypeNames(), folder.path() / "missing", "Map");
+    EXPECT_EQ(error.rfind(std::to_string(ENOENT) + " - ", 0), 0u) << error;
+}
+
+TEST(MapSave, CompileStepsCopyMoveAndCleanUp) {
+    TempFolder folder("compile_steps");
+    const fs::path program = folder.path() / "program", compiler = program / "Compiler", maps = folder.path() / "maps";
+    for (const auto& f : {program, compiler, maps}) fs::create_directories(f);
+    const CompilePaths paths = MakeCompilePaths(program, compiler, maps, "Alpha");
+    EXPECT_EQ(paths.compilerProgram, compiler / "TarsisMapCompiler.exe");
+    EXPECT_EQ(CompilerArguments("Alpha", "Standard"), (std::vector<std::string>{"Alpha.txt", "Standard"}));
+    EXPECT_EQ(CompilerCommandLine(paths, "Alpha", "Standard"),
+              (compiler / "TarsisMapCompiler.exe").string() + " Alpha.txt \"Standard\"");
+
+    const std::string missingTxt = CopyTxtToCompiler(paths);
+    EXPECT_NE(missingTxt.find(" - "), std::string::npos);
+    EXPECT_NE(missingTxt.find("Alpha.txt"), std::string::npos) << missingTxt;
+
+    WriteFile(paths.localTxt, "map text");
+    WriteFile(paths.compilerTxt, "older copy");
+    ASSERT_EQ(CopyTxtToCompiler(paths), "");
+    EXPECT_EQ(ReadFile(paths.compilerTxt), "map text");
+    EXPECT_FALSE(CompiledMapReady(paths));
+    EXPECT_NE(MoveCompiledMap(paths), "");  // nothing compiled yet
+    EXPECT_TRUE(FileExists(paths.compilerTxt));
+
+    WriteFile(paths.compilerMap, "binary");
+    WriteFile(paths.finalMap, "old map");
+    EXPECT_TRUE(CompiledMapReady(paths));
+    ASSERT_EQ(MoveCompiledMap(paths), "");
+    EXPECT_EQ(ReadFile(paths.finalMap), "binary");
+    EXPECT_FALSE(FileExists(paths.compilerMap));
+    EXPECT_FALSE(FileExists(paths.compilerTxt));
+    EXPECT_TRUE(FileExists(paths.localTxt));
+}
+
+TEST(MapSave, CompilerInTheProgramFolderKeepsTheLocalTxt) {
+    TempFolder folder("compile_same");
+    const fs::path maps = folder.path() / "maps";
+    fs::create_directories(maps);
+    const CompilePaths paths = MakeCompilePaths(folder.path(), folder.path() / ".", maps, "Beta");
+    WriteFile(paths.localTxt, "map text");
+    ASSERT_EQ(CopyTxtToCompiler(paths), "");
+    EXPECT_EQ(ReadFile(paths.localTxt), "map text");
+    WriteFile(paths.compilerMap, "binary");
+    ASSERT_EQ(MoveCompiledMap(paths), "");
+    EXPECT_EQ(ReadFile(maps / "Beta.map"), "binary");
+    EXPECT_TRUE(FileExists(paths.localTxt));
+    EXPECT_FALSE(FileExists(paths.compilerMap));
+}
