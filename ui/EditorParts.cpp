@@ -4,6 +4,7 @@
 
 #include "ui/FSystem.h"
 #include "ui/MapEditorHost.h"
+#include "ui/editing/ObjectEditingParts.h"
 
 namespace {
 
@@ -27,7 +28,6 @@ private:
 
 EditorParts StandardEditorParts() {
     EditorParts parts;
-    // The object dialogs and the system map's editing logic plug in here.
-    parts.dialogs = std::make_unique<StandardDialogFactory>(nullptr);
+    parts.dialogs = std::make_unique<StandardDialogFactory>(MakeObjectParts(parts));
     return parts;
 }
