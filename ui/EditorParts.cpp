@@ -4,7 +4,6 @@
 
 #include "ui/FSystem.h"
 #include "ui/MapEditorHost.h"
-#include "ui/editing/ObjectEditingParts.h"
 
 namespace {
 
@@ -28,6 +27,7 @@ private:
 
 EditorParts StandardEditorParts() {
     EditorParts parts;
-    parts.dialogs = std::make_unique<StandardDialogFactory>(MakeObjectParts(parts));
+    // The object dialogs and the system map's editing logic plug in here.
+    parts.dialogs = std::make_unique<StandardDialogFactory>(nullptr);
     return parts;
 }

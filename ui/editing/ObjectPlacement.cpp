@@ -224,4 +224,11 @@ void ObjectPlacement::LoadObjectIntoCurrent(const CSpaceObject& object) {
     l_.abilities.LoadFrom(object);
 }
 
+void ObjectPlacement::FillWarpDestinations(std::int32_t selectedSystem) {
+    std::vector<std::string>& list = l_.editor.CurrentObject.DestinationList;
+    list.clear();
+    for (const SystemRef& system : l_.universe.Systems())
+        if (system->ID != selectedSystem) list.push_back(Trim(system->name));
+}
+
 void ObjectPlacement::ListAbilitiesOfKind(std::int32_t kind) { l_.abilities.Offered = l_.catalogue.AbilityTextsOfKind(kind); }

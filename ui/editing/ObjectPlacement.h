@@ -47,6 +47,8 @@ public:
     void EditObjectFromCurrent(std::int32_t systemId, std::int32_t objectId);
     // CurrentObject and the ability slots receive the object's values.
     void LoadObjectIntoCurrent(const CSpaceObject& object);
+    // DestinationList = the trimmed names of every other system.
+    void FillWarpDestinations(std::int32_t selectedSystem);
     // The abilities offered for the kind become the dialog's choices.
     void ListAbilitiesOfKind(std::int32_t kind);
 

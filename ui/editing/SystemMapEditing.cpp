@@ -1,16 +1,10 @@
 #include "ui/editing/SystemMapEditing.h"
 
-#include <QDialog>
 #include <algorithm>
 #include <cmath>
 
-#include "catalog/GameData.h"
 #include "catalog/TextHelpers.h"
 #include "model/SectorField.h"
-#include "ui/KindDispatch.h"
-#include "ui/UserPrompts.h"
-#include "ui/WindowState.h"
-#include "ui/dialogs/FSelectObject.h"
 
 namespace {
 
@@ -55,52 +49,41 @@ const char* RefusalOf(std::int32_t kind) {
 
 DialogFlags FlagsOfKind(std::int32_t kind) {
     DialogFlags flags;
-    flags.star = kind == KindStar;
-    flags.warp = kind == KindWarpPoint;
-    flags.storm = kind == KindStorm;
-    flags.planet = kind == KindPlanet;
-    flags.asteroid = kind == KindAsteroids;
+    flags.Star = kind == KindStar;
+    flags.Warp = kind == KindWarpPoint;
+    flags.Storm = kind == KindStorm;
+    flags.Planet = kind == KindPlanet;
+    flags.Asteroid = kind == KindAsteroids;
     return flags;
 }
 
 }  // namespace
 
-SystemMapEditing::SystemMapEditing(MapEditorHost& host, AbilityChoice& abilities, const EditingCatalogue& catalogue)
-    : host_(host),
-      abilities_(abilities),
-      placement_({host.Universe(), host.Shared(), abilities, catalogue, host.Prompts(),
-                  [&host] { return host.Data().Config.AllowsMultipleObjects(); }, [&host] { host.DrawSystems(); }}) {}
-
-void SystemMapEditing::RedrawSystemMap() { host_.DrawSystemMap(State().SelectedSystem); }
-
-void SystemMapEditing::Press(int button, double px, double py) {
-    WindowState& s = State();
-    s.LastPixelX = Pixel(px);
-    s.LastPixelY = Pixel(py);
+void SystemMapEditing::Press(int button, int /*shift*/, double px, double py) {
+    SystemMapState& s = l_.state;
+    s.LastPixel = {Pixel(px), Pixel(py)};
     s.GalaxyHasFocus = false;
-    const PixelSector sector = PixelToSector(s.LastPixelX, s.LastPixelY);
-    s.LastSectorX = sector.X;
-    s.LastSectorY = sector.Y;
+    const PixelSector sector = PixelToSector(s.LastPixel.x, s.LastPixel.y);
+    s.LastSector = {sector.X, sector.Y};
     if (!IsValidSector(sector.X, sector.Y)) {
-        host_.SetSectorLabels("", "");
-        host_.SetSelectedText("");
+        l_.host.SetSectorLabels("", "");
+        l_.host.SetSelectedLabel("");
         return;
     }
-    host_.SetSectorLabels(std::to_string(sector.X), std::to_string(sector.Y));
+    l_.host.SetSectorLabels(std::to_string(sector.X), std::to_string(sector.Y));
     const SpaceObjectRef object = ObjectAtPress(sector.X, sector.Y);
     if (object->ID == NoID)
         SelectNothing();
     else
         SelectObject(*object);
     if (button == RightButton) {
-        RedrawSystemMap();
-        host_.OpenSystemMapMenu();
+        l_.host.RedrawSystemMap();
+        l_.host.OpenSystemMapMenu();
     }
-    RedrawSystemMap();
+    l_.host.RedrawSystemMap();
     if (button == LeftButton) {
         s.Dragging = true;
-        s.DragStartX = s.LastPixelX;
-        s.DragStartY = s.LastPixelY;
+        s.DragStart = s.LastPixel;
     }
 }
 
@@ -108,183 +91,173 @@ void SystemMapEditing::Press(int button, double px, double py) {
 // pressed sector (a star counts on its whole footprint); otherwise the first
 // object whose own sector was pressed.
 SpaceObjectRef SystemMapEditing::ObjectAtPress(std::int32_t X, std::int32_t Y) {
-    const std::int32_t system = State().SelectedSystem;
     if (pickedId_ != NoID) {
         std::vector<SpaceObjectRef> here;
         std::int32_t count = 0;
-        host_.Universe().GetObjectsPerSector(X, Y, system, here, count);
+        l_.universe.GetObjectsPerSector(X, Y, l_.state.SelectedSystem, here, count);
         for (const SpaceObjectRef& object : here)
             if (object->ID == pickedId_) return object;
     }
-    return FindObjectAt(host_.Universe(), X, Y, system);
+    return FindObjectAt(l_.universe, X, Y, l_.state.SelectedSystem);
 }
 
 void SystemMapEditing::SelectNothing() {
-    WindowState& s = State();
-    host_.ShowDialogs({});
+    SystemMapState& s = l_.state;
+    l_.host.ShowDialogs({});
     s.EditKind = NoID;
     s.SelectedObject = NoID;
-    host_.SetTypeText("Nothing");
-    host_.SetObjectSelectedLabel("NONE");
+    l_.host.SetKindText("Nothing");
+    l_.host.SetObjectSelectedLabel("NONE");
     s.SystemMapActive = false;
-    host_.SetSelectedText("");
-    host_.Shared().ObjectDialogAllowed = false;
+    l_.host.SetSelectedLabel("");
+    l_.editor.ObjectDialogAllowed = false;
 }
 
 void SystemMapEditing::SelectObject(const CSpaceObject& object) {
-    WindowState& s = State();
+    SystemMapState& s = l_.state;
     s.SelectedObject = object.ID;
     s.EditKind = object.Tipo;
     const KindLabels labels = LabelsOf(object);
-    host_.SetTypeText(labels.kindText);
-    host_.SetSelectedText(labels.selected);
-    if (object.Tipo == KindWarpPoint)
-        FillWarpDestinations(host_.Shared().CurrentObject, host_.Universe(), s.SelectedSystem);
-    placement_.ListAbilitiesOfKind(object.Tipo);
-    placement_.LoadObjectIntoCurrent(object);
-    host_.SetObjectSelectedLabel(std::to_string(object.ID));
-    host_.SetTypeEnabled(false);
-    host_.Shared().ObjectDialogAllowed = true;
+    l_.host.SetKindText(labels.kindText);
+    l_.host.SetSelectedLabel(labels.selected);
+    if (object.Tipo == KindWarpPoint) l_.placement.FillWarpDestinations(s.SelectedSystem);
+    l_.placement.ListAbilitiesOfKind(object.Tipo);
+    l_.placement.LoadObjectIntoCurrent(object);
+    l_.host.SetObjectSelectedLabel(std::to_string(object.ID));
+    l_.host.SetKindEnabled(false);
+    l_.editor.ObjectDialogAllowed = true;
     s.SystemMapActive = true;
 }
 
-void SystemMapEditing::Release(int button, double px, double py) {
-    WindowState& s = State();
+void SystemMapEditing::Release(int button, int /*shift*/, double px, double py) {
+    SystemMapState& s = l_.state;
     if (button != LeftButton || !s.Dragging) return;
-    const std::int32_t rx = Pixel(px), ry = Pixel(py);
+    const PixelPoint release{Pixel(px), Pixel(py)};
     s.Dragging = false;
-    // Both the column and the row of the pixel must change.
-    if (rx == s.DragStartX || ry == s.DragStartY) return;
-    const PixelSector target = PixelToSector(rx, ry);
+    if (release.x == s.DragStart.x || release.y == s.DragStart.y) return;
+    const PixelSector target = PixelToSector(release.x, release.y);
     if (!IsValidSector(target.X, target.Y)) return;
     // The selected object, when it lies in the pressed sector.
-    const SpaceObjectRef object = host_.Universe().GetOneSpaceObject(s.SelectedObject);
+    const SpaceObjectRef object = l_.universe.GetOneSpaceObject(s.SelectedObject);
     if (!object || !object->systema || object->systema->ID != s.SelectedSystem ||
-        !object->GetOccupied(s.LastSectorX, s.LastSectorY))
+        !object->GetOccupied(s.LastSector.X, s.LastSector.Y))
         return;
-    host_.Shared().CurrentObject.X = target.X;
-    host_.Shared().CurrentObject.Y = target.Y;
-    EditObjectFromCurrent();
-    s.LastPixelX = rx;
-    s.LastPixelY = ry;
-    RedrawSystemMap();
+    l_.editor.CurrentObject.X = target.X;
+    l_.editor.CurrentObject.Y = target.Y;
+    l_.placement.EditObjectFromCurrent(s.SelectedSystem, s.SelectedObject);
+    s.LastPixel = release;
+    l_.host.RedrawSystemMap();
 }
 
-void SystemMapEditing::PickInLastSector() {
-    WindowState& s = State();
+bool SystemMapEditing::PickInLastSector() {
     std::int32_t count = 0;
-    host_.Universe().GetObjectsPerSector(s.LastSectorX, s.LastSectorY, s.SelectedSystem, sectorObjects_, count);
+    l_.universe.GetObjectsPerSector(l_.state.LastSector.X, l_.state.LastSector.Y, l_.state.SelectedSystem,
+                                    sectorObjects_, count);
     if (count < 2) {
-        host_.Shared().ObjectDialogAllowed = true;
-        return;
+        l_.editor.ObjectDialogAllowed = true;
+        return true;
     }
     std::int32_t picked = 0;
-    const bool confirmed = RunPicker(picked);
-    host_.Shared().ObjectDialogAllowed = confirmed;
-    if (!confirmed) return;
+    const bool confirmed = l_.host.PickObject(sectorObjects_, picked);
+    l_.editor.ObjectDialogAllowed = confirmed;
+    if (!confirmed) return false;
     picked = std::clamp<std::int32_t>(picked, 0, count - 1);
     pickedId_ = sectorObjects_[static_cast<std::size_t>(picked)]->ID;
     PressAgain();
+    return true;
 }
 
-bool SystemMapEditing::RunPicker(std::int32_t& picked) {
-    FSelectObject dialog(sectorObjects_, host_.DialogParent());
-    const bool confirmed = host_.Prompts().ExecDialog(dialog) == QDialog::Accepted;
-    picked = dialog.Picked();
-    return confirmed;
-}
-
-void SystemMapEditing::PressAgain() { host_.SystemMapPress(NoButton, State().LastPixelX, State().LastPixelY); }
+void SystemMapEditing::PressAgain() { Press(NoButton, 0, l_.state.LastPixel.x, l_.state.LastPixel.y); }
 
 void SystemMapEditing::DoubleClick() {
-    if (!State().SystemIsSelected) return;
+    if (!l_.state.SystemIsSelected) return;
     PickInLastSector();
-    State().SystemMapActive = true;
-    const std::int32_t kind = State().EditKind;
-    if (!KindWord(kind).empty()) host_.ShowDialogs(FlagsOfKind(kind));
+    l_.state.SystemMapActive = true;
+    const std::int32_t kind = l_.state.EditKind;
+    if (!KindWord(kind).empty()) l_.host.ShowDialogs(FlagsOfKind(kind));
 }
 
 void SystemMapEditing::CreateObject(std::int32_t kind) {
-    WindowState& s = State();
-    host_.Shared().ObjectDialogAllowed = true;
-    if (kind != KindWarpPoint && !KindAllowedIn(host_.Universe().GetOneSystem(s.SelectedSystem)->PhysicalType, kind)) {
-        host_.Prompts().Error(RefusalOf(kind));
+    SystemMapState& s = l_.state;
+    l_.editor.ObjectDialogAllowed = true;
+    if (kind != KindWarpPoint && !KindAllowedIn(l_.universe.GetOneSystem(s.SelectedSystem)->PhysicalType, kind)) {
+        l_.reporter.Error(RefusalOf(kind));
         return;
     }
-    placement_.ListAbilitiesOfKind(kind);
-    abilities_.ClearSlots();
+    l_.placement.ListAbilitiesOfKind(kind);
+    l_.abilities.ClearSlots();
     s.SystemMapActive = true;
-    host_.BeginCreate();
-    host_.SetTypeText(CreateKindText(kind));
+    l_.host.BeginCreate();
+    l_.host.SetKindText(CreateKindText(kind));
     if (kind == KindStar || kind == KindPlanet || kind == KindAsteroids)
-        host_.Shared().CurrentObject.Name = host_.Universe().GetNextObjectName(s.SelectedSystem, kind);
-    host_.RunKindDispatch();
-    host_.SetGalaxyCaptionBold(false);
+        l_.editor.CurrentObject.Name = l_.universe.GetNextObjectName(s.SelectedSystem, kind);
+    l_.host.DispatchKind();
+    l_.host.SetGalaxyCaptionBold(false);
     if (s.SystemIsSelected) s.SystemMapActive = true;
 }
 
-void SystemMapEditing::AddObjectFromCurrent() {
-    placement_.AddObjectFromCurrent(State().EditKind, State().SelectedSystem);
-}
-
-void SystemMapEditing::EditObjectFromCurrent() {
-    placement_.EditObjectFromCurrent(State().SelectedSystem, State().SelectedObject);
+void SystemMapEditing::UpdateObject() {
+    if (l_.editor.CreatingNew)
+        l_.placement.AddObjectFromCurrent(l_.state.EditKind, l_.state.SelectedSystem);
+    else
+        l_.placement.EditObjectFromCurrent(l_.state.SelectedSystem, l_.state.SelectedObject);
+    l_.host.RedrawSystemMap();
+    PressAgain();
 }
 
 void SystemMapEditing::Remove() {
-    if (State().GalaxyHasFocus)
+    if (l_.state.GalaxyHasFocus)
         RemoveSystem();
     else
         RemoveObject();
 }
 
 void SystemMapEditing::RemoveSystem() {
-    WindowState& s = State();
-    if (!host_.Prompts().Question("Do you want to delete the Selected System?")) return;
-    if (host_.SystemLabel().empty()) {
-        host_.Prompts().Information("There's no System selected");
+    SystemMapState& s = l_.state;
+    if (!l_.reporter.Question("Do you want to delete the Selected System?")) return;
+    if (l_.host.SystemLabel().empty()) {
+        l_.reporter.Information("There's no System selected");
         return;
     }
     const std::int32_t removed = s.SelectedSystem;
-    host_.Universe().RemoveSystem(removed);
+    l_.universe.RemoveSystem(removed);
     // Nothing may keep pointing at the system that is gone.
     s.SelectedSystem = NoID;
     s.SystemIsSelected = false;
     s.SystemMapActive = false;
     s.SelectedObject = NoID;
     s.EditKind = NoID;
-    host_.ShowDialogs({});
-    host_.ClearSystemMap();
-    if (host_.Prompts().Question("Do you want to delete the Warp Points heading that system?"))
-        RemoveWarpsHeadingTo(removed);
-    host_.DrawSystems();
+    l_.host.ShowDialogs({});
+    l_.host.ClearSystemMap();
+    if (l_.reporter.Question("Do you want to delete the Warp Points heading that system?")) RemoveWarpsHeadingTo(removed);
+    l_.host.DrawSystems();
 }
 
 void SystemMapEditing::RemoveWarpsHeadingTo(std::int32_t systemId) {
     std::vector<SpaceObjectRef> all;
     std::int32_t count = 0;
-    host_.Universe().GetAllSpaceObjects(all, count);
+    l_.universe.GetAllSpaceObjects(all, count);
     for (const SpaceObjectRef& object : all)
         if (object->Tipo == KindWarpPoint && object->destSystem && object->destSystem->ID == systemId &&
             object->systema)
-            host_.Universe().RemoveSpaceObject(object->systema->ID, object->ID);
+            l_.universe.RemoveSpaceObject(object->systema->ID, object->ID);
 }
 
 void SystemMapEditing::RemoveObject() {
-    WindowState& s = State();
+    SystemMapState& s = l_.state;
     PickInLastSector();
-    if (!host_.Prompts().Question("Do you want to delete the Selected Object?")) return;
-    if (host_.SelectedText().empty()) {
-        host_.Prompts().Information("There's no Object selected");
+    if (!l_.reporter.Question("Do you want to delete the Selected Object?")) return;
+    if (l_.host.SelectedLabel().empty()) {
+        l_.reporter.Information("There's no Object selected");
         return;
     }
-    host_.Universe().RemoveSpaceObject(s.SelectedSystem, s.SelectedObject);
+    l_.universe.RemoveSpaceObject(s.SelectedSystem, s.SelectedObject);
     if (pickedId_ == s.SelectedObject) pickedId_ = NoID;
     s.SelectedObject = NoID;
     s.EditKind = NoID;
-    host_.SetObjectSelectedLabel("NONE");
-    host_.ShowDialogs({});
-    host_.DrawSystems();
-    RedrawSystemMap();
-    host_.SetSelectedText("");
+    l_.host.SetObjectSelectedLabel("NONE");
+    l_.host.ShowDialogs({});
+    l_.host.DrawSystems();
+    l_.host.RedrawSystemMap();
+    l_.host.SetSelectedLabel("");
 }

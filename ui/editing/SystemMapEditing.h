@@ -1,55 +1,62 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "model/CUniverse.h"
-#include "ui/MapEditorHost.h"
-#include "ui/ObjectEditing.h"
-#include "ui/editing/EditingCatalogue.h"
+#include "model/Reporter.h"
+#include "ui/EditorState.h"
 #include "ui/editing/ObjectPlacement.h"
-
-struct WindowState;
+#include "ui/editing/SystemMapHost.h"
+#include "ui/editing/SystemMapState.h"
 
 // The editing behaviour of the system map: what a press selects, dragging an
 // object to another sector, the double-click that opens its dialog, the
 // create commands of the context menu and the removal of systems and objects.
-class SystemMapEditing : public ObjectEditing {
+class SystemMapEditing {
 public:
-    SystemMapEditing(MapEditorHost& host, AbilityChoice& abilities, const EditingCatalogue& catalogue);
+    struct Links {
+        SystemMapState& state;
+        SystemMapHost& host;
+        ObjectPlacement& placement;
+        CUniverse& universe;
+        EditorState& editor;
+        AbilityChoice& abilities;
+        Reporter& reporter;
+    };
+
+    explicit SystemMapEditing(Links links) : l_(links) {}
 
     // Mouse buttons as the handlers receive them.
     static constexpr int NoButton = 0, LeftButton = 1, RightButton = 2;
 
-    void Press(int button, double px, double py) override;
-    void Release(int button, double px, double py) override;
-    void DoubleClick() override;
-    void CreateObject(std::int32_t kind) override;
-    void Remove() override;
-    void AddObjectFromCurrent() override;
-    void EditObjectFromCurrent() override;
+    void Press(int button, int shift, double px, double py);
+    void Release(int button, int shift, double px, double py);
+    void DoubleClick();
+    // PStar, PPlanet, PAsteroids, PStorm, PWarp by kind code.
+    void CreateObject(std::int32_t kind);
+    // RSystem and RObject: the galaxy focus decides what goes.
+    void Remove();
+    // The object half of the main window's Update: add or edit from
+    // CurrentObject, redraw, and select the pressed sector again.
+    void UpdateObject();
 
-    ObjectPlacement& Placement() { return placement_; }
+    // The objects of the last counted sector and the position picked among them.
+    const std::vector<SpaceObjectRef>& SectorObjects() const { return sectorObjects_; }
 
 private:
-    WindowState& State() { return host_.State(); }
     SpaceObjectRef ObjectAtPress(std::int32_t X, std::int32_t Y);
     void SelectNothing();
     void SelectObject(const CSpaceObject& object);
     // Counts the objects of the last pressed sector; with two or more the user
-    // picks one and the press selects it.
-    void PickInLastSector();
-    bool RunPicker(std::int32_t& picked);
+    // picks one. False when the picking was cancelled.
+    bool PickInLastSector();
     void RemoveSystem();
     void RemoveObject();
     void RemoveWarpsHeadingTo(std::int32_t systemId);
     void PressAgain();
-    void RedrawSystemMap();
 
-    MapEditorHost& host_;
-    AbilityChoice& abilities_;
-    ObjectPlacement placement_;
+    Links l_;
     std::vector<SpaceObjectRef> sectorObjects_;
     std::int32_t pickedId_ = NoID;
 };

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+#include "model/CUniverse.h"
+
+struct PixelPoint {
+    std::int32_t x = 0, y = 0;
+};
+struct SectorPoint {
+    std::int32_t X = 0, Y = 0;
+};
+
+// The main window's selection and editing state as the system map editing
+// reads and changes it.
+struct SystemMapState {
+    std::int32_t SelectedSystem = NoID;
+    bool SystemIsSelected = false;
+    bool SystemMapActive = false;
+    bool GalaxyHasFocus = false;
+    std::int32_t EditKind = NoID;
+    std::int32_t SelectedObject = NoID;
+    bool Dragging = false;
+    PixelPoint DragStart;
+    PixelPoint LastPixel;
+    SectorPoint LastSector;
+};
+
+// Which dialogs ShowDialogs opens.
+struct DialogFlags {
+    bool System = false, Star = false, Planet = false, Asteroid = false, Storm = false, Warp = false;
+};
