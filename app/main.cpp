@@ -4,7 +4,6 @@
 
 #include "catalog/GameData.h"
 #include "model/RandomSource.h"
-#include "ui/EditorParts.h"
 #include "ui/FMapEditor.h"
 #include "ui/MessageBoxPrompts.h"
 
@@ -24,7 +23,7 @@ int main(int argc, char* argv[]) {
     data.ProgramFolder = std::filesystem::path(QApplication::applicationDirPath().toStdString());
     RandomSource random;
     MessageBoxPrompts prompts;
-    FMapEditor window(data, prompts, random, StandardEditorParts());
+    FMapEditor window(data, prompts, random);
     prompts.SetParent(&window);
     window.RunStartUp(ClockSeed());
     window.show();

@@ -1,27 +1,14 @@
 #pragma once
 
-// The modal dialogs the main window opens through its DialogFactory.
-enum class DialogKind {
-    System,     // FSystem
-    Star,       // FStar
-    Planet,     // FPlanet
-    Asteroid,   // FAsteroid
-    Storm,      // FStorm
-    Warp,       // FWarp
-    Abilities,  // FAbilities
-    SelectObject,  // FSelectObject
-    SystemType,    // FSystemType: one random system at the selected cell
-};
+#include <cstdint>
 
-// The six flags of ShowDialogs, in its order: system, star, planet, asteroid,
-// storm, warp. ShowDialogs({}) shows nothing.
-struct DialogFlags {
-    bool system = false;
-    bool star = false;
-    bool planet = false;
-    bool asteroid = false;
-    bool storm = false;
-    bool warp = false;
+#include "ui/editing/SystemMapState.h"
 
-    static DialogFlags Only(DialogKind kind);
-};
+// EditKind of a system.
+constexpr std::int32_t SystemEditKind = -1;
+
+// The dialogs the kind dispatch opens.
+enum class DialogKind { System, Star, Planet, Asteroid, Storm, Warp };
+
+// The ShowDialogs flags that open just that dialog.
+DialogFlags OnlyDialog(DialogKind kind);

@@ -13,18 +13,22 @@
 #include <QVBoxLayout>
 
 #include "catalog/GameData.h"
+#include "ui/FSystem.h"
 #include "ui/GalaxyRenderer.h"
+#include "ui/dialogs/FSelectObject.h"
 #include "ui/MessageBoxPrompts.h"
 #include "ui/PictureView.h"
 #include "ui/UserPrompts.h"
 
-FMapEditor::FMapEditor(GameData& data, UserPrompts& prompts, RandomSource& random, EditorParts parts,
-                       QWidget* parent)
+FMapEditor::FMapEditor(GameData& data, UserPrompts& prompts, RandomSource& random, QWidget* parent)
     : QMainWindow(parent),
       data_(data),
       prompts_(prompts),
       random_(random),
-      dialogs_(std::move(parts.dialogs)),
+      catalogue_(data, prompts),
+      placement_({universe_, shared_, abilities_, catalogue_, prompts_,
+                  [this] { return data_.Config.AllowsMultipleObjects(); }, [this] { DrawSystems(); }}),
+      editing_({state_, *this, placement_, universe_, shared_, abilities_, prompts_}),
       systemRenderer_(data.Stellar, data.ProgramFolder) {
     setObjectName("FMapEditor");
     setWindowTitle(ApplicationTitle());
@@ -50,8 +54,8 @@ FMapEditor::FMapEditor(GameData& data, UserPrompts& prompts, RandomSource& rando
     connect(Timer1, &QTimer::timeout, this, [this] { ++shared_.TickCount; });
     Timer1->start(1000);
     ConnectViews();
-    if (parts.makeObjectEditing) editing_ = parts.makeObjectEditing(*this);
-    state_.SelectedSystem = NoID;
+    objectDialogs_ = std::make_unique<ObjectDialogs>(
+        DialogLinks{shared_, *this, prompts_, catalogue_, abilities_, random_, universe_}, this);
     DrawSystems();
 }
 
@@ -89,7 +93,7 @@ void FMapEditor::ApplyStatusTexts(const StatusTexts& texts, bool includingMod) {
     if (includingMod) lblMod->setText(FromBytes(texts.lblMod));
 }
 
-// --- MapEditorHost -------------------------------------------------------
+// --- SystemMapHost -------------------------------------------------------
 
 void FMapEditor::SetSectorLabels(const std::string& x, const std::string& y) {
     LblXS->setText(FromBytes(x));
@@ -98,12 +102,12 @@ void FMapEditor::SetSectorLabels(const std::string& x, const std::string& y) {
 
 std::string FMapEditor::SectorLabelX() const { return ToBytes(LblXS->text()); }
 std::string FMapEditor::SectorLabelY() const { return ToBytes(lblYS->text()); }
-void FMapEditor::SetSelectedText(const std::string& text) { lblselected->setText(FromBytes(text)); }
-std::string FMapEditor::SelectedText() const { return ToBytes(lblselected->text()); }
+void FMapEditor::SetSelectedLabel(const std::string& text) { lblselected->setText(FromBytes(text)); }
+std::string FMapEditor::SelectedLabel() const { return ToBytes(lblselected->text()); }
 std::string FMapEditor::SystemLabel() const { return ToBytes(lblSystem->text()); }
 void FMapEditor::SetObjectSelectedLabel(const std::string& text) { LblObjectSelected->setText(FromBytes(text)); }
-void FMapEditor::SetTypeText(const std::string& text) { cmbType->setEditText(FromBytes(text)); }
-void FMapEditor::SetTypeEnabled(bool enabled) { cmbType->setEnabled(enabled); }
+void FMapEditor::SetKindText(const std::string& text) { cmbType->setEditText(FromBytes(text)); }
+void FMapEditor::SetKindEnabled(bool enabled) { cmbType->setEnabled(enabled); }
 std::string FMapEditor::TypeText() const { return ToBytes(cmbType->currentText()); }
 
 void FMapEditor::SetGalaxyCaptionBold(bool bold) {
@@ -122,7 +126,7 @@ void FMapEditor::DrawSystemMap(std::int32_t systemId) {
         systemRenderer_.Render(image, universe_, systemId, state_, ChkHideNamesS->isChecked());
     if (!selectionValid) {
         SetSectorLabels("", "");
-        SetSelectedText("");
+        SetSelectedLabel("");
     }
     PicMap->SetImage(image);
     PicMap->setEnabled(true);
@@ -134,20 +138,20 @@ void FMapEditor::ClearSystemMap() {
 }
 
 void FMapEditor::ShowDialogs(const DialogFlags& flags) {
-    if (flags.system) ExecDialog(DialogKind::System);
-    const std::pair<bool, DialogKind> objects[] = {{flags.star, DialogKind::Star},
-                                                   {flags.planet, DialogKind::Planet},
-                                                   {flags.asteroid, DialogKind::Asteroid},
-                                                   {flags.storm, DialogKind::Storm},
-                                                   {flags.warp, DialogKind::Warp}};
-    for (const auto& [flagged, kind] : objects)
-        if (flagged && shared_.ObjectDialogAllowed) ExecDialog(kind);
+    if (flags.System) ShowSystemDialog();
+    objectDialogs_->Show(flags);
 }
 
-int FMapEditor::ExecDialog(DialogKind kind) {
-    std::unique_ptr<QDialog> dialog = dialogs_ ? dialogs_->Create(kind, *this) : nullptr;
-    if (!dialog) return QDialog::Rejected;
-    return prompts_.ExecDialog(*dialog);
+void FMapEditor::ShowSystemDialog() {
+    FSystem dialog(shared_, *this, prompts_, data_, random_, this);
+    prompts_.ExecDialog(dialog);
+}
+
+bool FMapEditor::PickObject(const std::vector<SpaceObjectRef>& objects, std::int32_t& picked) {
+    FSelectObject dialog(objects, this);
+    const bool confirmed = prompts_.ExecDialog(dialog) == QDialog::Accepted;
+    if (confirmed) picked = dialog.Picked();
+    return confirmed;
 }
 
 void FMapEditor::OpenSystemMapMenu() {

@@ -6,11 +6,15 @@
 
 #include "catalog/StartUp.h"
 #include "model/CUniverse.h"
-#include "ui/EditorParts.h"
 #include "ui/EditorState.h"
-#include "ui/MapEditorHost.h"
 #include "ui/SystemMapRenderer.h"
-#include "ui/WindowState.h"
+#include "ui/dialogs/ObjectDialogs.h"
+#include "ui/editing/AbilityChoice.h"
+#include "ui/editing/GameDataCatalogue.h"
+#include "ui/editing/ObjectPlacement.h"
+#include "ui/editing/SystemMapEditing.h"
+#include "ui/editing/SystemMapHost.h"
+#include "ui/editing/SystemMapState.h"
 
 class QCheckBox;
 class QComboBox;
@@ -30,11 +34,10 @@ class UserPrompts;
 // map of the selected system, carries every command and opens the dialogs.
 // Its handlers are public so tests reach them as a mouse press or a button
 // would.
-class FMapEditor : public QMainWindow, public MapEditorHost, public DialogHost {
+class FMapEditor : public QMainWindow, public SystemMapHost, public DialogHost {
     Q_OBJECT
 public:
-    FMapEditor(GameData& data, UserPrompts& prompts, RandomSource& random, EditorParts parts,
-               QWidget* parent = nullptr);
+    FMapEditor(GameData& data, UserPrompts& prompts, RandomSource& random, QWidget* parent = nullptr);
     ~FMapEditor() override;
 
     // Start-up: reads the settings and data files and fills the status labels.
@@ -42,7 +45,7 @@ public:
     void ApplyStatusTexts(const StatusTexts& texts, bool includingMod);
 
     // Galaxy map.
-    void GalaxyPress(int button, double px, double py) override;
+    void GalaxyPress(int button, double px, double py);
     void GalaxyClick();
     void GalaxyDoubleClick();
     void CreateSystemCommand();     // PSystem
@@ -50,7 +53,7 @@ public:
     void RemoveCommand();           // RSystem, RObject
 
     // System map.
-    void SystemMapPress(int button, double px, double py) override;
+    void SystemMapPress(int button, double px, double py);
     void SystemMapRelease(int button, double px, double py);
     void SystemMapDoubleClick();
     void SystemMapMove(double px, double py);
@@ -68,39 +71,41 @@ public:
     void Update() override;
     void Cancel() override;
 
-    // MapEditorHost.
-    CUniverse& Universe() override { return universe_; }
-    EditorState& Shared() override { return shared_; }
-    WindowState& State() override { return state_; }
-    UserPrompts& Prompts() override { return prompts_; }
-    GameData& Data() override { return data_; }
-    RandomSource& Random() override { return random_; }
-    DialogHost& DialogCallbacks() override { return *this; }
-    QWidget* DialogParent() override { return this; }
+    // SystemMapHost.
     void SetSectorLabels(const std::string& x, const std::string& y) override;
     std::string SectorLabelX() const override;
     std::string SectorLabelY() const override;
-    void SetSelectedText(const std::string& text) override;
-    std::string SelectedText() const override;
-    std::string SystemLabel() const override;
+    void SetSelectedLabel(const std::string& text) override;
+    std::string SelectedLabel() const override;
     void SetObjectSelectedLabel(const std::string& text) override;
-    void SetTypeText(const std::string& text) override;
-    void SetTypeEnabled(bool enabled) override;
-    void RunKindDispatch() override;
+    std::string SystemLabel() const override;
+    void SetKindText(const std::string& text) override;
+    void SetKindEnabled(bool enabled) override;
     void SetGalaxyCaptionBold(bool bold) override;
+    void RedrawSystemMap() override { DrawSystemMap(state_.SelectedSystem); }
     void DrawSystems() override;
-    void DrawSystemMap(std::int32_t systemId) override;
     void ClearSystemMap() override;
+    void OpenSystemMapMenu() override;
     void ShowDialogs(const DialogFlags& flags) override;
     void BeginCreate() override;
-    void OpenSystemMapMenu() override;
-    int ExecDialog(DialogKind kind) override;
+    void DispatchKind() override;
+    bool PickObject(const std::vector<SpaceObjectRef>& objects, std::int32_t& picked) override;
+
+    void DrawSystemMap(std::int32_t systemId);
+
+    CUniverse& Universe() { return universe_; }
+    EditorState& Shared() { return shared_; }
+    SystemMapState& State() { return state_; }
+    GameData& Data() { return data_; }
+    ObjectDialogs& Dialogs() { return *objectDialogs_; }
 
     // For tests and the screenshot: the two pictures as drawn.
     const QImage& GalaxyImage() const;
     const QImage& SystemMapImage() const;
     bool SystemMapEnabled() const;
     std::string TypeText() const;
+    // Opens the system dialog modally.
+    void ShowSystemDialog();
     // Whether a right press opened a context menu (menus are not shown on
     // the offscreen platform).
     bool ContextMenusShown() const { return showContextMenus_; }
@@ -134,9 +139,14 @@ private:
     RandomSource& random_;
     CUniverse universe_;
     EditorState shared_;
-    WindowState state_;
-    std::unique_ptr<DialogFactory> dialogs_;
-    std::unique_ptr<ObjectEditing> editing_;
+    SystemMapState state_;
+    // Pixel of the last galaxy press; Update re-selects the galaxy cell from it.
+    double galaxyPressX_ = 0, galaxyPressY_ = 0;
+    AbilityChoice abilities_;
+    GameDataCatalogue catalogue_;
+    ObjectPlacement placement_;
+    std::unique_ptr<ObjectDialogs> objectDialogs_;
+    SystemMapEditing editing_;
     SystemMapRenderer systemRenderer_;
     bool showContextMenus_ = true;
 

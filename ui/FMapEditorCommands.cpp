@@ -22,16 +22,12 @@
 
 // --- System map -----------------------------------------------------------
 
-void FMapEditor::SystemMapPress(int button, double px, double py) {
-    if (editing_) editing_->Press(button, px, py);
-}
+void FMapEditor::SystemMapPress(int button, double px, double py) { editing_.Press(button, 0, px, py); }
 
-void FMapEditor::SystemMapRelease(int button, double px, double py) {
-    if (editing_) editing_->Release(button, px, py);
-}
+void FMapEditor::SystemMapRelease(int button, double px, double py) { editing_.Release(button, 0, px, py); }
 
 void FMapEditor::SystemMapDoubleClick() {
-    if (editing_ && state_.SystemIsSelected) editing_->DoubleClick();
+    if (state_.SystemIsSelected) editing_.DoubleClick();
 }
 
 void FMapEditor::SystemMapMove(double px, double py) {
@@ -46,37 +42,36 @@ void FMapEditor::SystemMapMove(double px, double py) {
     CYSel->setText(QString::number(sector.Y));
 }
 
-void FMapEditor::CreateObjectCommand(std::int32_t kind) {
-    if (editing_) editing_->CreateObject(kind);
-}
+void FMapEditor::CreateObjectCommand(std::int32_t kind) { editing_.CreateObject(kind); }
 
 // --- Kind dispatch and dialogs ---------------------------------------------
 
 void FMapEditor::TypeChosen(const QString& text) {
-    SetTypeText(ToBytes(text));
-    RunKindDispatch();
+    SetKindText(ToBytes(text));
+    DispatchKind();
 }
 
-void FMapEditor::RunKindDispatch() {
+void FMapEditor::DispatchKind() {
     const KindDispatchInput input{ToBytes(cmbType->currentText()), ToBytes(LblXG->text()), ToBytes(LblYG->text()),
                                   ToBytes(LblXS->text()), ToBytes(lblYS->text())};
-    const KindDispatchResult result = DispatchKind(input, state_, shared_.CurrentObject, universe_);
+    const KindDispatchResult result = ::DispatchKind(input, state_, shared_.CurrentObject);
     if (!result.information.empty()) prompts_.Information(result.information);
-    if (result.dialog) ShowDialogs(DialogFlags::Only(*result.dialog));
+    if (result.dialog == DialogKind::Warp) placement_.FillWarpDestinations(state_.SelectedSystem);
+    if (result.dialog) ShowDialogs(OnlyDialog(*result.dialog));
 }
 
 void FMapEditor::BeginCreate() {
     shared_.CreatingNew = true;
     shared_.CurrentObject.Reset();
-    SetTypeText("");
-    SetTypeEnabled(true);
+    SetKindText("");
+    SetKindEnabled(true);
     if (state_.SystemMapActive) {
         ShowDialogs({});
         return;
     }
     state_.EditKind = 0;
-    SetTypeText("System");
-    RunKindDispatch();
+    SetKindText("System");
+    DispatchKind();
 }
 
 void FMapEditor::SetMapsEnabled() {
@@ -85,18 +80,15 @@ void FMapEditor::SetMapsEnabled() {
 }
 
 void FMapEditor::Update() {
-    if (state_.EditKind == EditKindSystem) {
+    if (state_.EditKind == SystemEditKind) {
         if (shared_.CreatingNew)
             AddSystemFromCurrent(universe_, shared_.CurrentObject, prompts_);
         else
             EditSystemFromCurrent(universe_, shared_.CurrentObject, state_.SelectedSystem);
-        GalaxyPress(0, state_.GalaxyPressX, state_.GalaxyPressY);
+        GalaxyPress(0, galaxyPressX_, galaxyPressY_);
         DrawSystems();
     } else {
-        if (editing_ && shared_.CreatingNew) editing_->AddObjectFromCurrent();
-        if (editing_ && !shared_.CreatingNew) editing_->EditObjectFromCurrent();
-        DrawSystemMap(state_.SelectedSystem);
-        SystemMapPress(0, state_.LastPixelX, state_.LastPixelY);
+        editing_.UpdateObject();
     }
     ShowDialogs({});
     shared_.CreatingNew = false;
@@ -105,7 +97,7 @@ void FMapEditor::Update() {
 
 void FMapEditor::Cancel() {
     shared_.CreatingNew = false;
-    SetTypeText("Nothing");
+    SetKindText("Nothing");
     ShowDialogs({});
     SetMapsEnabled();
 }
@@ -120,7 +112,7 @@ void FMapEditor::ResetUniverse() {
     ClearSystemMap();
     DrawSystems();
     SetSectorLabels("", "");
-    SetSelectedText("");
+    SetSelectedLabel("");
 }
 
 void FMapEditor::NewMapCommand() {
@@ -133,8 +125,7 @@ void FMapEditor::RandomSystemCommand() {
         prompts_.Error("There's a system in that coordinates yet");
         return;
     }
-    ExecDialog(DialogKind::SystemType);
-    GalaxyPress(0, state_.GalaxyPressX, state_.GalaxyPressY);
+    GalaxyPress(0, galaxyPressX_, galaxyPressY_);
 }
 
 void FMapEditor::ChangeSettings() {

@@ -9,6 +9,7 @@
 #include "model/CUniverse.h"
 #include "ui/FMapEditor.h"
 #include "ui/GalaxyRenderer.h"
+#include "ui/DialogKind.h"
 #include "ui/KindDispatch.h"
 #include "ui/MessageBoxPrompts.h"
 #include "ui/PictureView.h"
@@ -31,8 +32,8 @@ void FMapEditor::GalaxyPress(int button, double px, double py) {
     LblXG->setText(QString::number(X));
     LblYG->setText(QString::number(Y));
     MoveMarker(X, Y);
-    state_.GalaxyPressX = px;
-    state_.GalaxyPressY = py;
+    galaxyPressX_ = px;
+    galaxyPressY_ = py;
     const SystemRef system = FindSystemAt(universe_, X, Y);
     if (system->ID != NoID)
         SelectGalaxySystem(system);
@@ -47,23 +48,23 @@ void FMapEditor::MoveMarker(int X, int Y) { Marker->move(GalaxyCellSize * X, Gal
 
 void FMapEditor::SelectGalaxySystem(const SystemRef& system) {
     state_.SelectedSystem = system->ID;
-    SetTypeText("System");
+    SetKindText("System");
     LoadSystemIntoCurrent(*system, shared_.CurrentObject);
-    state_.EditKind = EditKindSystem;
+    state_.EditKind = SystemEditKind;
     state_.SystemIsSelected = true;
     LbLSystemSelected->setText(QString::number(system->ID));
     DrawSystemMap(system->ID);
     lblSystem->setText(FromBytes(Trim(system->name)));
     lblDescription->setText(FromBytes(Trim(system->Description)));
     lblSystemSel->setText("System: " + lblSystem->text().toUpper());
-    SetSelectedText("");
+    SetSelectedLabel("");
 }
 
 void FMapEditor::SelectNoSystem() {
     state_.SystemIsSelected = false;
     state_.EditKind = NoID;
     state_.SelectedSystem = NoID;
-    SetTypeText("Nothing");
+    SetKindText("Nothing");
     LbLSystemSelected->setText("NONE");
     ClearSystemMap();
     lblSystem->clear();
@@ -78,14 +79,14 @@ void FMapEditor::GalaxyClick() {
         return;
     }
     SetSectorLabels("0", "0");
-    SetSelectedText("");
+    SetSelectedLabel("");
     ClearSystemMap();
 }
 
 void FMapEditor::GalaxyDoubleClick() {
     if (!state_.SystemIsSelected) return;
     shared_.CreatingNew = false;
-    ShowDialogs(DialogFlags::Only(DialogKind::System));
+    ShowSystemDialog();
 }
 
 void FMapEditor::CreateSystemCommand() {
@@ -96,6 +97,4 @@ void FMapEditor::CreateSystemCommand() {
     BeginCreate();
 }
 
-void FMapEditor::RemoveCommand() {
-    if (editing_) editing_->Remove();
-}
+void FMapEditor::RemoveCommand() { editing_.Remove(); }

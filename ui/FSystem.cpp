@@ -12,7 +12,6 @@
 #include "catalog/GameData.h"
 #include "random/NameGenerator.h"
 #include "ui/EditorState.h"
-#include "ui/MapEditorHost.h"
 #include "ui/MessageBoxPrompts.h"
 #include "ui/SystemDialogChecks.h"
 #include "ui/UserPrompts.h"
@@ -31,7 +30,9 @@ QString TextOf(const QComboBox* list) { return list->currentText(); }
 
 }  // namespace
 
-FSystem::FSystem(MapEditorHost& host, QWidget* parent) : QDialog(parent), host_(host) {
+FSystem::FSystem(EditorState& editor, DialogHost& host, UserPrompts& prompts, const GameData& data,
+                 RandomSource& random, QWidget* parent)
+    : QDialog(parent), editor_(editor), host_(host), prompts_(prompts), data_(data), random_(random) {
     setObjectName("FSystem");
     setWindowTitle(tr("System"));
     BuildFields();
@@ -69,21 +70,21 @@ void FSystem::BuildFields() {
 void FSystem::FillLists() {
     cmdSystemPT->addItems({"Normal", "Black Hole", "Nebulae"});
     cmdSystemPT->setEditText("Normal");
-    for (const std::string& name : host_.Data().SystemTypes.StellarBackgrounds())
+    for (const std::string& name : data_.SystemTypes.StellarBackgrounds())
         cmbSystemSkyBox->addItem(FromBytes(name));
     connect(cmdSystemPT, &QComboBox::currentTextChanged, this, &FSystem::PhysicalTypeChanged);
     PhysicalTypeChanged(TextOf(cmdSystemPT));
 }
 
 void FSystem::ShowCurrent() {
-    const EditorState& shared = host_.Shared();
+    const EditorState& shared = editor_;
     const CurrentObjectRecord& current = shared.CurrentObject;
     TxtSystemName->setText(FromBytes(current.Name));
     txtSystemDescription->setPlainText(FromBytes(current.Description));
     TxtSystemX->setText(QString::number(current.X));
     TxtSystemY->setText(QString::number(current.Y));
     if (shared.CreatingNew) {
-        TxtSystemName->setText(FromBytes(GenerateName(host_.Data().ProgramFolder, host_.Random())));
+        TxtSystemName->setText(FromBytes(GenerateName(data_.ProgramFolder, random_)));
         cmbSystemSkyBox->setEditText("");
         chkCanStart->setChecked(true);
         return;
@@ -96,7 +97,7 @@ void FSystem::ShowCurrent() {
 
 void FSystem::PhysicalTypeChanged(const QString& type) {
     cmbSystemBackImage->clear();
-    for (const SystemPortrait& portrait : host_.Data().SystemTypes.PortraitsOfPhysicalType(ToBytes(type)))
+    for (const SystemPortrait& portrait : data_.SystemTypes.PortraitsOfPhysicalType(ToBytes(type)))
         cmbSystemBackImage->addItem(FromBytes(portrait.PortraitBitmap));
     const bool any = cmbSystemBackImage->count() > 0;
     cmbSystemBackImage->setEnabled(any);
@@ -111,7 +112,7 @@ void FSystem::Ok() {
                                   ToBytes(TxtSystemY->text()),           ToBytes(TextOf(cmdSystemPT)),
                                   ToBytes(txtSystemDescription->toPlainText()), ToBytes(TextOf(cmbSystemBackImage)),
                                   ToBytes(TextOf(cmbSystemSkyBox)),      chkCanStart->isChecked()};
-    const SystemTypeCatalog& types = host_.Data().SystemTypes;
+    const SystemTypeCatalog& types = data_.SystemTypes;
     SystemDialogLookups lookups;
     lookups.findPortrait = [&types](const std::string& bitmap) -> std::optional<PortraitChoice> {
         const SystemPortrait found = types.FindPortrait(bitmap);
@@ -119,15 +120,15 @@ void FSystem::Ok() {
         return PortraitChoice{found.PhysicalType, found.PortraitBitmap, found.PortraitIndex};
     };
     lookups.findBackground = [&types](const std::string& name) { return types.FindBackground(name); };
-    if (auto failure = CheckSystemDialog(input, lookups, host_.Shared().CurrentObject)) {
-        host_.Prompts().Error(*failure);
+    if (auto failure = CheckSystemDialog(input, lookups, editor_.CurrentObject)) {
+        prompts_.Error(*failure);
         return;
     }
-    host_.DialogCallbacks().Update();
+    host_.Update();
     QDialog::accept();
 }
 
 void FSystem::reject() {
-    host_.DialogCallbacks().Cancel();
+    host_.Cancel();
     QDialog::reject();
 }

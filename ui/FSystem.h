@@ -2,7 +2,11 @@
 
 #include <QDialog>
 
-class MapEditorHost;
+class DialogHost;
+class RandomSource;
+class UserPrompts;
+struct EditorState;
+struct GameData;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -15,7 +19,8 @@ class QPlainTextEdit;
 class FSystem : public QDialog {
     Q_OBJECT
 public:
-    explicit FSystem(MapEditorHost& host, QWidget* parent = nullptr);
+    FSystem(EditorState& editor, DialogHost& host, UserPrompts& prompts, const GameData& data, RandomSource& random,
+            QWidget* parent = nullptr);
 
     QLineEdit* TxtSystemName = nullptr;
     QLineEdit* TxtSystemX = nullptr;
@@ -35,5 +40,9 @@ private:
     void ShowCurrent();
     void PhysicalTypeChanged(const QString& type);
 
-    MapEditorHost& host_;
+    EditorState& editor_;
+    DialogHost& host_;
+    UserPrompts& prompts_;
+    const GameData& data_;
+    RandomSource& random_;
 };

@@ -6,9 +6,8 @@
 
 #include "ui/DialogKind.h"
 
-class CUniverse;
 struct CurrentObjectRecord;
-struct WindowState;
+struct SystemMapState;
 
 // What choosing a kind in cmbType does: the checks, the defaults written into
 // CurrentObject and the dialog to open. Plain logic; the window supplies the
@@ -24,12 +23,8 @@ struct KindDispatchResult {
     std::string information;           // a refusal to show, when not empty
 };
 
-KindDispatchResult DispatchKind(const KindDispatchInput& input, WindowState& state, CurrentObjectRecord& current,
-                                const CUniverse& universe);
-
-// DestinationList = Trim(name) of every system but the selected one, in
-// universe order.
-void FillWarpDestinations(CurrentObjectRecord& current, const CUniverse& universe, std::int32_t selectedSystem);
+// A warp's destination list is filled by the caller (object placement).
+KindDispatchResult DispatchKind(const KindDispatchInput& input, SystemMapState& state, CurrentObjectRecord& current);
 
 // The number a label shows; 0 for an empty or non-numeric text.
 std::int32_t LabelNumber(const std::string& text);

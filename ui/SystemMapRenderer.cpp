@@ -7,7 +7,7 @@
 #include "model/CUniverse.h"
 #include "model/SectorField.h"
 #include "ui/MessageBoxPrompts.h"
-#include "ui/WindowState.h"
+#include "ui/editing/SystemMapState.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ bool SystemMapRenderer::HexagonLoaded() {
 }
 
 bool SystemMapRenderer::Render(QImage& image, const CUniverse& universe, std::int32_t systemId,
-                               WindowState& state, bool hideLabels) {
+                               SystemMapState& state, bool hideLabels) {
     image = BlankImage();
     QPainter painter(&image);
     DrawHexGrid(painter);
@@ -89,15 +89,13 @@ void SystemMapRenderer::DrawHexGrid(QPainter& painter) {
         }
 }
 
-bool SystemMapRenderer::DrawSelection(QPainter& painter, WindowState& state) {
-    const PixelSector sector = PixelToSector(state.LastPixelX, state.LastPixelY);
+bool SystemMapRenderer::DrawSelection(QPainter& painter, SystemMapState& state) {
+    const PixelSector sector = PixelToSector(state.LastPixel.x, state.LastPixel.y);
     if (!IsValidSector(sector.X, sector.Y)) {
-        state.LastSectorX = 0;
-        state.LastSectorY = 0;
+        state.LastSector = {};
         return false;
     }
-    state.LastSectorX = sector.X;
-    state.LastSectorY = sector.Y;
+    state.LastSector = {sector.X, sector.Y};
     const int y = sector.c % 2 == 0 ? 32 * sector.k - 16 : 32 * sector.k - 32;
     cache_.Get(ProgramFile("hexagono32Sel.bmp"), HexSize, QPoint(0, 0)).DrawAt(painter, 24 * sector.c, y);
     return true;

@@ -8,7 +8,7 @@
 
 class CUniverse;
 class StellarCatalog;
-struct WindowState;
+struct SystemMapState;
 
 // Size of the system map picture.
 constexpr int SystemMapWidth = 656;
@@ -26,7 +26,7 @@ public:
     // The whole redraw of DrawSystemMap. Moves state.LastSector to the sector
     // of state.LastPixel, or to (0, 0) when that is not a valid sector; returns
     // whether the selection was valid.
-    bool Render(QImage& image, const CUniverse& universe, std::int32_t systemId, WindowState& state,
+    bool Render(QImage& image, const CUniverse& universe, std::int32_t systemId, SystemMapState& state,
                 bool hideLabels);
 
     // An empty, black picture of the map's size.
@@ -37,7 +37,7 @@ public:
 
 private:
     void DrawHexGrid(QPainter& painter);
-    bool DrawSelection(QPainter& painter, WindowState& state);
+    bool DrawSelection(QPainter& painter, SystemMapState& state);
     void DrawObjects(QPainter& painter, const CUniverse& universe, std::int32_t systemId, bool hideLabels);
     void DrawObjectPicture(QPainter& painter, std::int32_t X, std::int32_t Y, std::int32_t stellarType,
                            bool planet);
