@@ -9,6 +9,7 @@
 
 #include "cli/CliContext.h"
 #include "cli/MapCommands.h"
+#include "cli/RandomCommands.h"
 
 namespace {
 
@@ -18,6 +19,10 @@ const CliCommand Commands[] = {
     {"check", "MAP.txt", 1, 1, RunCheckCommand},
     {"roundtrip", "IN.txt OUT.txt", 2, 2, RunRoundtripCommand},
     {"compile", "MAP.txt [MOD]", 1, 2, RunCompileCommand},
+    {"random-map", "--quadrant NAME --systems N --shape SHAPE [--seed S] [--progress] [--multiple] -o OUT.txt", 0,
+     64, [](const CliContext& c) { return RunRandomMapCommand(c.programFolder, c.args, c.out, c.err); }},
+    {"random-system", "--type NAME --at X,Y [--name NAME] [--map IN.txt] [--seed S] [--multiple] -o OUT.txt", 0, 64,
+     [](const CliContext& c) { return RunRandomSystemCommand(c.programFolder, c.args, c.out, c.err); }},
 };
 
 int Usage(std::ostream& err) {
