@@ -203,3 +203,27 @@ TEST_F(ObjectDialogTest, AnUnknownAbilityTextIsReportedAndMarked) {
     EXPECT_EQ(prompts.Messages(),
               std::vector<std::string>{"There's no ability 'Nothing/Am1= 1/Am2= 2' for that object"});
 }
+
+TEST_F(ObjectDialogTest, TheChosenTypeShowsItsPictureFromThePrimaryOrElseTheSecondaryFolder) {
+    const std::filesystem::path root = std::filesystem::temp_directory_path() / "diz_dialog_pictures";
+    std::filesystem::remove_all(root);
+    std::filesystem::create_directories(root / "primary");
+    std::filesystem::create_directories(root / "secondary");
+    const std::string file = data.Stellar.PictureOfTypeName("Ion Storm");
+    ASSERT_FALSE(file.empty());
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(QString::fromStdString((root / "secondary" / file).string()), "BMP"));
+    data.Stellar.SetPictureFolders(root / "primary", root / "secondary");
+
+    window.Shared().CreatingNew = true;
+    FStorm storm(links);
+    storm.LoadFields();
+    EXPECT_TRUE(storm.Im->pixmap().isNull());
+    storm.cmbExact->setEditText("Ion Storm");
+    EXPECT_FALSE(storm.Im->pixmap().isNull());
+    EXPECT_TRUE(storm.TypeChanged());
+    storm.cmbExact->setEditText("");
+    EXPECT_TRUE(storm.Im->pixmap().isNull());
+    std::filesystem::remove_all(root);
+}

@@ -1,4 +1,5 @@
 #include "EditorWindowFixture.h"
+#include "mapfile/MapTextWriter.h"
 
 namespace {
 
@@ -347,4 +348,56 @@ TEST_F(EditorWindowTest, RemovingASystemKeepsOrRemovesTheWarpsHeadingToIt) {
     EXPECT_EQ(prompts.Messages(),
               (Messages{"Do you want to delete the Selected System?", "There's no System selected"}));
     EXPECT_EQ(window.Universe().NSistemas(), 1);
+}
+
+TEST_F(EditorWindowTest, AbilitiesChosenInTheDialogReachTheObjectAndTheSavedMap) {
+    const auto offered = data.Abilities.AbilitiesOfKind(KindStar);
+    ASSERT_GE(offered.size(), 3u);
+    Press(0, 0);
+    prompts.QueueDialog([](QDialog& d) {
+        auto& star = dynamic_cast<FStar&>(d);
+        star.cmbstarColor->setEditText("Yellow");
+        star.cmbStarSize->setEditText("Medium");
+        star.cmbExact->setEditText("Yellow Medium Star");
+        star.CmdHabilities->click();
+        star.cmdOk->click();
+        return d.result();
+    });
+    prompts.QueueDialog([](QDialog& d) {
+        auto& abilities = dynamic_cast<FAbilities&>(d);
+        abilities.cmbAbility[0]->setCurrentIndex(3);
+        abilities.cmbAbility[2]->setCurrentIndex(1);  // slots need not be contiguous
+        abilities.cmdOk->click();
+        return d.result();
+    });
+    window.CreateObjectCommand(KindStar);
+
+    const SpaceObjectRef star = ObjectsOf(alpha).at(0);
+    ASSERT_EQ(star->nhabilidades, 2);
+    EXPECT_EQ(star->habilidades[0].Tipe, offered[2].Tipe);
+    EXPECT_EQ(star->habilidades[0].Amount1, offered[2].Amount1);
+    EXPECT_EQ(star->habilidades[0].ID, 3);
+    EXPECT_EQ(star->habilidades[1].Tipe, offered[0].Tipe);
+    EXPECT_EQ(star->habilidades[1].Scope, offered[0].Scope);
+
+    const std::vector<std::string> lines = GenerateTxt(*star, 1, data.Stellar).Lines();
+    auto has = [&](const std::string& key, const std::string& value) {
+        for (const std::string& line : lines)
+            if (line.rfind(key, 0) == 0 && line.size() >= value.size() &&
+                line.compare(line.size() - value.size(), value.size(), value) == 0)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(has("Space Object 1 Number of Abilities", "2"));
+    EXPECT_TRUE(has("Space Object 1 Ability 1 Type", offered[2].Tipe));
+    EXPECT_TRUE(has("Space Object 1 Ability 2 Type", offered[0].Tipe));
+    EXPECT_TRUE(has("Space Object 1 Ability 2 Description", offered[0].Description));
+
+    // Editing the star through its dialog keeps its abilities as they were.
+    Press(0, 0);
+    prompts.QueueDialog(Confirm<FStar>([](FStar& s) { s.TxtStarName->setText("Renamed"); }));
+    window.SystemMapDoubleClick();
+    EXPECT_EQ(star->name, "Renamed");
+    ASSERT_EQ(star->nhabilidades, 2);
+    EXPECT_EQ(star->habilidades[0].Tipe, offered[2].Tipe);
 }
