@@ -1,6 +1,7 @@
 #include "catalog/TextHelpers.h"
 
 #include <charconv>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -132,18 +133,38 @@ std::string WriteTextFileSafely(const std::filesystem::path& path, const std::ve
         content += line;
         content += "\r\n";
     }
+    return WriteTextContentSafely(path, content);
+}
+
+namespace {
+
+// "number - description" of a failed file operation, with what was being done.
+std::string FileFailure(int number, const std::string& description, const std::string& doing) {
+    return std::to_string(number) + " - " + description + " (" + doing + ")";
+}
+
+std::string ErrnoFailure(const std::string& doing) {
+    const int number = errno != 0 ? errno : EIO;
+    return FileFailure(number, std::generic_category().message(number), doing);
+}
+
+}  // namespace
+
+std::string WriteTextContentSafely(const std::filesystem::path& path, std::string_view content) {
     std::filesystem::path temporary = path;
     temporary += ".tmp~";
     {
+        errno = 0;
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return "Cannot create " + temporary.string();
+        if (!out) return ErrnoFailure("cannot create '" + temporary.string() + "'");
         out.write(content.data(), static_cast<std::streamsize>(content.size()));
         out.flush();
         if (!out) {
+            std::string failure = ErrnoFailure("cannot write '" + temporary.string() + "'");
             out.close();
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
-            return "Cannot write " + temporary.string() + " (disk full?)";
+            return failure;
         }
     }
     std::error_code ec;
@@ -151,7 +172,7 @@ std::string WriteTextFileSafely(const std::filesystem::path& path, const std::ve
     if (ec) {
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
-        return "Cannot replace " + path.string() + ": " + ec.message();
+        return FileFailure(ec.value(), ec.message(), "cannot replace '" + path.string() + "'");
     }
     return {};
 }

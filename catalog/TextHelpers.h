@@ -43,5 +43,8 @@ std::vector<std::string> SplitLines(std::string_view text);
 
 // Writes the lines, each ended by CR LF, to a temporary file beside path and
 // renames it over path only once everything was written. Returns an error
-// text, empty on success; path is untouched on failure.
+// text ("number - description (what failed)"), empty on success; path is
+// untouched on failure.
 std::string WriteTextFileSafely(const std::filesystem::path& path, const std::vector<std::string>& lines);
+// The same for text that already holds its line ends, written as it stands.
+std::string WriteTextContentSafely(const std::filesystem::path& path, std::string_view content);

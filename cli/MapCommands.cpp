@@ -1,0 +1,95 @@
+#include "cli/MapCommands.h"
+
+#include <ostream>
+
+#include "catalog/Settings.h"
+#include "catalog/StellarCatalog.h"
+#include "mapfile/CompiledMap.h"
+#include "mapfile/MapTextLoader.h"
+#include "mapfile/MapTextWriter.h"
+#include "catalog/TextHelpers.h"
+#include "model/Reporter.h"
+
+namespace {
+
+// Messages of the catalogue readers go to the error stream.
+class StreamReporter : public Reporter {
+public:
+    explicit StreamReporter(std::ostream& err) : err_(err) {}
+    void Error(const std::string& message) override { err_ << message << "\n"; }
+    void Information(const std::string& message) override { err_ << message << "\n"; }
+    bool Question(const std::string&) override { return true; }
+
+private:
+    std::ostream& err_;
+};
+
+// The stellar catalogue of the data folder named in the program folder's
+// settings file; false (reported) when it could not be read.
+bool ReadCatalogue(const CliContext& context, StellarCatalog& catalogue) {
+    StreamReporter reporter(context.err);
+    Settings settings;
+    if (!LoadSettings(context.programFolder, settings, reporter)) return false;
+    const auto file = ResolveFolder(context.programFolder, settings.DataDirectory) / StellarCatalog::FileName;
+    return catalogue.ParseStellarObjectTypes(file, reporter);
+}
+
+std::int32_t CountKind(const CUniverse& universe, std::uint8_t kind) {
+    std::int32_t count = 0;
+    for (const auto& object : universe.Objects()) count += object->Tipo == kind ? 1 : 0;
+    return count;
+}
+
+std::int32_t CountUnknownTypes(const CUniverse& universe) {
+    std::int32_t count = 0;
+    for (const auto& object : universe.Objects()) count += object->StellarObjectType == 0 ? 1 : 0;
+    return count;
+}
+
+}  // namespace
+
+int RunCheckCommand(const CliContext& context) {
+    StellarCatalog catalogue;
+    if (!ReadCatalogue(context, catalogue)) context.err << "warning: checking without the stellar catalogue\n";
+    LoadResult loaded = LoadMapText(context.args[0], catalogue);
+    if (!loaded.Ok()) {
+        context.err << loaded.error << "\n";
+        return 1;
+    }
+    const CUniverse& u = *loaded.universe;
+    context.out << u.NSistemas() << " systems, " << u.NObjetosU() << " objects, " << CountKind(u, KindWarpPoint)
+                << " warp points, " << loaded.danglingWarps << " dangling warps\n";
+    return 0;
+}
+
+int RunRoundtripCommand(const CliContext& context) {
+    StellarCatalog catalogue;
+    if (!ReadCatalogue(context, catalogue)) {
+        context.err << "the stellar catalogue is needed to write type names back\n";
+        return 1;
+    }
+    LoadResult loaded = LoadMapText(context.args[0], catalogue);
+    if (!loaded.Ok()) {
+        context.err << loaded.error << "\n";
+        return 1;
+    }
+    if (const std::int32_t unknown = CountUnknownTypes(*loaded.universe); unknown > 0)
+        context.err << "warning: " << unknown << " objects have a stellar object name the catalogue does not know; "
+                    << "it is written empty\n";
+    TxtBlock map = GenerateMapTxt(*loaded.universe, catalogue, context.programFolder);
+    std::string error = map.error.empty() ? WriteTextContentSafely(context.args[1], map.text) : map.error;
+    if (!error.empty()) {
+        context.err << error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int RunCompileCommand(const CliContext& context) {
+    const std::filesystem::path txt = context.args[0];
+    const std::string error = CompileMapFile(std::filesystem::absolute(txt).parent_path(), txt.filename().string(),
+                                             context.args.size() > 1 ? context.args[1] : std::string());
+    if (error.empty()) return 0;
+    context.err << error << "\n";
+    return 1;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "mapfile/StellarTypeNames.h"
+#include "model/CUniverse.h"
+
+// The compact binary map the stand-in map compiler writes (layout in
+// docs/map-format.md).
+inline constexpr char CompiledMapMagic[4] = {'T', 'D', 'Z', 'M'};
+constexpr std::uint16_t CompiledMapVersion = 1;
+
+// The bytes of the compiled form of a universe whose warp destinations all
+// name systems of it.
+std::string EncodeCompiledMap(const CUniverse& universe, const StellarTypeNames& names, const std::string& modName);
+
+// The map compiler's work: reads folder / txtFileName, checks that it is a
+// well-formed txt map (every key, number, count and warp destination) and
+// writes folder / NAME.map. A malformed map gives no .map but NAME.err with
+// the reason. Returns the error text, empty on success.
+std::string CompileMapFile(const std::filesystem::path& folder, const std::string& txtFileName,
+                           const std::string& modName);

@@ -1,0 +1,84 @@
+#include "mapfile/MapLineReader.h"
+
+#include "catalog/TextHelpers.h"
+#include "mapfile/MapTextLoader.h"
+#include "mapfile/TxtLineBuffer.h"
+
+namespace {
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+}  // namespace
+
+bool LineHasKey(std::string_view line, const TxtKey& key) {
+    const std::size_t keyLength = key.prefix.size() + key.word.size();
+    const std::size_t keyEnd = std::max(keyLength, TxtKeyWidth);
+    if (line.size() < keyEnd + 3 || line.substr(keyEnd, 3) != ":= ") return false;
+    if (line.substr(0, key.prefix.size()) != key.prefix) return false;
+    if (line.substr(key.prefix.size(), key.word.size()) != key.word) return false;
+    return line.substr(keyLength, keyEnd - keyLength).find_first_not_of(' ') == std::string_view::npos;
+}
+
+MapLineReader::MapLineReader(std::string_view text, std::string fileLabel, bool checkKeys)
+    : cursor_(text), fileLabel_(std::move(fileLabel)), checkKeys_(checkKeys) {}
+
+void MapLineReader::Fail(const std::string& what) const {
+    throw MapLoadError(fileLabel_ + ", line " + std::to_string(cursor_.LineNumber()) + ": " + what);
+}
+
+void MapLineReader::FailValue(const std::string& expected, const TxtKey& key, std::string_view value) const {
+    Fail("expected " + expected + " for " + Quoted(key.Text()) + ", found " + Quoted(value));
+}
+
+std::string_view MapLineReader::Line(const TxtKey& key) {
+    auto line = cursor_.Next();
+    if (!line) {
+        throw MapLoadError(fileLabel_ + ", line " + std::to_string(cursor_.LineNumber() + 1) +
+                           ": the file ends early; expected " + Quoted(key.Text()));
+    }
+    if (checkKeys_ && !LineHasKey(*line, key)) Fail("expected the key " + Quoted(key.Text()) + ", found " + Quoted(*line));
+    return *line;
+}
+
+std::string_view MapLineReader::Value(const TxtKey& key) { return TxtValueOf(Line(key)); }
+
+std::int32_t MapLineReader::Int(const TxtKey& key, std::int32_t min, std::int32_t max) {
+    const std::string_view value = Value(key);
+    const auto number = ParseInt32(value);
+    if (number && *number >= min && *number <= max) return *number;
+    if (min == std::numeric_limits<std::int32_t>::min() && max == std::numeric_limits<std::int32_t>::max())
+        FailValue("a whole number", key, value);
+    FailValue("a whole number from " + std::to_string(min) + " to " + std::to_string(max), key, value);
+}
+
+std::uint8_t MapLineReader::Byte(const TxtKey& key) { return static_cast<std::uint8_t>(Int(key, 0, 255)); }
+
+double MapLineReader::Real(const TxtKey& key) {
+    const std::string_view value = Value(key);
+    const auto number = ParseReal(value);
+    if (!number) FailValue("a number", key, value);
+    return *number;
+}
+
+CCoord MapLineReader::Location(const TxtKey& key, std::int32_t maxX, std::int32_t maxY) {
+    const std::string_view value = Value(key);
+    const std::size_t comma = value.find(',');
+    const std::string expected = "two whole numbers \"X, Y\" with X from " + std::to_string(-maxX) + " to " +
+                                 std::to_string(maxX) + " and Y from " + std::to_string(-maxY) + " to " +
+                                 std::to_string(maxY);
+    if (comma == std::string_view::npos) FailValue(expected, key, value);
+    const auto x = ParseInt32(value.substr(0, comma));
+    const auto y = ParseInt32(value.substr(comma + 1));
+    if (!x || !y || *x < -maxX || *x > maxX || *y < -maxY || *y > maxY) FailValue(expected, key, value);
+    return CCoord{*x, *y};
+}
+
+std::string_view MapLineReader::Fixed(std::string_view exact, const std::string& what) {
+    auto line = cursor_.Next();
+    if (!line) {
+        throw MapLoadError(fileLabel_ + ", line " + std::to_string(cursor_.LineNumber() + 1) +
+                           ": the file ends early; expected " + what);
+    }
+    if (checkKeys_ && *line != exact) Fail("expected " + what + ", found " + Quoted(*line));
+    return *line;
+}

@@ -1,0 +1,70 @@
+#include "mapfile/MapSave.h"
+
+#include <cerrno>
+
+#include "catalog/TextHelpers.h"
+#include "mapfile/MapTextWriter.h"
+
+namespace fs = std::filesystem;
+
+std::string FileErrorText(const std::error_code& error, const fs::path& file) {
+    return std::to_string(error.value()) + " - " + error.message() + " ('" + file.string() + "')";
+}
+
+fs::path LocalTxtPath(const fs::path& programFolder, const std::string& name) { return programFolder / (name + ".txt"); }
+
+std::string SaveMapText(const CUniverse& universe, const StellarTypeNames& names, const fs::path& programFolder,
+                        const std::string& name) {
+    MapTextWriter writer(universe, names, programFolder);
+    TxtLineBuffer out;
+    std::string error = writer.WriteMap(out);
+    if (!error.empty()) return error;
+    return WriteTextContentSafely(LocalTxtPath(programFolder, name), out.Text());
+}
+
+CompilePaths MakeCompilePaths(const fs::path& programFolder, const fs::path& compilerFolder, const fs::path& mapFolder,
+                              const std::string& name) {
+    CompilePaths paths;
+    paths.localTxt = LocalTxtPath(programFolder, name);
+    paths.compilerTxt = compilerFolder / (name + ".txt");
+    paths.compilerMap = compilerFolder / (name + ".map");
+    paths.finalMap = mapFolder / (name + ".map");
+    paths.compilerProgram = compilerFolder / MapCompilerProgramName;
+    paths.compilerFolder = compilerFolder;
+    return paths;
+}
+
+std::vector<std::string> CompilerArguments(const std::string& name, const std::string& modName) {
+    return {name + ".txt", modName};
+}
+
+std::string CompilerCommandLine(const CompilePaths& paths, const std::string& name, const std::string& modName) {
+    return paths.compilerProgram.string() + " " + name + ".txt \"" + modName + "\"";
+}
+
+namespace {
+
+std::string CopyReplacing(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
+    return ec ? FileErrorText(ec, ec.value() == ENOENT && !FileExists(from) ? from : to) : std::string();
+}
+
+std::string Delete(const fs::path& file) {
+    std::error_code ec;
+    fs::remove(file, ec);
+    return ec ? FileErrorText(ec, file) : std::string();
+}
+
+}  // namespace
+
+std::string CopyTxtToCompiler(const CompilePaths& paths) { return CopyReplacing(paths.localTxt, paths.compilerTxt); }
+
+bool CompiledMapReady(const CompilePaths& paths) { return FileExists(paths.compilerMap); }
+
+std::string MoveCompiledMap(const CompilePaths& paths) {
+    std::string error = CopyReplacing(paths.compilerMap, paths.finalMap);
+    if (error.empty()) error = Delete(paths.compilerTxt);
+    if (error.empty()) error = Delete(paths.compilerMap);
+    return error;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "mapfile/StellarTypeNames.h"
+#include "model/CUniverse.h"
+
+// The program file of the map compiler, looked for in the compiler folder.
+inline constexpr const char* MapCompilerProgramName = "TarsisMapCompiler.exe";
+
+// "number - description" of a failed file operation, naming the file.
+std::string FileErrorText(const std::error_code& error, const std::filesystem::path& file);
+
+// programFolder / (name + ".txt").
+std::filesystem::path LocalTxtPath(const std::filesystem::path& programFolder, const std::string& name);
+
+// Writes the universe's txt map as name + ".txt" in the program folder. When
+// a block cannot be written (a limit is reached, the black-hole template is
+// missing) nothing is written; when writing fails the old file stays.
+// Returns an error text, empty on success.
+std::string SaveMapText(const CUniverse& universe, const StellarTypeNames& names,
+                        const std::filesystem::path& programFolder, const std::string& name);
+
+// The files of one compile run.
+struct CompilePaths {
+    std::filesystem::path localTxt;     // program folder / name.txt
+    std::filesystem::path compilerTxt;  // compiler folder / name.txt
+    std::filesystem::path compilerMap;  // compiler folder / name.map
+    std::filesystem::path finalMap;     // maps folder / name.map
+    std::filesystem::path compilerProgram;
+    std::filesystem::path compilerFolder;  // the working folder of the compiler process
+};
+
+CompilePaths MakeCompilePaths(const std::filesystem::path& programFolder, const std::filesystem::path& compilerFolder,
+                              const std::filesystem::path& mapFolder, const std::string& name);
+
+// The arguments the compiler is started with: the bare txt file name and the
+// mod name (a process API that quotes arguments itself gets it unquoted).
+std::vector<std::string> CompilerArguments(const std::string& name, const std::string& modName);
+// The whole command line as one text: program, name.txt and "mod".
+std::string CompilerCommandLine(const CompilePaths& paths, const std::string& name, const std::string& modName);
+
+// Copies the local txt into the compiler folder, replacing an older copy.
+std::string CopyTxtToCompiler(const CompilePaths& paths);
+// True once the compiler has written its .map.
+bool CompiledMapReady(const CompilePaths& paths);
+// Copies the compiled .map into the maps folder (replacing an older one), then
+// deletes the compiler's txt and .map. Stops at the first failure.
+std::string MoveCompiledMap(const CompilePaths& paths);

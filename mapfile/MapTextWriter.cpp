@@ -1,0 +1,249 @@
+#include "mapfile/MapTextWriter.h"
+
+#include <algorithm>
+
+#include "catalog/TextHelpers.h"
+
+namespace {
+
+std::string Location(const CCoord& coord) { return std::to_string(coord.X) + ", " + std::to_string(coord.y); }
+
+// Abilities actually held: the count never reaches past the list.
+std::int32_t HeldAbilities(const CSpaceObject& object) {
+    const auto held = static_cast<std::int32_t>(object.habilidades.size());
+    return std::clamp(object.nhabilidades, 0, held);
+}
+
+std::string SystemFailure(const CSystem& system, const std::string& reason) {
+    return "Cannot write system '" + system.name + "': " + reason;
+}
+
+}  // namespace
+
+const std::string& MapSeparatorLine() {
+    static const std::string separator(87, '=');
+    return separator;
+}
+
+std::vector<std::string> MapHeaderLines() {
+    const std::string& s = MapSeparatorLine();
+    return {s, "MAP DATA FILE", s, "", "", "", s, "*BEGIN*", s, ""};
+}
+
+std::vector<std::string> MapFooterLines() { return {MapSeparatorLine(), "*END*", MapSeparatorLine()}; }
+
+std::int32_t KindLineCount(std::uint8_t Tipo) {
+    switch (Tipo) {
+        case KindStar: return 5;
+        case KindPlanet: return 12;
+        case KindAsteroids: return 8;
+        case KindStorm: return 5;
+        case KindWarpPoint: return 7;
+        default: return 0;
+    }
+}
+
+std::int32_t ObjectLineCount(const CSpaceObject& object) {
+    return KindLineCount(object.Tipo) + 6 * HeldAbilities(object);
+}
+
+std::vector<std::string> TxtBlock::Lines() const { return SplitLines(text); }
+
+MapTextWriter::MapTextWriter(const CUniverse& universe, const StellarTypeNames& names,
+                             std::filesystem::path programFolder)
+    : universe_(universe), names_(names), programFolder_(std::move(programFolder)) {}
+
+std::string MapTextWriter::WriteMap(TxtLineBuffer& out) {
+    std::unordered_map<std::int32_t, std::vector<SpaceObjectRef>> objectsBySystem;
+    for (const auto& object : universe_.Objects())
+        if (object->systema) objectsBySystem[object->systema->ID].push_back(object);
+    for (const auto& line : MapHeaderLines()) out.Raw(line);
+    for (const auto& system : universe_.Systems()) {
+        std::string error = AppendSystem(*system, objectsBySystem[system->ID], out);
+        if (!error.empty()) return error;
+        out.Raw({});
+    }
+    for (const auto& line : MapFooterLines()) out.Raw(line);
+    return {};
+}
+
+std::string MapTextWriter::AppendSystem(const CSystem& system, TxtLineBuffer& out) {
+    return AppendSystem(system, universe_.SpaceObjectsOf(system.ID), out);
+}
+
+std::string MapTextWriter::AppendSystem(const CSystem& system, const std::vector<SpaceObjectRef>& objects,
+                                        TxtLineBuffer& out) {
+    const bool blackHole = system.PhysicalType == PhysicalBlackHole;
+    if (blackHole) {
+        std::string error = LoadBlackHoleTemplate();
+        if (!error.empty()) return SystemFailure(system, error);
+    }
+    std::int64_t lines = blackHole ? 17 + static_cast<std::int64_t>(blackHoleTemplate_->size()) : 19;
+    for (std::size_t k = 0; k < objects.size(); ++k) {
+        const std::int32_t objectLines = ObjectLineCount(*objects[k]);
+        if (objectLines > MaxObjectLines)
+            return SystemFailure(system, "Space Object " + std::to_string(k + 1) + " needs " +
+                                             std::to_string(objectLines) + " lines, more than the " +
+                                             std::to_string(MaxObjectLines) + " one object may hold (too many abilities)");
+        lines += objectLines;
+    }
+    if (lines > MaxSystemBlockLines)
+        return SystemFailure(system, "its block needs " + std::to_string(lines) + " lines, more than the " +
+                                         std::to_string(MaxSystemBlockLines) + " one system may hold");
+    AppendSystemHead(system, out);
+    if (blackHole)
+        for (const auto& line : *blackHoleTemplate_) out.Raw(line);
+    else {
+        out.Key("Number of Black Hole Clouds", 0);
+        out.Key("Number of Abilities", 0);
+    }
+    out.Key("Number of Space Objects", static_cast<std::int32_t>(objects.size()));
+    for (std::size_t k = 0; k < objects.size(); ++k) AppendObject(*objects[k], static_cast<std::int32_t>(k + 1), out);
+    return {};
+}
+
+void MapTextWriter::AppendSystemHead(const CSystem& system, TxtLineBuffer& out) const {
+    out.Key("System Name", system.name);
+    out.Key("Description", system.Description);
+    out.Key("Quadrant Xpos", system.X);
+    out.Key("Quadrant Ypos", system.y);
+    out.Key("System Physical Type", PhysicalTypeText(system.PhysicalType));
+    out.Key("Portrait Bitmap", system.PortraitBitmap);
+    out.Key("Portrait Picture Index", system.PortraitIndex);
+    out.Key("Number of Stellar Background Images", 1);
+    out.Key("Stellar Background 1 Side", 2);
+    out.Key("Stellar Background 1 Xpos", 1);
+    out.Key("Stellar Background 1 Ypos", 1);
+    out.Key("Stellar Background 1 Bitmap Filename", system.GetSkyBox());
+    out.Key("Empires Can Start In", system.EmpireCanStartInSystem ? "TRUE" : "FALSE");
+    out.Key("Is Common Starting Position", "FALSE");
+    out.Key("WP Min Radius", 360);
+    out.Key("WP Max Radius", 400);
+}
+
+std::string MapTextWriter::AppendObject(const CSpaceObject& object, std::int32_t K, TxtLineBuffer& out) {
+    const std::int32_t lines = ObjectLineCount(object);
+    if (lines > MaxObjectLines)
+        return "Space Object " + std::to_string(K) + " needs " + std::to_string(lines) + " lines, more than the " +
+               std::to_string(MaxObjectLines) + " one object may hold (too many abilities)";
+    const std::string prefix = "Space Object " + std::to_string(K) + " ";
+    AppendKindLines(object, prefix, out);
+    AppendAbilities(object, prefix, out);
+    return {};
+}
+
+void MapTextWriter::AppendKindLines(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out) {
+    const std::string location = Location(object.coord);
+    const auto resources = [&](const char* kindWord) {
+        const std::string word = kindWord;
+        out.Key(prefix, word + " Value Minerals", std::to_string(object.resMinerals));
+        out.Key(prefix, word + " Value Organics", std::to_string(object.resOrganics));
+        out.Key(prefix, word + " Value Radioactives", std::to_string(object.resRadioactives));
+    };
+    switch (object.Tipo) {
+        case KindStar:
+            out.Key(prefix, "Physical Type", "Star");
+            out.Key(prefix, "Sector Location", location);
+            out.Key(prefix, "Name", object.name);
+            break;
+        case KindPlanet:
+            out.Key(prefix, "Physical Type", "Planet");
+            out.Key(prefix, "Sector Location", location);
+            out.Key(prefix, "Name", object.name);
+            resources("Planet");
+            out.Key(prefix, "Planet Conditions", object.Conditions);
+            out.Key(prefix, "Planet Gravity", object.Gravity);
+            out.Key(prefix, "Planet Temperature", std::to_string(object.Temperature));
+            out.Key(prefix, "Planet Radiation", std::to_string(object.Radiation));
+            break;
+        case KindAsteroids:
+            out.Key(prefix, "Physical Type", "Asteroids");
+            out.Key(prefix, "Sector Location", location);
+            out.Key(prefix, "Name", object.name);
+            resources("Asteroids");
+            break;
+        case KindStorm:
+            out.Key(prefix, "Physical Type", "Storm");
+            out.Key(prefix, "Sector Location", location);
+            out.Key(prefix, "Name", "Storm");
+            break;
+        case KindWarpPoint:
+            out.Key(prefix, "Physical Type", "Warp Point");
+            out.Key(prefix, "Sector Location", location);
+            out.Key(prefix, "Name", "Warp Point");
+            out.Key(prefix, "WP Destination System", object.destSystem ? object.destSystem->name : std::string());
+            out.Key(prefix, "WP Destination Sector", Location(object.destCoord));
+            break;
+        default: return;
+    }
+    out.Key(prefix, "Stellar Object Name", TypeName(object.StellarObjectType));
+    out.Key(prefix, "Number of Abilities", std::to_string(HeldAbilities(object)));
+}
+
+void MapTextWriter::AppendAbilities(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out) const {
+    const std::int32_t count = HeldAbilities(object);
+    for (std::int32_t j = 0; j < count; ++j) {
+        const CAbility& ability = object.habilidades[static_cast<std::size_t>(j)];
+        const std::string abilityPrefix = prefix + "Ability " + std::to_string(j + 1) + " ";
+        out.Key(abilityPrefix, "Type", ability.Tipe);
+        out.Key(abilityPrefix, "Description", ability.Description);
+        out.Key(abilityPrefix, "Scope", ability.Scope);
+        out.Key(abilityPrefix, "Range Formula", std::to_string(ability.RangeFormula));
+        out.Key(abilityPrefix, "Amount 1 Formula", ability.Amount1);
+        out.Key(abilityPrefix, "Amount 2 Formula", ability.Amount2);
+    }
+}
+
+const std::string& MapTextWriter::TypeName(std::int32_t ordinal) {
+    auto found = typeNames_.find(ordinal);
+    if (found == typeNames_.end()) found = typeNames_.emplace(ordinal, names_.TypeNameOfOrdinal(ordinal)).first;
+    return found->second;
+}
+
+std::string MapTextWriter::LoadBlackHoleTemplate() {
+    if (blackHoleTemplate_) return {};
+    const std::filesystem::path path = programFolder_ / BlackHoleTemplateName;
+    auto lines = FileExists(path) ? ReadTextLines(path) : std::nullopt;
+    if (!lines) return "the black-hole template '" + path.string() + "' cannot be read";
+    blackHoleTemplate_ = std::move(lines);
+    return {};
+}
+
+namespace {
+
+TxtBlock Finish(TxtLineBuffer& out, std::string error) {
+    TxtBlock block;
+    if (!error.empty()) {
+        block.error = std::move(error);
+        return block;
+    }
+    block.count = out.Count();
+    block.text = out.TakeText();
+    return block;
+}
+
+}  // namespace
+
+TxtBlock GenerateTxt(const CSpaceObject& object, std::int32_t NOrderSpaceObject, const StellarTypeNames& names) {
+    CUniverse none;
+    MapTextWriter writer(none, names, {});
+    TxtLineBuffer out;
+    std::string error = writer.AppendObject(object, NOrderSpaceObject, out);
+    return Finish(out, std::move(error));
+}
+
+TxtBlock GenerateTxt(const CSystem& system, const CUniverse& universe, const StellarTypeNames& names,
+                     const std::filesystem::path& programFolder) {
+    MapTextWriter writer(universe, names, programFolder);
+    TxtLineBuffer out;
+    std::string error = writer.AppendSystem(system, out);
+    return Finish(out, std::move(error));
+}
+
+TxtBlock GenerateMapTxt(const CUniverse& universe, const StellarTypeNames& names,
+                        const std::filesystem::path& programFolder) {
+    MapTextWriter writer(universe, names, programFolder);
+    TxtLineBuffer out;
+    std::string error = writer.WriteMap(out);
+    return Finish(out, std::move(error));
+}

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "catalog/TextHelpers.h"
+#include "mapfile/CompiledMap.h"
+#include "mapfile/MapSave.h"
+#include "MapfileTestSupport.h"
+
+using namespace maptest;
+
+namespace {
+
+std::uint32_t U32At(const std::string& bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes.at(at + static_cast<std::size_t>(i)));
+    return value;
+}
+
+void SaveTwoSystems(const std::filesystem::path& folder, const std::string& name, const std::string& warpTarget) {
+    CUniverse u;
+    SystemRef a = AddSystem(u, "A", 1, 1);
+    AddSystem(u, "B", 2, 2);
+    AddObject(u, a, "PLANET", 1, 1, "Rocky", 2)->AddAbility(Ability("Bonus"));
+    SpaceObjectRef warp = AddObject(u, a, "WARP", 2, 2, "", 5);
+    warp->destSystem = NewSystem();
+    warp->destSystem->name = warpTarget;
+    ASSERT_EQ(SaveMapText(u, FakeTypeNames(), folder, name), "");
+}
+
+}  // namespace
+
+TEST(CompiledMap, WellFormedMapGivesABinaryMapAndNoErrorFile) {
+    TempFolder folder("compile_good");
+    SaveTwoSystems(folder.path(), "Good", "B");
+    WriteFile(folder.path() / "Good.err", "stale");
+    ASSERT_EQ(CompileMapFile(folder.path(), "Good.txt", "\"Standard Mod\""), "");
+    EXPECT_FALSE(FileExists(folder.path() / "Good.err"));
+    const std::string bytes = ReadFile(folder.path() / "Good.map");
+    ASSERT_GE(bytes.size(), 28u);
+    EXPECT_EQ(bytes.substr(0, 4), "TDZM");
+    EXPECT_EQ(bytes[4], 1);
+    EXPECT_EQ(U32At(bytes, 6), 12u);
+    EXPECT_EQ(bytes.substr(10, 12), "Standard Mod");
+    EXPECT_EQ(U32At(bytes, 22), 2u);  // systems
+    // The warp's stellar name is followed by its destination: the index of system B.
+    const std::size_t warpType = bytes.find("Small Warp Point");
+    ASSERT_NE(warpType, std::string::npos);
+    EXPECT_EQ(U32At(bytes, warpType + 16), 1u);
+    // Destination, sector, no abilities; then system B begins with its name.
+    const std::size_t systemB = warpType + 16 + 4 + 8 + 4;
+    EXPECT_EQ(U32At(bytes, systemB), 1u);
+    EXPECT_EQ(bytes.substr(systemB + 4, 1), "B");
+    EXPECT_NE(bytes.find("Bonus description"), std::string::npos);
+}
+
+TEST(CompiledMap, MalformedMapGivesAnErrorFileAndNoMap) {
+    TempFolder folder("compile_bad");
+    SaveTwoSystems(folder.path(), "Dangling", "Nowhere");
+    WriteFile(folder.path() / "Dangling.map", "stale result of an earlier run");
+    const std::string error = CompileMapFile(folder.path(), "Dangling.txt", "Mod");
+    EXPECT_NE(error.find("\"Nowhere\""), std::string::npos) << error;
+    EXPECT_FALSE(FileExists(folder.path() / "Dangling.map"));
+    EXPECT_EQ(ReadFile(folder.path() / "Dangling.err"), error + "\r\n");
+
+    std::vector<std::string> lines = *ReadTextLines(folder.path() / "Dangling.txt");
+    lines[25] = "WP Max  Radius                                    := 400";
+    ASSERT_EQ(WriteTextFileSafely(folder.path() / "Typo.txt", lines), "");
+    EXPECT_NE(CompileMapFile(folder.path(), "Typo.txt", "Mod").find("line 26: expected the key \"WP Max Radius\""),
+              std::string::npos);
+    EXPECT_FALSE(FileExists(folder.path() / "Typo.map"));
+    EXPECT_TRUE(FileExists(folder.path() / "Typo.err"));
+
+    EXPECT_NE(CompileMapFile(folder.path(), "Absent.txt", "Mod"), "");
+    EXPECT_TRUE(FileExists(folder.path() / "Absent.err"));
+}

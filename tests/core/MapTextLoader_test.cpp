@@ -1,0 +1,258 @@
+#include <gtest/gtest.h>
+
+#include "catalog/TextHelpers.h"
+#include "mapfile/MapSave.h"
+#include "mapfile/MapTextLoader.h"
+#include "mapfile/MapTextWriter.h"
+#include "MapfileTestSupport.h"
+
+using namespace maptest;
+
+namespace {
+
+const std::filesystem::path ShippedProgramFolder = DIZ_PROGRAM_DIR;
+
+// Every kind, abilities, a black hole, a nebula and warps in both directions.
+CUniverse RichUniverse() {
+    CUniverse u;
+    SystemRef home = AddSystem(u, "Home", 0, 0);
+    SystemRef abyss = AddSystem(u, "Abyss", 67, 49, PhysicalBlackHole);
+    SystemRef fog = AddSystem(u, "Fog", 30, 12, PhysicalNebulae);
+    home->EmpireCanStartInSystem = false;
+    home->PortraitIndex = 200;
+    fog->nhabilidades = 0;
+    AddObject(u, home, "STAR", 0, 0, "Home Sun", 1);
+    SpaceObjectRef planet = AddObject(u, home, "PLANET", -13, 10, "Home Prime", 2);
+    planet->Conditions = "1.5";
+    planet->Gravity = "0.9";
+    planet->resMinerals = -5;
+    planet->Temperature = -40;
+    planet->AddAbility(Ability("Bonus", "12.5"));
+    planet->AddAbility(Ability("Malus", "-3"));
+    SpaceObjectRef rocks = AddObject(u, abyss, "ASTEROID", 13, -10, "Belt", 3);
+    rocks->resRadioactives = 77;
+    AddObject(u, fog, "STORM", 2, 2, "Swirl", 4);
+    SpaceObjectRef forward = AddObject(u, home, "WARP", 5, 5, "", 5);
+    forward->destSystem = fog;  // a system later in the file
+    forward->destCoord = CCoord{-1, -1};
+    SpaceObjectRef back = AddObject(u, fog, "WARP", -5, 5, "", 5);
+    back->destSystem = home;
+    back->destCoord = CCoord{5, 5};
+    back->AddAbility(Ability("Toll"));
+    return u;
+}
+
+std::string MapText(const CUniverse& u, const std::filesystem::path& programFolder = ShippedProgramFolder) {
+    TxtBlock map = GenerateMapTxt(u, FakeTypeNames(), programFolder);
+    EXPECT_EQ(map.error, "");
+    return map.text;
+}
+
+LoadResult Load(const std::string& text, LoadOptions options = {}) {
+    return LoadMapTextFromMemory(text, "Test.txt", FakeTypeNames(), options);
+}
+
+// The text with line number lineNumber (from 1) replaced.
+std::string WithLine(const std::string& text, std::size_t lineNumber, const std::string& replacement) {
+    std::vector<std::string> lines = SplitLines(text);
+    lines.at(lineNumber - 1) = replacement;
+    std::string joined;
+    for (const auto& line : lines) joined += line + "\r\n";
+    return joined;
+}
+
+std::string Key(const std::string& key, const std::string& value) { return PadRight(key, 50) + ":= " + value; }
+
+}  // namespace
+
+TEST(MapTextLoader, RoundTripKeepsEveryFieldAndWritesTheSameBytes) {
+    const std::string text = MapText(RichUniverse());
+    LoadResult loaded = Load(text);
+    ASSERT_TRUE(loaded.Ok()) << loaded.error;
+    EXPECT_EQ(loaded.danglingWarps, 0);
+    EXPECT_EQ(MapText(*loaded.universe), text);
+
+    const CUniverse& u = *loaded.universe;
+    ASSERT_EQ(u.NSistemas(), 3);
+    ASSERT_EQ(u.NObjetosU(), 6);
+    EXPECT_EQ(u.Systems()[1]->PhysicalType, PhysicalBlackHole);
+    EXPECT_EQ(u.Systems()[1]->GetSkyBox(), "Sky_Abyss.bmp");
+    EXPECT_EQ(u.Systems()[2]->PhysicalType, PhysicalNebulae);
+    EXPECT_FALSE(u.Systems()[0]->EmpireCanStartInSystem);
+    EXPECT_EQ(u.Systems()[0]->PortraitIndex, 200);
+    const CSpaceObject& planet = *u.Objects()[1];
+    EXPECT_EQ(planet.Conditions, "1.5");
+    EXPECT_EQ(planet.Gravity, "0.9");
+    EXPECT_EQ(planet.StellarObjectType, 2);
+    ASSERT_EQ(planet.nhabilidades, 2);
+    EXPECT_EQ(planet.habilidades[0].Amount1, "12.5");
+    EXPECT_EQ(planet.habilidades[1].Tipe, "Malus");
+    // Objects come back in file order. Storms and warps come back without a
+    // name, warps with their destination system itself.
+    EXPECT_EQ(u.Objects()[3]->name, "Belt");
+    EXPECT_EQ(u.Objects()[4]->name, "");
+    const CSpaceObject& forward = *u.Objects()[2];
+    EXPECT_EQ(forward.name, "");
+    EXPECT_EQ(forward.destSystem, u.Systems()[2]);
+    EXPECT_EQ(u.Objects()[5]->destSystem, u.Systems()[0]);
+    EXPECT_EQ(u.Systems()[2]->NObjetos(), 2);
+    EXPECT_EQ(u.Objects()[5]->systema, u.Systems()[2]);
+}
+
+TEST(MapTextLoader, LfLineEndsLoadLikeCrLf) {
+    std::string text = MapText(RichUniverse());
+    std::string lf;
+    for (char c : text)
+        if (c != '\r') lf += c;
+    LoadResult loaded = Load(lf);
+    ASSERT_TRUE(loaded.Ok()) << loaded.error;
+    EXPECT_EQ(MapText(*loaded.universe), text);
+}
+
+TEST(MapTextLoader, MoreThan99ObjectsLoad) {
+    CUniverse u;
+    SystemRef s = AddSystem(u, "Busy", 1, 1);
+    for (int k = 0; k < 120; ++k) AddObject(u, s, "STORM", k % 27 - 13, k / 27, "", 4);
+    const std::string text = MapText(u);
+    LoadResult loaded = Load(text);
+    ASSERT_TRUE(loaded.Ok()) << loaded.error;
+    EXPECT_EQ(loaded.universe->NObjetosU(), 120);
+    EXPECT_EQ(MapText(*loaded.universe), text);
+}
+
+TEST(MapTextLoader, BlackHoleTemplateOfAnyLengthIsPassedByItsKey) {
+    TempFolder folder("template");
+    WriteFile(folder.path() / "BlackHole.dat", CrLf({"Number of Black Hole Clouds := 0", "Cloud := x", "Other"}));
+    CUniverse u;
+    SystemRef hole = AddSystem(u, "Hole", 2, 2, PhysicalBlackHole);
+    AddObject(u, hole, "STAR", 0, 0, "Dim", 1);
+    const std::string text = MapText(u, folder.path());
+    LoadResult loaded = Load(text);
+    ASSERT_TRUE(loaded.Ok()) << loaded.error;
+    EXPECT_EQ(loaded.universe->NObjetosU(), 1);
+    EXPECT_EQ(MapText(*loaded.universe, folder.path()), text);
+}
+
+TEST(MapTextLoader, EmptyMapAndCapitalisationRules) {
+    const std::string sep(87, '=');
+    LoadResult empty = Load(CrLf({sep, "MAP DATA FILE", sep, "", "", "", sep, "*BEGIN*", sep, "", sep, "*END*", sep}));
+    ASSERT_TRUE(empty.Ok()) << empty.error;
+    EXPECT_EQ(empty.universe->NSistemas(), 0);
+
+    CUniverse u;
+    AddSystem(u, "Solo", 0, 0);
+    const std::string text = WithLine(MapText(u), 23, Key("Empires Can Start In", "True"));
+    LoadResult loaded = Load(text);
+    ASSERT_TRUE(loaded.Ok()) << loaded.error;
+    EXPECT_FALSE(loaded.universe->Systems()[0]->EmpireCanStartInSystem);
+}
+
+TEST(MapTextLoader, WarpsToUnknownSystemsKeepTheNameAndAreCounted) {
+    CUniverse u;
+    SystemRef a = AddSystem(u, "A", 1, 1);
+    SystemRef twin1 = AddSystem(u, "Twin", 2, 2);
+    AddSystem(u, "Twin", 3, 3);
+    SpaceObjectRef lost = AddObject(u, a, "WARP", 1, 0, "", 5);
+    lost->destSystem = NewSystem();
+    lost->destSystem->name = "Nowhere";
+    AddObject(u, a, "WARP", 2, 0, "", 5);  // no destination
+    SpaceObjectRef twin = AddObject(u, a, "WARP", 3, 0, "", 5);
+    twin->destSystem = twin1;
+    const std::string text = MapText(u);
+
+    LoadResult loaded = Load(text);
+    ASSERT_TRUE(loaded.Ok()) << loaded.error;
+    EXPECT_EQ(loaded.danglingWarps, 2);
+    const auto& objects = loaded.universe->Objects();
+    ASSERT_TRUE(objects[0]->destSystem);
+    EXPECT_EQ(objects[0]->destSystem->name, "Nowhere");
+    EXPECT_EQ(objects[0]->destSystem->ID, NoID);
+    EXPECT_FALSE(objects[1]->destSystem);
+    EXPECT_EQ(objects[2]->destSystem, loaded.universe->Systems()[1]);  // the first of two equal names
+    EXPECT_EQ(MapText(*loaded.universe), text);
+
+    LoadResult strict = Load(text, LoadOptions{true, true});
+    EXPECT_FALSE(strict.Ok());
+    EXPECT_NE(strict.error.find("line 33:"), std::string::npos) << strict.error;
+    EXPECT_NE(strict.error.find("\"Nowhere\""), std::string::npos) << strict.error;
+}
+
+TEST(MapTextLoader, EveryTruncationBeforeTheFooterIsAnErrorWithALineNumber) {
+    const std::vector<std::string> lines = SplitLines(MapText(RichUniverse()));
+    for (std::size_t keep = 0; keep + 3 < lines.size(); ++keep) {
+        std::string text;
+        for (std::size_t i = 0; i < keep; ++i) text += lines[i] + "\r\n";
+        LoadResult loaded = Load(text);
+        EXPECT_FALSE(loaded.Ok()) << "kept " << keep << " lines";
+        EXPECT_EQ(loaded.error.rfind("Test.txt, line " + std::to_string(keep + 1) + ": the file ends early", 0), 0u)
+            << loaded.error;
+    }
+}
+
+TEST(MapTextLoader, MalformedValuesNameTheLineAndWhatWasExpected) {
+    CUniverse u;
+    SystemRef s = AddSystem(u, "S", 1, 1);
+    AddObject(u, s, "PLANET", 1, 1, "P", 2);
+    const std::string text = MapText(u);
+    struct Case {
+        std::size_t line;
+        std::string replacement;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {13, Key("Quadrant Xpos", "ten"), "line 13: expected a whole number from 0 to 67 for \"Quadrant Xpos\""},
+        {14, Key("Quadrant Ypos", "50"), "line 14: expected a whole number from 0 to 49"},
+        {15, Key("System Physical Type", "Pulsar"), "line 15: expected \"Normal\", \"Black Hole\" or \"Nebulae\""},
+        {17, Key("Portrait Picture Index", "300"), "line 17: expected a whole number from 0 to 255"},
+        {25, Key("WP Min Radius", "far"), "line 25: expected a number for \"WP Min Radius\""},
+        {29, Key("Number of Space Objects", "-1"), "line 29: expected a whole number from 0 to"},
+        {30, Key("Space Object 2 Physical Type", "Planet"), "line 30: expected the key \"Space Object 1 Physical Type\""},
+        {30, Key("Space Object 1 Physical Type", "Moon"), "line 30: expected \"Star\", \"Planet\""},
+        {31, Key("Space Object 1 Sector Location", "1; 1"), "line 31: expected two whole numbers"},
+        {31, Key("Space Object 1 Sector Location", "14, 0"), "line 31: expected two whole numbers"},
+        {33, Key("Space Object 1 Planet Value Minerals", "99999999999"), "line 33: expected a whole number"},
+        {41, Key("Space Object 1 Number of Abilities", "x"), "line 41: expected a whole number"},
+    };
+    for (const Case& c : cases) {
+        LoadResult loaded = Load(WithLine(text, c.line, c.replacement));
+        EXPECT_FALSE(loaded.Ok()) << c.replacement;
+        EXPECT_NE(loaded.error.find("Test.txt, " + c.expected), std::string::npos) << loaded.error;
+    }
+}
+
+TEST(MapTextLoader, KeyCheckingRefusesWhatThePositionalReaderPasses) {
+    CUniverse u;
+    AddSystem(u, "S", 1, 1);
+    const std::string misspelt = WithLine(MapText(u), 12, Key("Descripton", "x"));
+    EXPECT_TRUE(Load(misspelt).Ok());
+    LoadResult strict = Load(misspelt, LoadOptions{true, false});
+    EXPECT_FALSE(strict.Ok());
+    EXPECT_NE(strict.error.find("line 12: expected the key \"Description\""), std::string::npos) << strict.error;
+
+    const std::string noBlankLine = WithLine(MapText(u), 30, "junk");
+    EXPECT_TRUE(Load(noBlankLine).Ok());
+    EXPECT_NE(Load(noBlankLine, LoadOptions{true, false}).error.find("line 30: expected the empty line"),
+              std::string::npos);
+}
+
+TEST(MapTextLoader, MissingFileAndUnknownTypeNames) {
+    LoadResult missing = LoadMapText("/nonexistent/Nothing.txt", FakeTypeNames());
+    EXPECT_FALSE(missing.Ok());
+    EXPECT_NE(missing.error.find("Nothing.txt"), std::string::npos);
+
+    CUniverse u;
+    SystemRef s = AddSystem(u, "S", 1, 1);
+    AddObject(u, s, "STAR", 1, 1, "Odd", 1);
+    LoadResult loaded = Load(WithLine(MapText(u), 33, Key("Space Object 1 Stellar Object Name", "Unheard Of")));
+    ASSERT_TRUE(loaded.Ok()) << loaded.error;
+    EXPECT_EQ(loaded.universe->Objects()[0]->StellarObjectType, 0);
+}
+
+TEST(MapTextLoader, LoadsWhatSaveMapTextWrote) {
+    TempFolder folder("saveload");
+    WriteFile(folder.path() / "BlackHole.dat", ReadFile(ShippedProgramFolder / "BlackHole.dat"));
+    ASSERT_EQ(SaveMapText(RichUniverse(), FakeTypeNames(), folder.path(), "Rich"), "");
+    LoadResult loaded = LoadMapText(LocalTxtPath(folder.path(), "Rich"), FakeTypeNames(), LoadOptions{true, true});
+    ASSERT_TRUE(loaded.Ok()) << loaded.error;
+    EXPECT_EQ(loaded.universe->NObjetosU(), 6);
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "mapfile/StellarTypeNames.h"
+#include "model/CUniverse.h"
+
+namespace maptest {
+
+// A small fixed catalogue: ordinals 1.. for the names given.
+class FakeTypeNames : public StellarTypeNames {
+public:
+    FakeTypeNames() {
+        for (const char* name : {"Yellow Medium Star", "Medium Rock Planet", "Large Asteroid Field", "Ion Storm",
+                                 "Small Warp Point"})
+            names_[static_cast<std::int32_t>(names_.size()) + 1] = name;
+    }
+    std::string TypeNameOfOrdinal(std::int32_t ordinal) const override {
+        auto found = names_.find(ordinal);
+        return found == names_.end() ? std::string() : found->second;
+    }
+    std::int32_t OrdinalOfTypeName(const std::string& name) const override {
+        for (const auto& [ordinal, text] : names_)
+            if (text == name) return ordinal;
+        return 0;
+    }
+
+private:
+    std::map<std::int32_t, std::string> names_;
+};
+
+// A fresh empty folder under the system's temporary folder, removed afterwards.
+class TempFolder {
+public:
+    explicit TempFolder(const std::string& tag) {
+        path_ = std::filesystem::temp_directory_path() /
+                ("diz_mapfile_" + tag + "_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::string ReadFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+inline void WriteFile(const std::filesystem::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+inline SystemRef AddSystem(CUniverse& u, const std::string& name, int x, int y, std::uint8_t physical = 1) {
+    SystemRef s = NewSystem();
+    s->name = name;
+    s->X = x;
+    s->y = y;
+    s->PhysicalType = physical;
+    CStellarBackground sky;
+    sky.Set(2, 1, 1, "Sky_" + name + ".bmp");
+    s->addStellarBackground(sky);
+    u.AddSystem(s);
+    return s;
+}
+
+inline SpaceObjectRef AddObject(CUniverse& u, const SystemRef& s, const std::string& kind, int x, int y,
+                                const std::string& name = {}, std::int32_t type = 0) {
+    SpaceObjectRef o = NewSpaceObject(kind);
+    o->coord = CCoord{x, y};
+    if (!name.empty()) o->name = name;
+    o->StellarObjectType = type;
+    o->systema = s;
+    u.AddSpaceObject(o, s->ID);
+    return o;
+}
+
+inline CAbility Ability(const std::string& type, const std::string& amount1 = "10") {
+    CAbility a;
+    a.IniciaCAbility();
+    a.Tipe = type;
+    a.Description = type + " description";
+    a.Amount1 = amount1;
+    return a;
+}
+
+// Joins lines with CR LF after each.
+inline std::string CrLf(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const auto& line : lines) text += line + "\r\n";
+    return text;
+}
+
+}  // namespace maptest

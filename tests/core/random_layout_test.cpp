@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "RandomTestSupport.h"
+#include "random/QuadrantLayout.h"
+#include "random/RandomMap.h"
+
+using randomtest::Fixture;
+
+namespace {
+
+std::vector<GalaxyPoint> Positions(const CUniverse& universe) {
+    std::vector<GalaxyPoint> points;
+    for (const auto& s : universe.Systems()) points.push_back({s->X, s->y});
+    return points;
+}
+
+bool Touching(const GalaxyPoint& a, const GalaxyPoint& b) {
+    return std::abs(a.X - b.X) <= 1 && std::abs(a.Y - b.Y) <= 1;
+}
+
+// Every system has a free ring: no other system in its cell or the eight around it.
+void ExpectFreeRings(const CUniverse& universe) {
+    const auto points = Positions(universe);
+    for (std::size_t i = 0; i < points.size(); ++i)
+        for (std::size_t j = i + 1; j < points.size(); ++j)
+            EXPECT_FALSE(Touching(points[i], points[j])) << "systems " << i << " and " << j;
+}
+
+}  // namespace
+
+TEST(QuadrantLayout, RandomShapeKeepsFreeRingsAndStaysNearThePrevious) {
+    for (int N : {10, 50, 150}) {
+        Fixture f;
+        GenerationContext context = f.Context();
+        RandomMapGenerator generator;
+        generator.GenerateRandomMap(context, "Open", N, "Random");
+        ASSERT_EQ(f.universe.NSistemas(), N);
+        ExpectFreeRings(f.universe);
+        GalaxyPoint previous{0, 0};  // what a fresh generator starts from
+        for (const auto& p : Positions(f.universe)) {
+            EXPECT_TRUE(InGalaxyBounds(p.X, p.Y));
+            EXPECT_TRUE(std::abs(p.X - previous.X) <= 7 || std::abs(p.Y - previous.Y) <= 7)
+                << p.X << "," << p.Y << " after " << previous.X << "," << previous.Y;
+            previous = p;
+        }
+        EXPECT_EQ(generator.PreviousPosition(), previous);
+    }
+}
+
+TEST(QuadrantLayout, SpiralOfFiftyHasThreeArmsOfSeventeen) {
+    const LayoutState state = SetUpLayout("Spiral", 50);
+    EXPECT_EQ(state.arms, 3);
+    EXPECT_EQ(state.perArm, 17);
+    EXPECT_EQ(SetUpLayout("Spiral", 20).arms, 1);
+    EXPECT_EQ(SetUpLayout("Spiral", 30).arms, 3);
+
+    Fixture f;
+    GenerationContext context = f.Context();
+    RandomMapGenerator().GenerateRandomMap(context, "Open", 50, "Spiral");
+    const auto& systems = f.universe.Systems();
+    ASSERT_EQ(systems.size(), 50u);
+    std::vector<std::size_t> ends;
+    for (std::size_t i = 0; i < systems.size(); ++i)
+        if (systems[i]->EndOfArm) ends.push_back(i);
+    EXPECT_EQ(ends, (std::vector<std::size_t>{15, 32, 49}));
+    EXPECT_EQ(systems[0]->X, 34);
+    EXPECT_EQ(systems[0]->y, 24);
+    ExpectFreeRings(f.universe);
+}
+
+TEST(QuadrantLayout, GridOfEightyFillsTenColumnsOfEight) {
+    Fixture f;
+    GenerationContext context = f.Context();
+    RandomMapGenerator().GenerateRandomMap(context, "Open", 80, "Grid");
+    std::vector<GalaxyPoint> expected;
+    for (int X = 3; X <= 57; X += 6)
+        for (int Y = 3; Y <= 45; Y += 6) expected.push_back({X, Y});
+    EXPECT_EQ(Positions(f.universe), expected);
+}
+
+TEST(QuadrantLayout, IslandsOfFiftyStartOnTheNineCentres) {
+    const LayoutState state = SetUpLayout("Islands", 50);
+    EXPECT_EQ(state.islandCount, 4);
+    EXPECT_EQ(state.islandBase, 12);
+    EXPECT_EQ(state.islandSizes, (std::vector<std::int32_t>{13, 13, 12, 12}));
+
+    Fixture f;
+    GenerationContext context = f.Context();
+    RandomMapGenerator().GenerateRandomMap(context, "Open", 50, "Islands");
+    const auto& systems = f.universe.Systems();
+    std::vector<std::size_t> centres;
+    for (std::size_t i = 0; i < systems.size(); ++i) {
+        if (!systems[i]->ClusterCenter) continue;
+        centres.push_back(i);
+        const std::int32_t X = systems[i]->X, Y = systems[i]->y;
+        EXPECT_TRUE((X >= 9 && X <= 11) || (X >= 31 && X <= 33) || (X >= 53 && X <= 55)) << X;
+        EXPECT_TRUE((Y >= 5 && Y <= 7) || (Y >= 21 && Y <= 23) || (Y >= 42 && Y <= 44)) << Y;
+    }
+    // Islands of 14, 14, 13 and the remaining 9 systems.
+    EXPECT_EQ(centres, (std::vector<std::size_t>{0, 14, 28, 41}));
+    ExpectFreeRings(f.universe);
+}
+
+TEST(QuadrantLayout, IslandsBeyondNineCentresStillFinishWithoutSharedCells) {
+    const LayoutState state = SetUpLayout("Islands", 150);
+    EXPECT_EQ(state.islandCount, 12);
+    Fixture f;
+    GenerationContext context = f.Context();
+    RandomMapGenerator().GenerateRandomMap(context, "Open", 150, "Islands");
+    ASSERT_EQ(f.universe.NSistemas(), 150);
+    ExpectFreeRings(f.universe);
+    std::int32_t centres = 0;
+    for (const auto& s : f.universe.Systems()) centres += s->ClusterCenter ? 1 : 0;
+    EXPECT_EQ(centres, 12);  // six islands of 14, five of 13 and one system left for the twelfth
+}
+
+TEST(QuadrantLayout, FixedLocationsComeFirstAndOnlyAsManyAsRequested) {
+    Fixture f;
+    const QuadrantType fixed = f.data.QuadrantTypes.FindQuadrantType("Fixed");
+    ASSERT_EQ(fixed.Locations.size(), 12u);
+    GenerationContext context = f.Context();
+    RandomMapGenerator().GenerateRandomMap(context, "Fixed", 10, "Random");
+    ASSERT_EQ(f.universe.NSistemas(), 10);
+    for (std::size_t i = 0; i < 10; ++i) {
+        EXPECT_EQ(f.universe.Systems()[i]->X, fixed.Locations[i].X);
+        EXPECT_EQ(f.universe.Systems()[i]->y, fixed.Locations[i].Y);
+        // A location's type overrides the chance list ("Nebula" only).
+        EXPECT_EQ(f.universe.Systems()[i]->Description, "Vega Type system");
+    }
+}
+
+TEST(QuadrantLayout, DrawsBeyondTheChanceSumTakeTheLargestChance) {
+    Fixture f;
+    const QuadrantType shortType = f.data.QuadrantTypes.FindQuadrantType("Short");
+    std::map<std::string, int> counts;
+    for (int k = 0; k < 4000; ++k) ++counts[DrawSystemTypeName(shortType, f.random)];
+    // 100, 300 + the 400 left over, 200 in thousandths.
+    EXPECT_NEAR(counts["Vega Type"], 400, 80);
+    EXPECT_NEAR(counts["Nebula"], 2800, 120);
+    EXPECT_NEAR(counts["Broken"], 800, 100);
+    EXPECT_EQ(DrawSystemTypeName(QuadrantType{}, f.random), "");
+}
+
+TEST(QuadrantLayout, GridAfterFarRightLocationsStaysOnTheGalaxy) {
+    LayoutState state = SetUpLayout("Grid", 20);
+    GalaxyOccupancy occupancy;
+    RandomSource random(3);
+    const GalaxyPoint next = PlaceSystem(5, 20, {63, 45}, state, occupancy, random);
+    EXPECT_EQ(next, (GalaxyPoint{3, 3}));
+    EXPECT_EQ(PlaceSystem(5, 20, {21, 45}, state, occupancy, random), (GalaxyPoint{27, 3}));
+    EXPECT_EQ(PlaceSystem(5, 20, {21, 39}, state, occupancy, random), (GalaxyPoint{21, 45}));
+}

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+#include "RandomTestSupport.h"
+#include "model/SectorField.h"
+#include "random/ObjectPlacement.h"
+#include "random/RandomChecks.h"
+#include "random/SystemPopulation.h"
+
+using randomtest::Fixture;
+
+namespace {
+
+SystemRef AddPopulated(Fixture& f, GenerationContext& context, const std::string& typeName, const std::string& name) {
+    const RandomSystemType type = f.data.RandomSystemTypes.FindRandomSystemType(typeName);
+    SystemRef system = CreateRandomSystem(context, 20, 20, type, name);
+    f.universe.AddSystem(system);
+    PopulateSystem(context, system, type);
+    return system;
+}
+
+std::vector<std::string> Names(const CSystem& system) {
+    std::vector<std::string> names;
+    for (const auto& o : system.objects) names.push_back(o->name);
+    return names;
+}
+
+bool InStarBlock(const CSpaceObject& star, const CSpaceObject& other) {
+    return star.Tipo == KindStar && &star != &other && star.GetOccupied(other.coord.X, other.coord.y);
+}
+
+}  // namespace
+
+TEST(SystemPopulation, ObjectNamesCountEachKindOnItsOwn) {
+    Fixture f;
+    GenerationContext context = f.Context();
+    const SystemRef vega = AddPopulated(f, context, "Vega Type", "Vega");
+    EXPECT_EQ(Names(*vega), (std::vector<std::string>{"Vega I Star ", "Vega I", "Vega II", "Vega Ast. I", "",
+                                                      "Vega III", "Vega Ast. II"}));
+    EXPECT_EQ(vega->objects[4]->Tipo, KindStorm);
+    EXPECT_EQ(f.universe.NObjetosU(), 7);
+    for (const auto& o : vega->objects) EXPECT_EQ(o->systema, vega);
+}
+
+TEST(SystemPopulation, EveryRuleGivesAValidSectorOfItsKind) {
+    for (std::uint64_t seed = 1; seed <= 30; ++seed) {
+        Fixture f;
+        f.random.Seed(seed);
+        GenerationContext context = f.Context();
+        const SystemRef vega = AddPopulated(f, context, "Vega Type", "Vega");
+        const auto& o = vega->objects;
+        for (const auto& object : o) EXPECT_TRUE(IsValidSector(object->coord.X, object->coord.y));
+        EXPECT_EQ(o[0]->coord.X, 0);  // Ring 1: the centre
+        EXPECT_EQ(o[0]->coord.y, 0);
+        EXPECT_NE(o[1]->coord.X, 0);  // Ring 3: never on the centre row or column
+        EXPECT_NE(o[1]->coord.y, 0);
+        EXPECT_LE(std::abs(o[3]->coord.X - o[1]->coord.X), 2);  // Offset 1 x 2
+        EXPECT_LE(std::abs(o[3]->coord.y - o[1]->coord.y), 2);
+        const double circle = std::hypot(o[4]->coord.X, o[4]->coord.y);
+        EXPECT_TRUE(circle >= 6 && circle <= 8) << circle;
+        EXPECT_EQ(o[5]->coord.X, o[1]->coord.X);  // Same 0 1, not tested for occupancy
+        EXPECT_EQ(o[5]->coord.y, o[1]->coord.y);
+        EXPECT_EQ(o[6]->coord.X, -4);  // Coord -4,3
+        EXPECT_EQ(o[6]->coord.y, 3);
+        for (std::size_t k = 1; k < 5; ++k) EXPECT_FALSE(InStarBlock(*o[0], *o[k])) << "object " << k;
+    }
+}
+
+TEST(SystemPopulation, AbilitiesAtChanceThousandAlwaysAndAtZeroNever) {
+    Fixture f;
+    GenerationContext context = f.Context();
+    for (int k = 0; k < 20; ++k) AddPopulated(f, context, "Vega Type", "Vega" + std::to_string(k));
+    std::int32_t planets = 0;
+    for (const auto& o : f.universe.Objects()) {
+        if (o->Tipo != KindPlanet) {
+            EXPECT_EQ(o->nhabilidades, 0);
+            continue;
+        }
+        ++planets;
+        ASSERT_EQ(o->nhabilidades, 1);
+        EXPECT_EQ(o->habilidades[0].Tipe, "Always");
+        EXPECT_EQ(o->habilidades[0].Amount2, "2");
+    }
+    EXPECT_EQ(planets, 60);
+}
+
+TEST(SystemPopulation, PlanetValuesStayInTheirRanges) {
+    Fixture f;
+    GenerationContext context = f.Context();
+    for (int k = 0; k < 20; ++k) AddPopulated(f, context, "Vega Type", "V" + std::to_string(k));
+    for (const auto& o : f.universe.Objects()) {
+        if (o->Tipo == KindPlanet) {
+            EXPECT_TRUE(o->resMinerals >= 0 && o->resMinerals <= 150);
+            const double gravity = *ParseReal(o->Gravity), conditions = *ParseReal(o->Conditions);
+            EXPECT_TRUE(gravity >= 0 && gravity <= 2) << o->Gravity;
+            EXPECT_DOUBLE_EQ(gravity, RoundDecimals(gravity, 2));
+            EXPECT_TRUE(conditions >= -0.5 && conditions <= 2) << o->Conditions;
+            EXPECT_EQ(o->Conditions.find(','), std::string::npos);
+            EXPECT_TRUE(o->Temperature >= -200 && o->Temperature <= 200);
+            EXPECT_TRUE(o->Radiation >= 0 && o->Radiation <= 500);
+        } else if (o->Tipo == KindAsteroids) {
+            EXPECT_TRUE(o->resOrganics >= 155 && o->resOrganics <= 245);
+        }
+    }
+}
+
+TEST(SystemPopulation, RulesThatCanNeverBeMetEndOnValidSectors) {
+    Fixture f;
+    GenerationContext context = f.Context();
+    const SystemRef broken = AddPopulated(f, context, "Broken", "Odd");
+    ASSERT_EQ(broken->objects.size(), 5u);
+    std::set<std::pair<int, int>> sectors;
+    for (const auto& o : broken->objects) {
+        EXPECT_TRUE(IsValidSector(o->coord.X, o->coord.y));
+        sectors.insert({o->coord.X, o->coord.y});
+    }
+    EXPECT_EQ(sectors.size(), 5u);  // nothing fixed here, so no two share a sector
+    EXPECT_EQ(broken->PhysicalType, PhysicalBlackHole);
+    EXPECT_TRUE(broken->HasBlackHole);
+    EXPECT_FALSE(broken->EmpireCanStartInSystem);
+}
+
+TEST(SystemPopulation, ACrowdedCentreSpreadsToFreeSectors) {
+    Fixture f;
+    GenerationContext context = f.Context();
+    const SystemRef crowded = AddPopulated(f, context, "Crowded", "Busy");
+    ASSERT_EQ(crowded->objects.size(), 41u);
+    std::set<std::pair<int, int>> sectors;
+    for (std::size_t k = 1; k < crowded->objects.size(); ++k) {
+        const auto& o = crowded->objects[k];
+        EXPECT_TRUE(IsValidSector(o->coord.X, o->coord.y));
+        EXPECT_FALSE(InStarBlock(*crowded->objects[0], *o));
+        sectors.insert({o->coord.X, o->coord.y});
+    }
+    EXPECT_EQ(sectors.size(), 40u);
+}
+
+TEST(SystemPopulation, WithMultipleObjectsOnlyTheStarBlockIsAvoided) {
+    Fixture f;
+    GenerationContext context = f.Context(true);
+    const SystemRef crowded = AddPopulated(f, context, "Crowded", "Busy");
+    for (std::size_t k = 1; k < crowded->objects.size(); ++k)
+        EXPECT_FALSE(InStarBlock(*crowded->objects[0], *crowded->objects[k]));
+    const SystemRef vega = AddPopulated(f, context, "Vega Type", "Vega");
+    EXPECT_EQ(vega->objects[5]->coord.X, vega->objects[1]->coord.X);
+}
+
+TEST(SystemPopulation, EvaluatingRules) {
+    RandomSource random(7);
+    std::vector<SystemTypeObject> objects(3);
+    objects[2].SectorX = 4;
+    objects[2].SectorY = -2;
+    auto sector = [&](const std::string& rule) { return EvaluatePositionRule(rule, objects, random).sector; };
+    EXPECT_EQ(sector("Same 0 2"), (SectorPoint{4, -2}));
+    EXPECT_EQ(sector("Offset 2 x 0"), (SectorPoint{4, -2}));
+    EXPECT_EQ(sector("Coord 5,x"), (SectorPoint{5, 0}));  // a part that is no number stays 0
+    EXPECT_EQ(sector("Unknown words"), (SectorPoint{0, 0}));
+    EXPECT_FALSE(sector("Same 0 3"));   // no such object
+    EXPECT_FALSE(sector("Coord 13,4"));  // outside the field
+    EXPECT_FALSE(sector("Offset 2"));   // missing words
+    EXPECT_FALSE(sector("Circle 0 7 x"));
+    EXPECT_FALSE(sector("Ring  3"));    // two blanks: word 1 is empty
+    // An unplaced object is still at the centre.
+    EXPECT_EQ(sector("Same 0 1"), (SectorPoint{0, 0}));
+}
+
+TEST(SystemPopulation, SingleRandomSystemTakesTypedOrGeneratedName) {
+    Fixture f;
+    GenerationContext context = f.Context();
+    const SystemRef named = GenerateRandomSystem(context, "Vega Type", 30, 40, "Altair");
+    EXPECT_EQ(named->name, "Altair");
+    EXPECT_EQ(named->X, 30);
+    EXPECT_EQ(named->y, 40);
+    EXPECT_EQ(named->Description, "Vega Type system");
+    EXPECT_EQ(named->PortraitIndex, 3);
+    ASSERT_EQ(named->NStellarBackGround(), 1);
+    const SystemRef generated = GenerateRandomSystem(context, "Nebula", 31, 40, "");
+    EXPECT_FALSE(generated->name.empty());  // from the rules file: consonant and vowel letters
+    EXPECT_TRUE(std::isupper(static_cast<unsigned char>(generated->name[0]))) << generated->name;
+    EXPECT_EQ(generated->PhysicalType, PhysicalNebulae);
+    EXPECT_EQ(f.universe.NSistemas(), 2);
+}
+
+TEST(RandomChecks, RandomMapRequestInTheDialogsOrder) {
+    Fixture f;
+    const GameData& d = f.data;
+    EXPECT_EQ(CheckRandomMapRequest(d, "Open", "abc", "Random"), "The number of systems must be between 10 and 200");
+    EXPECT_EQ(CheckRandomMapRequest(d, "Open", "81", "Grid"), "The number of systems must be between 10 and 80");
+    EXPECT_EQ(CheckRandomMapRequest(d, "Nowhere", "9", "Ring"), "The number of systems must be between 10 and 200");
+    EXPECT_EQ(CheckRandomMapRequest(d, "Nowhere", "50", "Ring"), "Select a valid quadrant type");
+    EXPECT_EQ(CheckRandomMapRequest(d, "Open", "50", "Ring"), "Select a valid quadrant shape");
+    EXPECT_EQ(CheckRandomMapRequest(d, "Open", "50", "random"), "Select a valid quadrant shape");
+    EXPECT_EQ(CheckRandomMapRequest(d, "Open", "200", "Spiral"), "");
+    EXPECT_EQ(CheckRandomMapRequest(d, "Open", "10", "Islands"), "");
+    EXPECT_EQ(MaxRandomSystems("Random", 120), 120);
+    EXPECT_EQ(RandomSystemsNumber("12,4"), 12);
+    EXPECT_EQ(CheckSystemTypeChoice(d, "Nebula"), "");
+    EXPECT_EQ(CheckSystemTypeChoice(d, "nebula"), "Select a valid System Type");
+}

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "ShippedData.h"
+#include "TempFolder.h"
+#include "catalog/StartUp.h"
+#include "model/RandomSource.h"
+#include "model/Reporter.h"
+
+namespace {
+
+class StartUpTest : public ::testing::Test {
+protected:
+    void CopyShipped() {
+        std::filesystem::copy(ShippedProgramFolder(), folder.Path(), std::filesystem::copy_options::recursive |
+                                                                         std::filesystem::copy_options::overwrite_existing);
+    }
+
+    TempFolder folder;
+    GameData data;
+    RandomSource random;
+    RecordingReporter reporter;
+};
+
+TEST_F(StartUpTest, ShippedFolderReadsCleanlyAndGivesTheStatusTexts) {
+    CopyShipped();
+    const StartUpResult result = StartUp(folder.Path(), data, random, 42, reporter);
+    EXPECT_TRUE(result.AllFilesRead());
+    EXPECT_TRUE(reporter.entries.empty()) << reporter.Messages().front();
+    EXPECT_EQ(result.Status.LblUsingParse, "Using Files in 'Default/Data' to define objects");
+    EXPECT_EQ(result.Status.lblPaths, "Map Compiler: .\rMap Folder: Default/Maps");
+    EXPECT_EQ(result.Status.lblAllow, "Allow multiple objects in same sector: FALSE");
+    EXPECT_EQ(result.Status.lblMod, "Tarsis Default Data");
+    EXPECT_EQ(data.Config.PrimaryPictureFolder, "Default/Pictures/Planets/");
+    EXPECT_EQ(data.Config.SecondaryPictureFolder, "Default/Pictures/Planets/");
+    EXPECT_EQ(data.ProgramFolder, folder.Path());
+    RandomSource same(42);
+    EXPECT_EQ(random.Next(), same.Next());
+
+    // The picture folders are taken from the program folder.
+    folder.Write("Default/Pictures/Planets/Star_Red.bmp", {"x"});
+    EXPECT_EQ(data.Stellar.ResolvePicture("Star_Red.bmp"),
+              folder.Path() / "Default/Pictures/Planets/" / "Star_Red.bmp");
+}
+
+TEST_F(StartUpTest, EmptyFolderReportsEveryFileAndGoesOn) {
+    const StartUpResult result = StartUp(folder.Path(), data, random, 1, reporter);
+    EXPECT_EQ(result.FailedFiles,
+              (std::vector<std::string>{"DizIzuzuri.ini", "StellarObjectTypes.txt", "StellarAbilityTypes.txt",
+                                        "SystemTypes.txt", "SystemNames.txt", "QuadrantTypes.txt",
+                                        "SystemTypes.txt", "SystemTypes.txt", "Mod_Definition.txt"}));
+    const auto messages = reporter.Messages();
+    ASSERT_EQ(messages.size(), 9u);
+    EXPECT_EQ(messages[1], "The 'StellarObjectTypes.txt' path is incorrect");
+    EXPECT_EQ(messages[2], "The 'StellarAbilitiesTypes.txt' path is incorrect");
+    EXPECT_EQ(messages[3], "The 'SystemTypes.txt' path is incorrect");
+    EXPECT_EQ(messages[4], "Can't load System names");
+    EXPECT_EQ(messages[5], "Can't load Quadrant types");
+    EXPECT_EQ(messages[6], "Can't load System types");
+    EXPECT_EQ(messages[7], "Can't load Chance types");
+    EXPECT_EQ(messages[8], "The 'Mod_Definition.txt' path is incorrect");
+    EXPECT_EQ(result.Status.lblAllow, "Allow multiple objects in same sector: ");
+    EXPECT_TRUE(data.Stellar.Entries().empty());
+}
+
+TEST_F(StartUpTest, ShortFolderValuesAndLowerCaseTrue) {
+    folder.Write("DizIzuzuri.ini", {"", "D", "", "", "", "M", "", "true"});
+    const StartUpResult result = StartUp(folder.Path(), data, random, 1, reporter);
+    EXPECT_EQ(result.Status.lblAllow, "Allow multiple objects in same sector: TRUE");
+    EXPECT_FALSE(data.Config.AllowsMultipleObjects());
+    EXPECT_EQ(data.Config.PrimaryPictureFolder, "/Pictures/Planets/");
+    EXPECT_FALSE(result.AllFilesRead());
+}
+
+TEST_F(StartUpTest, ReloadReadsTheNewFolderButKeepsModAndPictures) {
+    CopyShipped();
+    StartUp(folder.Path(), data, random, 1, reporter);
+    const std::size_t shippedTypes = data.Stellar.Entries().size();
+    std::filesystem::copy(folder.Path() / "Default", folder.Path() / "Other", std::filesystem::copy_options::recursive);
+    folder.Write("Other/Mod_Definition.txt", {"Mod Name := Other Mod"});
+    folder.Write("Other/Data/StellarObjectTypes.txt",
+                 {Keyed("Stellar Object Name", 27, "Lone Storm"), Keyed("Physical Type", 27, "Storm"), "", "", "", "",
+                  Keyed("Picture", 27, "S.bmp"), "", "", Keyed("Size", 27, "Small")});
+
+    Settings pending = data.Config;
+    pending.DataDirectory = "Other/Data";
+    pending.MultipleObjectsInSameSector = "True";
+    const StartUpResult result = ReloadWithSettings(data, pending, reporter);
+    EXPECT_TRUE(result.AllFilesRead());
+    EXPECT_EQ(result.Status.LblUsingParse, "Using Files in 'Other/Data' to define objects");
+    EXPECT_EQ(result.Status.lblAllow, "Allow multiple objects in same sector: TRUE");
+    EXPECT_EQ(result.Status.lblMod, "Tarsis Default Data");
+    EXPECT_NE(shippedTypes, 1u);
+    EXPECT_EQ(data.Stellar.Entries().size(), 1u);
+    EXPECT_EQ(data.Config.PrimaryPictureFolder, "Default/Pictures/Planets/");
+    EXPECT_TRUE(data.Config.AllowsMultipleObjects());
+    Settings saved;
+    ASSERT_TRUE(LoadSettings(folder.Path(), saved, reporter));
+    EXPECT_EQ(saved.DataDirectory, "Other/Data");
+}
+
+TEST_F(StartUpTest, ResetForgetsEverything) {
+    CopyShipped();
+    StartUp(folder.Path(), data, random, 1, reporter);
+    data.Reset();
+    EXPECT_TRUE(data.Stellar.Entries().empty());
+    EXPECT_TRUE(data.SystemNames.Entries().empty());
+    EXPECT_EQ(data.Config.ModName, "");
+}
+
+}  // namespace
