@@ -14,10 +14,10 @@ namespace {
 constexpr std::int32_t SectorMaxX = 13;
 constexpr std::int32_t SectorMaxY = 10;
 
+// A warp point whose destination is resolved once all systems exist.
 struct PendingWarp {
     SpaceObjectRef object;
-    std::int32_t line = 0;
-    std::int32_t number = 0;
+    std::int32_t line = 0;  // of its "WP Destination System"
 };
 
 // Builds a fresh universe from the lines of one txt map.
@@ -48,6 +48,7 @@ private:
     LoadOptions options_;
     CUniverse universe_;
     std::vector<PendingWarp> warps_;
+    std::int32_t warpDestinationLine_ = 0;
     std::unordered_map<std::string, std::int32_t> ordinals_;
 };
 
@@ -151,7 +152,7 @@ void MapTextLoader::ReadObject(const SystemRef& system, std::int32_t K, std::int
     ReadAbilities(*object, prefix);
     system->addObject(object);
     universe_.AddSpaceObject(object, counter);
-    if (object->Tipo == KindWarpPoint) warps_.back().object = object;
+    if (object->Tipo == KindWarpPoint) warps_.push_back({object, warpDestinationLine_});
 }
 
 void MapTextLoader::ReadKindLines(CSpaceObject& object, const std::string& physicalType, const std::string& prefix) {
@@ -191,7 +192,7 @@ void MapTextLoader::ReadWarpLines(CSpaceObject& object, const std::string& prefi
     object.coord = in_.Location({prefix, "Sector Location"}, SectorMaxX, SectorMaxY);
     in_.Value({prefix, "Name"});
     const std::string destination = in_.Text({prefix, "WP Destination System"});
-    warps_.push_back({nullptr, in_.LineNumber(), 0});
+    warpDestinationLine_ = in_.LineNumber();
     if (!destination.empty()) {
         object.destSystem = NewSystem();
         object.destSystem->ID = NoID;

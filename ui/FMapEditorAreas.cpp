@@ -124,7 +124,8 @@ QWidget* FMapEditor::BuildSystemArea() {
     ChkHideNamesS->setObjectName("ChkHideNamesS");
     top->addWidget(ChkHideNamesS);
     layout->addLayout(top);
-    layout->addWidget(lblDescription = NamedLabel("lblDescription"));
+    top->insertWidget(2, lblDescription = NamedLabel("lblDescription"), 2);
+    lblDescription->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     PicMap = new PictureView(QSize(SystemMapWidth, SystemMapHeight));
     PicMap->setObjectName("PicMap");
     PicMap->setEnabled(false);
@@ -205,7 +206,7 @@ QWidget* FMapEditor::BuildFileFields() {
     grid->addWidget(new QLabel(tr("Available Maps:")), 3, 0, 1, 2);
     F = new QListWidget;
     F->setObjectName("F");
-    F->setMaximumHeight(90);
+    F->setMaximumHeight(64);
     connect(F, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { FileChosen(item->text()); });
     grid->addWidget(F, 4, 0, 1, 2);
     return box;
@@ -214,15 +215,18 @@ QWidget* FMapEditor::BuildFileFields() {
 QWidget* FMapEditor::BuildSettingsStrip() {
     auto* frame = new QGroupBox(tr("Settings"));
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(LblUsingParse = NamedLabel("LblUsingParse"), 0, 0, 1, 3);
-    grid->addWidget(lblPaths = NamedLabel("lblPaths"), 1, 0, 1, 3);
-    grid->addWidget(lblAllow = NamedLabel("lblAllow"), 2, 0, 1, 3);
-    grid->addWidget(new QLabel(tr("Mod Selected")), 3, 0);
-    grid->addWidget(lblMod = NamedLabel("lblMod"), 3, 1);
+    grid->addWidget(lblPaths = NamedLabel("lblPaths"), 0, 0, 2, 1);
+    grid->addWidget(LblUsingParse = NamedLabel("LblUsingParse"), 0, 1);
+    grid->addWidget(lblAllow = NamedLabel("lblAllow"), 1, 1);
+    auto* mod = new QHBoxLayout;
+    mod->addWidget(new QLabel(tr("Mod Selected")));
+    mod->addWidget(lblMod = NamedLabel("lblMod"), 1);
     auto* cmdChange = CommandButton("cmdChange", tr("Change"), tr("Change Paths for data files"));
     connect(cmdChange, &QPushButton::clicked, this, &FMapEditor::ChangeSettings);
-    grid->addWidget(cmdChange, 3, 2);
-    grid->addWidget(NamedLabel("lblVersion", tr("Version 0.4.1")), 4, 0, 1, 3);
-    for (QLabel* label : {LblUsingParse, lblPaths, lblAllow}) label->setWordWrap(true);
+    mod->addWidget(cmdChange);
+    grid->addLayout(mod, 0, 2);
+    grid->addWidget(NamedLabel("lblVersion", tr("Version 0.4.1")), 1, 2, Qt::AlignRight);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
     return frame;
 }
