@@ -11,8 +11,7 @@
 
 namespace {
 
-constexpr std::int32_t SectorMaxX = 13;
-constexpr std::int32_t SectorMaxY = 10;
+constexpr CCoord SectorField{13, 10};
 
 // A warp point whose destination is resolved once all systems exist.
 struct PendingWarp {
@@ -41,6 +40,9 @@ private:
     void ReadWarpLines(CSpaceObject& object, const std::string& prefix);
     void ReadAbilities(CSpaceObject& object, const std::string& prefix);
     std::int32_t StellarOrdinal(const std::string& name);
+    std::optional<CCoord> SectorBound() const {
+        return options_.sectorsInField ? std::optional<CCoord>(SectorField) : std::nullopt;
+    }
     std::int32_t ResolveWarps();
 
     MapLineReader in_;
@@ -167,7 +169,7 @@ void MapTextLoader::ReadKindLines(CSpaceObject& object, const std::string& physi
     else
         in_.Fail("expected \"Star\", \"Planet\", \"Asteroids\", \"Storm\" or \"Warp Point\" for \"" + prefix +
                  "Physical Type\", found \"" + physicalType + "\"");
-    object.coord = in_.Location({prefix, "Sector Location"}, SectorMaxX, SectorMaxY);
+    object.coord = in_.Location({prefix, "Sector Location"}, SectorBound());
     const std::string name = in_.Text({prefix, "Name"});
     if (object.Tipo != KindStorm) object.name = name;
     if (object.Tipo == KindPlanet) ReadResources(object, prefix, "Planet");
@@ -189,7 +191,7 @@ void MapTextLoader::ReadResources(CSpaceObject& object, const std::string& prefi
 
 void MapTextLoader::ReadWarpLines(CSpaceObject& object, const std::string& prefix) {
     object.Tipo = KindWarpPoint;
-    object.coord = in_.Location({prefix, "Sector Location"}, SectorMaxX, SectorMaxY);
+    object.coord = in_.Location({prefix, "Sector Location"}, SectorBound());
     in_.Value({prefix, "Name"});
     const std::string destination = in_.Text({prefix, "WP Destination System"});
     warpDestinationLine_ = in_.LineNumber();
@@ -198,7 +200,7 @@ void MapTextLoader::ReadWarpLines(CSpaceObject& object, const std::string& prefi
         object.destSystem->ID = NoID;
         object.destSystem->name = destination;
     }
-    object.destCoord = in_.Location({prefix, "WP Destination Sector"}, SectorMaxX, SectorMaxY);
+    object.destCoord = in_.Location({prefix, "WP Destination Sector"}, SectorBound());
     object.StellarObjectType = StellarOrdinal(in_.Text({prefix, "Stellar Object Name"}));
 }
 
