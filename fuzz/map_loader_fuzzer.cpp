@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     for (bool strict : {false, true}) {
         OpenTypeNames names;
-        LoadResult loaded = LoadMapTextFromMemory(text, "fuzz.txt", names, LoadOptions{strict, strict});
+        LoadResult loaded = LoadMapTextFromMemory(text, "fuzz.txt", names, LoadOptions{strict, strict, strict});
         Check(loaded.Ok() != !loaded.error.empty());
         if (!loaded.Ok()) continue;
         TxtBlock written = GenerateMapTxt(*loaded.universe, names, ProgramFolder());

@@ -118,7 +118,7 @@ std::string CompileMapFile(const fs::path& folder, const std::string& txtFileNam
     fs::remove(map, ignored);  // a stale .map must never pass for this run's result
     fs::remove(err, ignored);
     OpenTypeNames names;
-    LoadResult loaded = LoadMapText(txt, names, LoadOptions{true, true});
+    LoadResult loaded = LoadMapText(txt, names, LoadOptions{true, true, true});
     std::string error = loaded.error;
     if (loaded.Ok()) error = WriteTextContentSafely(map, EncodeCompiledMap(*loaded.universe, names, StripQuotes(modName)));
     if (!error.empty()) WriteTextContentSafely(err, error + "\r\n");

@@ -67,17 +67,18 @@ double MapLineReader::Real(const TxtKey& key) {
     return *number;
 }
 
-CCoord MapLineReader::Location(const TxtKey& key, std::int32_t maxX, std::int32_t maxY) {
+CCoord MapLineReader::Location(const TxtKey& key, std::optional<CCoord> bound) {
     const std::string_view value = Value(key);
     const std::size_t comma = value.find(',');
-    const std::string expected = "two whole numbers \"X, Y\" with X from " + std::to_string(-maxX) + " to " +
-                                 std::to_string(maxX) + " and Y from " + std::to_string(-maxY) + " to " +
-                                 std::to_string(maxY);
-    if (comma == std::string_view::npos) FailValue(expected, key, value);
-    const auto x = ParseInt32(value.substr(0, comma));
-    const auto y = ParseInt32(value.substr(comma + 1));
-    if (!x || !y || *x < -maxX || *x > maxX || *y < -maxY || *y > maxY) FailValue(expected, key, value);
-    return CCoord{*x, *y};
+    const auto x = ParseInt32(value.substr(0, comma == std::string_view::npos ? 0 : comma));
+    const auto y = ParseInt32(value.substr(comma == std::string_view::npos ? value.size() : comma + 1));
+    const auto within = [](std::int32_t v, std::int32_t limit) { return v >= -limit && v <= limit; };
+    if (x && y && (!bound || (within(*x, bound->X) && within(*y, bound->y)))) return CCoord{*x, *y};
+    std::string expected = "two whole numbers \"X, Y\"";
+    if (bound)
+        expected += " with X from " + std::to_string(-bound->X) + " to " + std::to_string(bound->X) + " and Y from " +
+                    std::to_string(-bound->y) + " to " + std::to_string(bound->y);
+    FailValue(expected, key, value);
 }
 
 std::string_view MapLineReader::Fixed(std::string_view exact, const std::string& what) {

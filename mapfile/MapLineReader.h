@@ -43,8 +43,8 @@ public:
                      std::int32_t max = std::numeric_limits<std::int32_t>::max());
     std::uint8_t Byte(const TxtKey& key);
     double Real(const TxtKey& key);
-    // "X, y": two whole numbers within the given bounds.
-    CCoord Location(const TxtKey& key, std::int32_t maxX, std::int32_t maxY);
+    // "X, y": two whole numbers, each within -bound to bound when given.
+    CCoord Location(const TxtKey& key, std::optional<CCoord> bound = std::nullopt);
 
     // The next line as it stands; when checking keys it must equal exact.
     std::string_view Fixed(std::string_view exact, const std::string& what);

@@ -56,15 +56,25 @@ std::string Delete(const fs::path& file) {
     return ec ? FileErrorText(ec, file) : std::string();
 }
 
+// True when the compiler folder is the program folder: the local txt is then
+// the compiler's own copy and must stay.
+bool SameFile(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) && !ec;
+}
+
 }  // namespace
 
-std::string CopyTxtToCompiler(const CompilePaths& paths) { return CopyReplacing(paths.localTxt, paths.compilerTxt); }
+std::string CopyTxtToCompiler(const CompilePaths& paths) {
+    if (SameFile(paths.localTxt, paths.compilerTxt)) return {};
+    return CopyReplacing(paths.localTxt, paths.compilerTxt);
+}
 
 bool CompiledMapReady(const CompilePaths& paths) { return FileExists(paths.compilerMap); }
 
 std::string MoveCompiledMap(const CompilePaths& paths) {
     std::string error = CopyReplacing(paths.compilerMap, paths.finalMap);
-    if (error.empty()) error = Delete(paths.compilerTxt);
+    if (error.empty() && !SameFile(paths.localTxt, paths.compilerTxt)) error = Delete(paths.compilerTxt);
     if (error.empty()) error = Delete(paths.compilerMap);
     return error;
 }

@@ -43,10 +43,12 @@ std::vector<std::string> CompilerArguments(const std::string& name, const std::s
 // The whole command line as one text: program, name.txt and "mod".
 std::string CompilerCommandLine(const CompilePaths& paths, const std::string& name, const std::string& modName);
 
-// Copies the local txt into the compiler folder, replacing an older copy.
+// Copies the local txt into the compiler folder, replacing an older copy
+// (nothing to do when the compiler folder is the program folder).
 std::string CopyTxtToCompiler(const CompilePaths& paths);
 // True once the compiler has written its .map.
 bool CompiledMapReady(const CompilePaths& paths);
 // Copies the compiled .map into the maps folder (replacing an older one), then
-// deletes the compiler's txt and .map. Stops at the first failure.
+// deletes the compiler's txt (unless it is the local txt itself) and .map.
+// Stops at the first failure.
 std::string MoveCompiledMap(const CompilePaths& paths);

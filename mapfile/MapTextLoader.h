@@ -15,6 +15,9 @@ struct LoadOptions {
     bool checkKeys = false;
     // Refuse warp points whose destination names no system of the map.
     bool requireResolvedWarps = false;
+    // Hold every sector location to the field (-13..13, -10..10). The editor's
+    // dialogs let any whole number through, so the editor does not ask this.
+    bool sectorsInField = false;
 };
 
 // A loaded map, or the reason it could not be loaded (file, line, what was

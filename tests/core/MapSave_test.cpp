@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "catalog/TextHelpers.h"
 #include "mapfile/MapSave.h"
 #include "mapfile/MapTextLoader.h"
@@ -16,7 +18,16 @@ TEST(MapSave, ShippedSampleMapLoadsAndWritesBackByteForByte) {
     LoadResult loaded = LoadMapText(sample, names, LoadOptions{true, false});
     ASSERT_TRUE(loaded.Ok()) << loaded.error;
     EXPECT_EQ(loaded.danglingWarps, 1);
-    TxtBlock written = GenerateMapTxt(*loaded.universe, names, DIZ_PROGRAM_DIR);
+    // The black-hole template the sample was written with: the lines of its
+    // black-hole block from its 17th line up to "Number of Space Objects".
+    const std::vector<std::string> lines = SplitLines(ReadFile(sample));
+    const auto physical = std::find(lines.begin(), lines.end(), PadRight("System Physical Type", 50) + ":= Black Hole");
+    ASSERT_NE(physical, lines.end());
+    const auto begin = physical + 12;
+    const auto end = std::find(begin, lines.end(), PadRight("Number of Space Objects", 50) + ":= 2");
+    TempFolder folder("golden");
+    ASSERT_EQ(WriteTextFileSafely(folder.path() / "BlackHole.dat", std::vector<std::string>(begin, end)), "");
+    TxtBlock written = GenerateMapTxt(*loaded.universe, names, folder.path());
     ASSERT_EQ(written.error, "");
     EXPECT_EQ(written.text, ReadFile(sample));
 }
@@ -64,4 +75,19 @@ TEST(MapSave, CompileStepsCopyMoveAndCleanUp) {
     EXPECT_FALSE(FileExists(paths.compilerMap));
     EXPECT_FALSE(FileExists(paths.compilerTxt));
     EXPECT_TRUE(FileExists(paths.localTxt));
+}
+
+TEST(MapSave, CompilerInTheProgramFolderKeepsTheLocalTxt) {
+    TempFolder folder("compile_same");
+    const fs::path maps = folder.path() / "maps";
+    fs::create_directories(maps);
+    const CompilePaths paths = MakeCompilePaths(folder.path(), folder.path() / ".", maps, "Beta");
+    WriteFile(paths.localTxt, "map text");
+    ASSERT_EQ(CopyTxtToCompiler(paths), "");
+    EXPECT_EQ(ReadFile(paths.localTxt), "map text");
+    WriteFile(paths.compilerMap, "binary");
+    ASSERT_EQ(MoveCompiledMap(paths), "");
+    EXPECT_EQ(ReadFile(maps / "Beta.map"), "binary");
+    EXPECT_TRUE(FileExists(paths.localTxt));
+    EXPECT_FALSE(FileExists(paths.compilerMap));
 }

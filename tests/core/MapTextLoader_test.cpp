@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "catalog/TextHelpers.h"
 #include "mapfile/MapSave.h"
 #include "mapfile/MapTextLoader.h"
@@ -133,6 +135,23 @@ TEST(MapTextLoader, BlackHoleTemplateOfAnyLengthIsPassedByItsKey) {
     EXPECT_EQ(MapText(*loaded.universe, folder.path()), text);
 }
 
+TEST(MapTextLoader, BlackHoleBlockWithoutItsObjectCountIsAnError) {
+    std::vector<std::string> lines = SplitLines(MapText(RichUniverse()));
+    const std::string abyss = Key("System Name", "Abyss");
+    auto at = std::find(std::find(lines.begin(), lines.end(), abyss), lines.end(),
+                        Key("Number of Space Objects", "1"));
+    ASSERT_NE(at, lines.end());
+    const auto countLine = static_cast<std::size_t>(at - lines.begin()) + 1;
+    lines.erase(at);
+    std::string text;
+    for (const auto& line : lines) text += line + "\r\n";
+    LoadResult loaded = Load(text);
+    EXPECT_FALSE(loaded.Ok());
+    EXPECT_NE(loaded.error.find("line " + std::to_string(countLine) + ": expected the black-hole template lines"),
+              std::string::npos)
+        << loaded.error;
+}
+
 TEST(MapTextLoader, EmptyMapAndCapitalisationRules) {
     const std::string sep(87, '=');
     LoadResult empty = Load(CrLf({sep, "MAP DATA FILE", sep, "", "", "", sep, "*BEGIN*", sep, "", sep, "*END*", sep}));
@@ -209,7 +228,7 @@ TEST(MapTextLoader, MalformedValuesNameTheLineAndWhatWasExpected) {
         {30, Key("Space Object 2 Physical Type", "Planet"), "line 30: expected the key \"Space Object 1 Physical Type\""},
         {30, Key("Space Object 1 Physical Type", "Moon"), "line 30: expected \"Star\", \"Planet\""},
         {31, Key("Space Object 1 Sector Location", "1; 1"), "line 31: expected two whole numbers"},
-        {31, Key("Space Object 1 Sector Location", "14, 0"), "line 31: expected two whole numbers"},
+        {31, Key("Space Object 1 Sector Location", "7"), "line 31: expected two whole numbers"},
         {33, Key("Space Object 1 Planet Value Minerals", "99999999999"), "line 33: expected a whole number"},
         {41, Key("Space Object 1 Number of Abilities", "x"), "line 41: expected a whole number"},
     };
@@ -228,6 +247,18 @@ TEST(MapTextLoader, KeyCheckingRefusesWhatThePositionalReaderPasses) {
     LoadResult strict = Load(misspelt, LoadOptions{true, false});
     EXPECT_FALSE(strict.Ok());
     EXPECT_NE(strict.error.find("line 12: expected the key \"Description\""), std::string::npos) << strict.error;
+
+    // Sectors outside the field pass the editor's dialogs, so only the compiler's check refuses them.
+    SystemRef s = u.Systems()[0];
+    SpaceObjectRef star = AddObject(u, s, "STAR", 14, 0, "Far", 1);
+    const std::string outside = MapText(u);
+    LoadResult lenient = Load(outside);
+    ASSERT_TRUE(lenient.Ok()) << lenient.error;
+    EXPECT_EQ(lenient.universe->Objects()[0]->coord.X, 14);
+    EXPECT_TRUE(Load(outside, LoadOptions{true, true}).Ok());
+    EXPECT_NE(Load(outside, LoadOptions{true, false, true}).error.find("line 31: expected two whole numbers \"X, Y\" with X from -13 to 13"),
+              std::string::npos);
+    u.RemoveSpaceObject(s->ID, star->ID);
 
     const std::string noBlankLine = WithLine(MapText(u), 30, "junk");
     EXPECT_TRUE(Load(noBlankLine).Ok());
