@@ -12,6 +12,7 @@
 namespace {
 
 constexpr CCoord SectorField{13, 10};
+constexpr const char* ObjectCountKey = "Number of Space Objects";
 
 // A warp point whose destination is resolved once all systems exist.
 struct PendingWarp {
@@ -33,6 +34,8 @@ private:
     bool AtFooter();
     void ReadSystem(std::int32_t counter);
     void ReadSystemHead(CSystem& system);
+    void ReadBackground(CSystem& system);
+    void SkipBlackHoleTemplate();
     std::int32_t ReadObjectCount(CSystem& system);
     void ReadObject(const SystemRef& system, std::int32_t K, std::int32_t counter);
     void ReadKindLines(CSpaceObject& object, const std::string& physicalType, const std::string& prefix);
@@ -110,6 +113,16 @@ void MapTextLoader::ReadSystemHead(CSystem& system) {
                  physical + "\"");
     system.PortraitBitmap = in_.Text("Portrait Bitmap");
     system.PortraitIndex = in_.Byte("Portrait Picture Index");
+    ReadBackground(system);
+    system.EmpireCanStartInSystem = in_.Value("Empires Can Start In") == "TRUE";
+    in_.Value("Is Common Starting Position");
+    system.WPMinRadius = in_.Real("WP Min Radius");
+    system.WPMaxRadius = in_.Real("WP Max Radius");
+}
+
+// The one background image the writer writes; its count line is checked as a
+// number and otherwise not used.
+void MapTextLoader::ReadBackground(CSystem& system) {
     in_.Real("Number of Stellar Background Images");
     const std::int32_t side = in_.Int("Stellar Background 1 Side");
     const std::int32_t x = in_.Int("Stellar Background 1 Xpos");
@@ -117,29 +130,29 @@ void MapTextLoader::ReadSystemHead(CSystem& system) {
     CStellarBackground background;
     background.Set(side, x, y, in_.Text("Stellar Background 1 Bitmap Filename"));
     system.addStellarBackground(background);
-    system.EmpireCanStartInSystem = in_.Value("Empires Can Start In") == "TRUE";
-    in_.Value("Is Common Starting Position");
-    system.WPMinRadius = in_.Real("WP Min Radius");
-    system.WPMaxRadius = in_.Real("WP Max Radius");
 }
 
 // The number of space objects; a black-hole block carries the template's
-// lines first, passed over up to the "Number of Space Objects" key.
+// lines instead of the cloud and ability counts.
 std::int32_t MapTextLoader::ReadObjectCount(CSystem& system) {
-    const TxtKey countKey("Number of Space Objects");
     if (system.PhysicalType == PhysicalBlackHole) {
-        while (true) {
-            const auto next = in_.Peek();
-            if (!next || LineHasKey(*next, countKey)) break;
-            in_.Fixed(*next, "a line of the black-hole template");
-            if (*next == MapSeparatorLine())
-                in_.Fail("expected the black-hole template lines followed by \"Number of Space Objects\"");
-        }
+        SkipBlackHoleTemplate();
     } else {
         in_.Value("Number of Black Hole Clouds");
         system.nhabilidades = in_.Byte("Number of Abilities");
     }
-    return in_.Int(countKey, 0);
+    return in_.Int(ObjectCountKey, 0);
+}
+
+// Passes over the template's lines, whatever their number, up to the
+// "Number of Space Objects" key. Meeting an object, another system or the
+// footer first means the count line is missing.
+void MapTextLoader::SkipBlackHoleTemplate() {
+    for (auto next = in_.Peek(); next && !LineHasKey(*next, ObjectCountKey); next = in_.Peek()) {
+        in_.Fixed(*next, "a line of the black-hole template");
+        if (*next == MapSeparatorLine() || LineHasKey(*next, "System Name") || next->rfind("Space Object ", 0) == 0)
+            in_.Fail("expected the black-hole template lines followed by \"Number of Space Objects\"");
+    }
 }
 
 void MapTextLoader::ReadObject(const SystemRef& system, std::int32_t K, std::int32_t counter) {

@@ -74,22 +74,9 @@ std::string MapTextWriter::AppendSystem(const CSystem& system, TxtLineBuffer& ou
 std::string MapTextWriter::AppendSystem(const CSystem& system, const std::vector<SpaceObjectRef>& objects,
                                         TxtLineBuffer& out) {
     const bool blackHole = system.PhysicalType == PhysicalBlackHole;
-    if (blackHole) {
-        std::string error = LoadBlackHoleTemplate();
-        if (!error.empty()) return SystemFailure(system, error);
-    }
-    std::int64_t lines = blackHole ? 17 + static_cast<std::int64_t>(blackHoleTemplate_->size()) : 19;
-    for (std::size_t k = 0; k < objects.size(); ++k) {
-        const std::int32_t objectLines = ObjectLineCount(*objects[k]);
-        if (objectLines > MaxObjectLines)
-            return SystemFailure(system, "Space Object " + std::to_string(k + 1) + " needs " +
-                                             std::to_string(objectLines) + " lines, more than the " +
-                                             std::to_string(MaxObjectLines) + " one object may hold (too many abilities)");
-        lines += objectLines;
-    }
-    if (lines > MaxSystemBlockLines)
-        return SystemFailure(system, "its block needs " + std::to_string(lines) + " lines, more than the " +
-                                         std::to_string(MaxSystemBlockLines) + " one system may hold");
+    std::string error = blackHole ? LoadBlackHoleTemplate() : std::string();
+    if (error.empty()) error = CheckLimits(blackHole, objects);
+    if (!error.empty()) return SystemFailure(system, error);
     AppendSystemHead(system, out);
     if (blackHole)
         for (const auto& line : *blackHoleTemplate_) out.Raw(line);
@@ -100,6 +87,26 @@ std::string MapTextWriter::AppendSystem(const CSystem& system, const std::vector
     out.Key("Number of Space Objects", static_cast<std::int32_t>(objects.size()));
     for (std::size_t k = 0; k < objects.size(); ++k) AppendObject(*objects[k], static_cast<std::int32_t>(k + 1), out);
     return {};
+}
+
+// The reason a block would break the line limits, empty when it fits.
+std::string MapTextWriter::CheckLimits(bool blackHole, const std::vector<SpaceObjectRef>& objects) const {
+    std::int64_t lines = blackHole ? 17 + static_cast<std::int64_t>(blackHoleTemplate_->size()) : 19;
+    for (std::size_t k = 0; k < objects.size(); ++k) {
+        std::string error = CheckObjectLimit(*objects[k], static_cast<std::int32_t>(k + 1));
+        if (!error.empty()) return error;
+        lines += ObjectLineCount(*objects[k]);
+    }
+    if (lines <= MaxSystemBlockLines) return {};
+    return "its block needs " + std::to_string(lines) + " lines, more than the " +
+           std::to_string(MaxSystemBlockLines) + " one system may hold";
+}
+
+std::string MapTextWriter::CheckObjectLimit(const CSpaceObject& object, std::int32_t K) {
+    const std::int32_t lines = ObjectLineCount(object);
+    if (lines <= MaxObjectLines) return {};
+    return "Space Object " + std::to_string(K) + " needs " + std::to_string(lines) + " lines, more than the " +
+           std::to_string(MaxObjectLines) + " one object may hold (too many abilities)";
 }
 
 void MapTextWriter::AppendSystemHead(const CSystem& system, TxtLineBuffer& out) const {
@@ -122,10 +129,8 @@ void MapTextWriter::AppendSystemHead(const CSystem& system, TxtLineBuffer& out) 
 }
 
 std::string MapTextWriter::AppendObject(const CSpaceObject& object, std::int32_t K, TxtLineBuffer& out) {
-    const std::int32_t lines = ObjectLineCount(object);
-    if (lines > MaxObjectLines)
-        return "Space Object " + std::to_string(K) + " needs " + std::to_string(lines) + " lines, more than the " +
-               std::to_string(MaxObjectLines) + " one object may hold (too many abilities)";
+    std::string error = CheckObjectLimit(object, K);
+    if (!error.empty()) return error;
     const std::string prefix = "Space Object " + std::to_string(K) + " ";
     AppendKindLines(object, prefix, out);
     AppendAbilities(object, prefix, out);

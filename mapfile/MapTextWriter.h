@@ -55,6 +55,8 @@ public:
 private:
     const std::string& TypeName(std::int32_t ordinal);
     std::string LoadBlackHoleTemplate();
+    std::string CheckLimits(bool blackHole, const std::vector<SpaceObjectRef>& objects) const;
+    static std::string CheckObjectLimit(const CSpaceObject& object, std::int32_t K);
     void AppendSystemHead(const CSystem& system, TxtLineBuffer& out) const;
     void AppendKindLines(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out);
     void AppendAbilities(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out) const;

@@ -165,6 +165,12 @@ const QImage& FMapEditor::SystemMapImage() const { return PicMap->Image(); }
 bool FMapEditor::SystemMapEnabled() const { return PicMap->isEnabled(); }
 
 void FMapEditor::closeEvent(QCloseEvent* event) {
+    // Closing in the middle of a compiler wait or a random map would pull the
+    // window from under the running operation.
+    if (Busy()) {
+        event->ignore();
+        return;
+    }
     if (prompts_.Question("Are you sure to quit?"))
         event->accept();
     else

@@ -51,10 +51,11 @@ void FMapEditor::BuildMenus() {
     QMenu* map = menuBar()->addMenu(tr("Map"));
     map->setObjectName("f_mnu");
     map->addAction(tr("New Map"), this, &FMapEditor::NewMapCommand)->setObjectName("newmap");
-    map->addAction(tr("Load Map"))->setObjectName("LoadMap");
-    map->addAction(tr("Generate Random Map"))->setObjectName("randommap");
-    map->addAction(tr("Save Map"))->setObjectName("saveMap");
-    map->addAction(tr("Generate Map with Map Compiler"))->setObjectName("generatemap");
+    map->addAction(tr("Load Map"), this, &FMapEditor::LoadMenuCommand)->setObjectName("LoadMap");
+    map->addAction(tr("Generate Random Map"), this, &FMapEditor::RandomMapCommand)->setObjectName("randommap");
+    map->addAction(tr("Save Map"), this, &FMapEditor::SaveMenuCommand)->setObjectName("saveMap");
+    map->addAction(tr("Generate Map with Map Compiler"), this, &FMapEditor::GenerateMenuCommand)
+        ->setObjectName("generatemap");
     map->addSeparator()->setObjectName("m1");
     map->addAction(tr("Quit"), this, &QWidget::close)->setObjectName("quit");
     menuBar()->addAction(tr("Settings"), this, &FMapEditor::ChangeSettings)->setObjectName("settings");
@@ -181,12 +182,19 @@ QWidget* FMapEditor::BuildButtons() {
     connect(cmdNew, &QPushButton::clicked, this, &FMapEditor::NewMapCommand);
     auto* cmdExit = CommandButton("cmdExit", tr("Exit"), tr("Exit Application"));
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    auto* CmdLoad = CommandButton("CmdLoad", tr("Load Map"), tr("Load a 'txt' Map"));
+    connect(CmdLoad, &QPushButton::clicked, this, &FMapEditor::LoadCommand);
+    auto* save = CommandButton("cmdMap1", tr("Save Map"), tr("Save Map in 'txt' format"));
+    connect(save, &QPushButton::clicked, this, [this] { MapCommand(1); });
+    auto* generate = CommandButton("cmdMap0", tr("Generate Map"), tr("Save & Generate map using Tarsis Map Compiler"));
+    connect(generate, &QPushButton::clicked, this, [this] { MapCommand(0); });
+    auto* cmdRandom = CommandButton("cmdRandom", tr("Random Map"), tr("Generate Random Map"));
+    connect(cmdRandom, &QPushButton::clicked, this, &FMapEditor::RandomMapCommand);
     grid->addWidget(cmdNew, 0, 0);
-    grid->addWidget(CommandButton("CmdLoad", tr("Load Map"), tr("Load a 'txt' Map")), 0, 1);
-    grid->addWidget(CommandButton("cmdMap1", tr("Save Map"), tr("Save Map in 'txt' format")), 1, 0);
-    grid->addWidget(CommandButton("cmdMap0", tr("Generate Map"), tr("Save & Generate map using Tarsis Map Compiler")),
-                    1, 1);
-    grid->addWidget(CommandButton("cmdRandom", tr("Random Map"), tr("Generate Random Map")), 2, 0);
+    grid->addWidget(CmdLoad, 0, 1);
+    grid->addWidget(save, 1, 0);
+    grid->addWidget(generate, 1, 1);
+    grid->addWidget(cmdRandom, 2, 0);
     grid->addWidget(cmdExit, 2, 1);
     return box;
 }

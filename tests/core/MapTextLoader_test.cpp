@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "catalog/TextHelpers.h"
 #include "mapfile/MapSave.h"
 #include "mapfile/MapTextLoader.h"
@@ -131,6 +133,23 @@ TEST(MapTextLoader, BlackHoleTemplateOfAnyLengthIsPassedByItsKey) {
     ASSERT_TRUE(loaded.Ok()) << loaded.error;
     EXPECT_EQ(loaded.universe->NObjetosU(), 1);
     EXPECT_EQ(MapText(*loaded.universe, folder.path()), text);
+}
+
+TEST(MapTextLoader, BlackHoleBlockWithoutItsObjectCountIsAnError) {
+    std::vector<std::string> lines = SplitLines(MapText(RichUniverse()));
+    const std::string abyss = Key("System Name", "Abyss");
+    auto at = std::find(std::find(lines.begin(), lines.end(), abyss), lines.end(),
+                        Key("Number of Space Objects", "1"));
+    ASSERT_NE(at, lines.end());
+    const auto countLine = static_cast<std::size_t>(at - lines.begin()) + 1;
+    lines.erase(at);
+    std::string text;
+    for (const auto& line : lines) text += line + "\r\n";
+    LoadResult loaded = Load(text);
+    EXPECT_FALSE(loaded.Ok());
+    EXPECT_NE(loaded.error.find("line " + std::to_string(countLine) + ": expected the black-hole template lines"),
+              std::string::npos)
+        << loaded.error;
 }
 
 TEST(MapTextLoader, EmptyMapAndCapitalisationRules) {
