@@ -124,6 +124,18 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::pat
     return SplitLines(content.str());
 }
 
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
+    if (!FileExists(path)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+    if (size < 0) return std::nullopt;
+    std::string content(static_cast<std::size_t>(size), '\0');
+    in.seekg(0);
+    in.read(content.data(), static_cast<std::streamsize>(size));
+    if (in.gcount() != size) return std::nullopt;
+    return content;
+}
+
 std::string WriteTextFileSafely(const std::filesystem::path& path, const std::vector<std::string>& lines) {
     std::string content;
     std::size_t size = 0;

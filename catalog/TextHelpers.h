@@ -40,6 +40,8 @@ std::string FormatReal(double value);
 // a line. Nothing when the file cannot be opened.
 std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path);
 std::vector<std::string> SplitLines(std::string_view text);
+// The whole content of a file in one read; nothing when it cannot be read.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 
 // Writes the lines, each ended by CR LF, to a temporary file beside path and
 // renames it over path only once everything was written. Returns an error

@@ -1,5 +1,7 @@
 #include "mapfile/MapLineReader.h"
 
+#include <charconv>
+
 #include "catalog/TextHelpers.h"
 #include "mapfile/MapTextLoader.h"
 #include "mapfile/TxtLineBuffer.h"
@@ -13,6 +15,15 @@ std::string Quoted(std::string_view text) {
     quoted.append(text);
     quoted.push_back('"');
     return quoted;
+}
+
+// ParseInt32, with a shortcut for the plain digits the writer writes.
+std::optional<std::int32_t> WholeNumber(std::string_view text) {
+    std::int32_t value = 0;
+    const char* last = text.data() + text.size();
+    const auto [end, error] = std::from_chars(text.data(), last, value);
+    if (error == std::errc() && end == last) return value;
+    return ParseInt32(text);
 }
 
 }  // namespace
@@ -51,7 +62,7 @@ std::string_view MapLineReader::Value(const TxtKey& key) { return TxtValueOf(Lin
 
 std::int32_t MapLineReader::Int(const TxtKey& key, std::int32_t min, std::int32_t max) {
     const std::string_view value = Value(key);
-    const auto number = ParseInt32(value);
+    const auto number = WholeNumber(value);
     if (number && *number >= min && *number <= max) return *number;
     if (min == std::numeric_limits<std::int32_t>::min() && max == std::numeric_limits<std::int32_t>::max())
         FailValue("a whole number", key, value);

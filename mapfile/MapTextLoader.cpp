@@ -1,13 +1,12 @@
 #include "mapfile/MapTextLoader.h"
 
-#include <fstream>
-#include <sstream>
 #include <unordered_map>
 #include <vector>
 
 #include "catalog/TextHelpers.h"
 #include "mapfile/MapLineReader.h"
 #include "mapfile/MapTextWriter.h"
+#include "mapfile/TxtKeys.h"
 
 namespace {
 
@@ -17,7 +16,23 @@ constexpr const char* ObjectCountKey = "Number of Space Objects";
 // A warp point whose destination is resolved once all systems exist.
 struct PendingWarp {
     SpaceObjectRef object;
+    std::string destination;
     std::int32_t line = 0;  // of its "WP Destination System"
+};
+
+// A system record outside the universe that only carries a name: the
+// destination of a warp that leads to no system of the map.
+SystemRef DetachedSystem(const std::string& name) {
+    SystemRef system = NewSystem();
+    system->ID = NoID;
+    system->name = name;
+    return system;
+}
+
+// Transparent hashing so that names can be looked up as string_views.
+struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
 };
 
 // Builds a fresh universe from the lines of one txt map.
@@ -32,17 +47,17 @@ public:
 private:
     void ReadHeader();
     bool AtFooter();
-    void ReadSystem(std::int32_t counter);
+    void ReadSystem();
     void ReadSystemHead(CSystem& system);
     void ReadBackground(CSystem& system);
     void SkipBlackHoleTemplate();
     std::int32_t ReadObjectCount(CSystem& system);
-    void ReadObject(const SystemRef& system, std::int32_t K, std::int32_t counter);
-    void ReadKindLines(CSpaceObject& object, const std::string& physicalType, const std::string& prefix);
-    void ReadResources(CSpaceObject& object, const std::string& prefix, const char* kindWord);
-    void ReadWarpLines(CSpaceObject& object, const std::string& prefix);
-    void ReadAbilities(CSpaceObject& object, const std::string& prefix);
-    std::int32_t StellarOrdinal(const std::string& name);
+    void ReadObject(const SystemRef& system, std::int32_t K);
+    void ReadKindLines(CSpaceObject& object, std::string_view physicalType);
+    void ReadResources(CSpaceObject& object, const ResourceKeys& keys);
+    void ReadWarpLines(CSpaceObject& object);
+    void ReadAbilities(CSpaceObject& object);
+    std::int32_t StellarOrdinal(std::string_view name);
     std::optional<CCoord> SectorBound() const {
         return options_.sectorsInField ? std::optional<CCoord>(SectorField) : std::nullopt;
     }
@@ -53,15 +68,20 @@ private:
     LoadOptions options_;
     CUniverse universe_;
     std::vector<PendingWarp> warps_;
+    std::string warpDestination_;
     std::int32_t warpDestinationLine_ = 0;
-    std::unordered_map<std::string, std::int32_t> ordinals_;
+    // Key prefixes of the object and the ability being read, kept to spare an
+    // allocation per line.
+    std::string prefix_;
+    std::string abilityPrefix_;
+    std::unordered_map<std::string, std::int32_t, NameHash, std::equal_to<>> ordinals_;
 };
 
 LoadResult MapTextLoader::Load() {
     LoadResult result;
     try {
         ReadHeader();
-        for (std::int32_t counter = 1; !AtFooter(); ++counter) ReadSystem(counter);
+        while (!AtFooter()) ReadSystem();
         result.danglingWarps = ResolveWarps();
     } catch (const MapLoadError& failure) {
         result.error = failure.what();
@@ -91,13 +111,14 @@ bool MapTextLoader::AtFooter() {
     return true;
 }
 
-void MapTextLoader::ReadSystem(std::int32_t counter) {
+// The system joins the universe before its objects, so each object goes into
+// the universe's list and the system's own list at once.
+void MapTextLoader::ReadSystem() {
     SystemRef system = NewSystem();
-    system->ID = counter;
     ReadSystemHead(*system);
     const std::int32_t count = ReadObjectCount(*system);
-    for (std::int32_t K = 1; K <= count; ++K) ReadObject(system, K, counter);
     universe_.AddSystem(system);
+    for (std::int32_t K = 1; K <= count; ++K) ReadObject(system, K);
     in_.Fixed("", "the empty line after the system block");
 }
 
@@ -155,24 +176,24 @@ void MapTextLoader::SkipBlackHoleTemplate() {
     }
 }
 
-void MapTextLoader::ReadObject(const SystemRef& system, std::int32_t K, std::int32_t counter) {
-    const std::string prefix = "Space Object " + std::to_string(K) + " ";
-    const std::string firstKey = prefix + "Physical Type";
-    const std::string_view line = in_.Line(TxtKey(prefix, "Physical Type"));
-    if (Trim(line.substr(0, firstKey.size())) != firstKey)
-        in_.Fail("expected the key \"" + firstKey + "\", found \"" + std::string(line) + "\"");
+void MapTextLoader::ReadObject(const SystemRef& system, std::int32_t K) {
+    prefix_.assign("Space Object ").append(std::to_string(K)).push_back(' ');
+    const TxtKey firstKey(prefix_, "Physical Type");
+    const std::string_view line = in_.Line(firstKey);
+    // The key, as long as expected, must match exactly (padding follows it).
+    if (line.substr(0, prefix_.size()) != prefix_ || line.substr(prefix_.size(), firstKey.word.size()) != firstKey.word)
+        in_.Fail("expected the key \"" + firstKey.Text() + "\", found \"" + std::string(line) + "\"");
     auto object = std::make_shared<CSpaceObject>();
-    ReadKindLines(*object, std::string(TxtValueOf(line)), prefix);
+    ReadKindLines(*object, TxtValueOf(line));
     object->systema = system;
-    ReadAbilities(*object, prefix);
-    system->addObject(object);
-    universe_.AddSpaceObject(object, counter);
-    if (object->Tipo == KindWarpPoint) warps_.push_back({object, warpDestinationLine_});
+    ReadAbilities(*object);
+    universe_.AddSpaceObject(object, system->ID);
+    if (object->Tipo == KindWarpPoint) warps_.push_back({object, std::move(warpDestination_), warpDestinationLine_});
 }
 
-void MapTextLoader::ReadKindLines(CSpaceObject& object, const std::string& physicalType, const std::string& prefix) {
+void MapTextLoader::ReadKindLines(CSpaceObject& object, std::string_view physicalType) {
     if (physicalType == "Warp Point") {
-        ReadWarpLines(object, prefix);
+        ReadWarpLines(object);
         return;
     }
     if (physicalType == "Star") object.Tipo = KindStar;
@@ -180,61 +201,60 @@ void MapTextLoader::ReadKindLines(CSpaceObject& object, const std::string& physi
     else if (physicalType == "Asteroids") object.Tipo = KindAsteroids;
     else if (physicalType == "Storm") object.Tipo = KindStorm;
     else
-        in_.Fail("expected \"Star\", \"Planet\", \"Asteroids\", \"Storm\" or \"Warp Point\" for \"" + prefix +
-                 "Physical Type\", found \"" + physicalType + "\"");
-    object.coord = in_.Location({prefix, "Sector Location"}, SectorBound());
-    const std::string name = in_.Text({prefix, "Name"});
+        in_.Fail("expected \"Star\", \"Planet\", \"Asteroids\", \"Storm\" or \"Warp Point\" for \"" + prefix_ +
+                 "Physical Type\", found \"" + std::string(physicalType) + "\"");
+    object.coord = in_.Location({prefix_, "Sector Location"}, SectorBound());
+    const std::string_view name = in_.Value({prefix_, "Name"});
     if (object.Tipo != KindStorm) object.name = name;
-    if (object.Tipo == KindPlanet) ReadResources(object, prefix, "Planet");
-    if (object.Tipo == KindAsteroids) ReadResources(object, prefix, "Asteroids");
-    object.StellarObjectType = StellarOrdinal(in_.Text({prefix, "Stellar Object Name"}));
+    if (object.Tipo == KindPlanet) ReadResources(object, PlanetResourceKeys);
+    if (object.Tipo == KindAsteroids) ReadResources(object, AsteroidResourceKeys);
+    object.StellarObjectType = StellarOrdinal(in_.Value({prefix_, "Stellar Object Name"}));
 }
 
-void MapTextLoader::ReadResources(CSpaceObject& object, const std::string& prefix, const char* kindWord) {
-    const std::string word = kindWord;
-    object.resMinerals = in_.Int({prefix, word + " Value Minerals"});
-    object.resOrganics = in_.Int({prefix, word + " Value Organics"});
-    object.resRadioactives = in_.Int({prefix, word + " Value Radioactives"});
+void MapTextLoader::ReadResources(CSpaceObject& object, const ResourceKeys& keys) {
+    object.resMinerals = in_.Int({prefix_, keys.minerals});
+    object.resOrganics = in_.Int({prefix_, keys.organics});
+    object.resRadioactives = in_.Int({prefix_, keys.radioactives});
     if (object.Tipo != KindPlanet) return;
-    object.Conditions = in_.Text({prefix, "Planet Conditions"});
-    object.Gravity = in_.Text({prefix, "Planet Gravity"});
-    object.Temperature = in_.Int({prefix, "Planet Temperature"});
-    object.Radiation = in_.Int({prefix, "Planet Radiation"});
+    object.Conditions = in_.Text({prefix_, "Planet Conditions"});
+    object.Gravity = in_.Text({prefix_, "Planet Gravity"});
+    object.Temperature = in_.Int({prefix_, "Planet Temperature"});
+    object.Radiation = in_.Int({prefix_, "Planet Radiation"});
 }
 
-void MapTextLoader::ReadWarpLines(CSpaceObject& object, const std::string& prefix) {
+// The destination is kept by name until every system exists.
+void MapTextLoader::ReadWarpLines(CSpaceObject& object) {
     object.Tipo = KindWarpPoint;
-    object.coord = in_.Location({prefix, "Sector Location"}, SectorBound());
-    in_.Value({prefix, "Name"});
-    const std::string destination = in_.Text({prefix, "WP Destination System"});
+    object.coord = in_.Location({prefix_, "Sector Location"}, SectorBound());
+    in_.Value({prefix_, "Name"});
+    warpDestination_ = in_.Text({prefix_, "WP Destination System"});
     warpDestinationLine_ = in_.LineNumber();
-    if (!destination.empty()) {
-        object.destSystem = NewSystem();
-        object.destSystem->ID = NoID;
-        object.destSystem->name = destination;
-    }
-    object.destCoord = in_.Location({prefix, "WP Destination Sector"}, SectorBound());
-    object.StellarObjectType = StellarOrdinal(in_.Text({prefix, "Stellar Object Name"}));
+    object.destCoord = in_.Location({prefix_, "WP Destination Sector"}, SectorBound());
+    object.StellarObjectType = StellarOrdinal(in_.Value({prefix_, "Stellar Object Name"}));
 }
 
-void MapTextLoader::ReadAbilities(CSpaceObject& object, const std::string& prefix) {
-    const std::int32_t count = in_.Int({prefix, "Number of Abilities"}, 0);
+void MapTextLoader::ReadAbilities(CSpaceObject& object) {
+    const std::int32_t count = in_.Int({prefix_, "Number of Abilities"}, 0);
     for (std::int32_t j = 1; j <= count; ++j) {
-        const std::string abilityPrefix = prefix + "Ability " + std::to_string(j) + " ";
+        abilityPrefix_.assign(prefix_).append("Ability ").append(std::to_string(j)).push_back(' ');
         CAbility ability;
-        ability.Tipe = in_.Text({abilityPrefix, "Type"});
-        ability.Description = in_.Text({abilityPrefix, "Description"});
-        ability.Scope = in_.Text({abilityPrefix, "Scope"});
-        ability.RangeFormula = in_.Int({abilityPrefix, "Range Formula"});
-        ability.Amount1 = in_.Text({abilityPrefix, "Amount 1 Formula"});
-        ability.Amount2 = in_.Text({abilityPrefix, "Amount 2 Formula"});
+        ability.Tipe = in_.Text({abilityPrefix_, "Type"});
+        ability.Description = in_.Text({abilityPrefix_, "Description"});
+        ability.Scope = in_.Text({abilityPrefix_, "Scope"});
+        ability.RangeFormula = in_.Int({abilityPrefix_, "Range Formula"});
+        ability.Amount1 = in_.Text({abilityPrefix_, "Amount 1 Formula"});
+        ability.Amount2 = in_.Text({abilityPrefix_, "Amount 2 Formula"});
         object.AddAbility(ability);
     }
 }
 
-std::int32_t MapTextLoader::StellarOrdinal(const std::string& name) {
+std::int32_t MapTextLoader::StellarOrdinal(std::string_view name) {
     auto found = ordinals_.find(name);
-    if (found == ordinals_.end()) found = ordinals_.emplace(name, names_.OrdinalOfTypeName(name)).first;
+    if (found == ordinals_.end()) {
+        std::string key(name);
+        const std::int32_t ordinal = names_.OrdinalOfTypeName(key);
+        found = ordinals_.emplace(std::move(key), ordinal).first;
+    }
     return found->second;
 }
 
@@ -244,18 +264,18 @@ std::int32_t MapTextLoader::ResolveWarps() {
     std::unordered_map<std::string, SystemRef> byName;
     for (const auto& system : universe_.Systems()) byName.emplace(Trim(system->name), system);
     std::int32_t dangling = 0;
-    for (const auto& warp : warps_) {
-        SystemRef& destination = warp.object->destSystem;
-        const auto found = destination ? byName.find(Trim(destination->name)) : byName.end();
+    for (auto& warp : warps_) {
+        const auto found = warp.destination.empty() ? byName.end() : byName.find(Trim(warp.destination));
         if (found != byName.end()) {
-            destination = found->second;
+            warp.object->destSystem = found->second;
             continue;
         }
         ++dangling;
         if (options_.requireResolvedWarps)
             throw MapLoadError(in_.FileLabel() + ", line " + std::to_string(warp.line) +
                                ": expected the name of a system of this map for \"WP Destination System\", found \"" +
-                               (destination ? destination->name : std::string()) + "\"");
+                               warp.destination + "\"");
+        if (!warp.destination.empty()) warp.object->destSystem = DetachedSystem(warp.destination);
     }
     return dangling;
 }
@@ -272,13 +292,11 @@ LoadResult LoadMapTextFromMemory(std::string_view text, const std::string& fileL
 }
 
 LoadResult LoadMapText(const std::filesystem::path& file, const StellarTypeNames& names, const LoadOptions& options) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream content;
-    if (FileExists(file) && in) content << in.rdbuf();
-    if (!FileExists(file) || !in || in.bad()) {
+    const std::optional<std::string> content = ReadFileBytes(file);
+    if (!content) {
         LoadResult failed;
         failed.error = file.string() + ": the map file cannot be opened";
         return failed;
     }
-    return LoadMapTextFromMemory(content.str(), file.string(), names, options);
+    return LoadMapTextFromMemory(*content, file.string(), names, options);
 }

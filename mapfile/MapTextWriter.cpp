@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalog/TextHelpers.h"
+#include "mapfile/TxtKeys.h"
 
 namespace {
 
@@ -13,6 +14,10 @@ std::int32_t HeldAbilities(const CSpaceObject& object) {
     const auto held = static_cast<std::int32_t>(object.habilidades.size());
     return std::clamp(object.nhabilidades, 0, held);
 }
+
+// A padded key, ":= ", a short value and CR LF: enough that the buffer of a
+// whole map rarely grows while it is written.
+constexpr std::size_t EstimatedLineLength = 68;
 
 std::string SystemFailure(const CSystem& system, const std::string& reason) {
     return "Cannot write system '" + system.name + "': " + reason;
@@ -55,8 +60,12 @@ MapTextWriter::MapTextWriter(const CUniverse& universe, const StellarTypeNames& 
 
 std::string MapTextWriter::WriteMap(TxtLineBuffer& out) {
     std::unordered_map<std::int32_t, std::vector<SpaceObjectRef>> objectsBySystem;
-    for (const auto& object : universe_.Objects())
+    std::size_t lines = 13 + 21 * universe_.Systems().size();
+    for (const auto& object : universe_.Objects()) {
         if (object->systema) objectsBySystem[object->systema->ID].push_back(object);
+        lines += static_cast<std::size_t>(ObjectLineCount(*object));
+    }
+    out.Reserve(lines * EstimatedLineLength);
     for (const auto& line : MapHeaderLines()) out.Raw(line);
     for (const auto& system : universe_.Systems()) {
         std::string error = AppendSystem(*system, objectsBySystem[system->ID], out);
@@ -139,11 +148,10 @@ std::string MapTextWriter::AppendObject(const CSpaceObject& object, std::int32_t
 
 void MapTextWriter::AppendKindLines(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out) {
     const std::string location = Location(object.coord);
-    const auto resources = [&](const char* kindWord) {
-        const std::string word = kindWord;
-        out.Key(prefix, word + " Value Minerals", std::to_string(object.resMinerals));
-        out.Key(prefix, word + " Value Organics", std::to_string(object.resOrganics));
-        out.Key(prefix, word + " Value Radioactives", std::to_string(object.resRadioactives));
+    const auto resources = [&](const ResourceKeys& keys) {
+        out.Key(prefix, keys.minerals, std::to_string(object.resMinerals));
+        out.Key(prefix, keys.organics, std::to_string(object.resOrganics));
+        out.Key(prefix, keys.radioactives, std::to_string(object.resRadioactives));
     };
     switch (object.Tipo) {
         case KindStar:
@@ -155,7 +163,7 @@ void MapTextWriter::AppendKindLines(const CSpaceObject& object, const std::strin
             out.Key(prefix, "Physical Type", "Planet");
             out.Key(prefix, "Sector Location", location);
             out.Key(prefix, "Name", object.name);
-            resources("Planet");
+            resources(PlanetResourceKeys);
             out.Key(prefix, "Planet Conditions", object.Conditions);
             out.Key(prefix, "Planet Gravity", object.Gravity);
             out.Key(prefix, "Planet Temperature", std::to_string(object.Temperature));
@@ -165,7 +173,7 @@ void MapTextWriter::AppendKindLines(const CSpaceObject& object, const std::strin
             out.Key(prefix, "Physical Type", "Asteroids");
             out.Key(prefix, "Sector Location", location);
             out.Key(prefix, "Name", object.name);
-            resources("Asteroids");
+            resources(AsteroidResourceKeys);
             break;
         case KindStorm:
             out.Key(prefix, "Physical Type", "Storm");
