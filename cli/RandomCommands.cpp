@@ -109,14 +109,12 @@ struct Session {
     RandomSource random;
 };
 
-bool StartSession(const std::filesystem::path& programFolder, std::uint64_t seed, Session& session,
-                  Reporter& reporter, std::ostream& err) {
-    const StartUpResult result = StartUp(programFolder, session.data, session.random, seed, reporter);
-    if (result.AllFilesRead()) return true;
-    err << "Start-up could not read:";
-    for (const auto& file : result.FailedFiles) err << ' ' << file;
-    err << '\n';
-    return false;
+// Reads the program folder as the editor does at start-up: a file that fails
+// has been reported on err, and the run goes on with what could be read (the
+// checks of the request catch a missing quadrant or system type).
+void StartSession(const std::filesystem::path& programFolder, std::uint64_t seed, Session& session,
+                  Reporter& reporter) {
+    StartUp(programFolder, session.data, session.random, seed, reporter);
 }
 
 std::optional<std::pair<std::int32_t, std::int32_t>> ParseCell(const std::string& text) {
@@ -157,14 +155,14 @@ int RunRandomMapCommand(const std::filesystem::path& programFolder, const std::v
 
     StreamReporter reporter(err);
     Session session;
-    if (!StartSession(programFolder, *seed, session, reporter, err)) return ExitFailure;
+    StartSession(programFolder, *seed, session, reporter);
     const std::string quadrant = parsed.Value("--quadrant"), shape = parsed.Value("--shape");
     const std::string message = CheckRandomMapRequest(session.data, quadrant, parsed.Value("--systems"), shape);
     if (!message.empty()) return Refuse(err, message);
 
     CUniverse universe;
-    GenerationContext context{universe, session.data, session.random, reporter,
-                              session.data.Config.AllowsMultipleObjects() || parsed.Flag("--multiple"), {}};
+    GenerationContext context = MakeGenerationContext(universe, session.data, session.random, reporter);
+    context.multipleObjects |= parsed.Flag("--multiple");
     if (parsed.Flag("--progress")) context.progress.status = [&err](const std::string& text) { err << text << '\n'; };
     RandomMapGenerator generator;
     generator.GenerateRandomMap(context, quadrant, *RandomSystemsNumber(parsed.Value("--systems")), shape);
@@ -185,7 +183,7 @@ int RunRandomSystemCommand(const std::filesystem::path& programFolder, const std
 
     StreamReporter reporter(err);
     Session session;
-    if (!StartSession(programFolder, *seed, session, reporter, err)) return ExitFailure;
+    StartSession(programFolder, *seed, session, reporter);
     std::optional<CUniverse> universe = StartingMap(parsed, session.data, err);
     if (!universe) return ExitFailure;
     if (universe->GetOccupied(X, Y)) return Refuse(err, "There's a system in that coordinates yet");
@@ -193,8 +191,8 @@ int RunRandomSystemCommand(const std::filesystem::path& programFolder, const std
     if (const std::string message = CheckSystemTypeChoice(session.data, type); !message.empty())
         return Refuse(err, message);
 
-    GenerationContext context{*universe, session.data, session.random, reporter,
-                              session.data.Config.AllowsMultipleObjects() || parsed.Flag("--multiple"), {}};
+    GenerationContext context = MakeGenerationContext(*universe, session.data, session.random, reporter);
+    context.multipleObjects |= parsed.Flag("--multiple");
     GenerateRandomSystem(context, type, X, Y, parsed.Value("--name"));
     return WriteMap(*universe, session.data, parsed.Value("-o"), out, err);
 }

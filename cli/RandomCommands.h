@@ -9,7 +9,7 @@
 //            [--multiple] -o OUT.txt
 // Checks the request as the random map dialog does (exit 2 with its message
 // on err), generates the galaxy and writes its txt map to OUT. 0 only when
-// OUT was written; 1 when start-up data or the writing failed.
+// OUT was written; 1 when the map could not be written.
 int RunRandomMapCommand(const std::filesystem::path& programFolder, const std::vector<std::string>& args,
                         std::ostream& out, std::ostream& err);
 

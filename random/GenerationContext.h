@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "catalog/GameData.h"
 #include "model/CUniverse.h"
@@ -33,6 +34,14 @@ struct GenerationContext {
     bool multipleObjects = false;
     GenerationProgress progress;
 };
+
+// A context for the editor's settings: several objects per sector exactly
+// when the settings file says "True".
+inline GenerationContext MakeGenerationContext(CUniverse& universe, GameData& data, RandomSource& random,
+                                               Reporter& reporter, GenerationProgress progress = {}) {
+    return GenerationContext{universe, data, random, reporter, data.Config.AllowsMultipleObjects(),
+                             std::move(progress)};
+}
 
 // The shapes a random galaxy can take, by their names in the dialog.
 inline constexpr const char* ShapeRandom = "Random";

@@ -64,7 +64,7 @@ bool Acceptable(const GalaxyOccupancy& occupancy, std::int32_t X, std::int32_t Y
 }
 
 GalaxyPoint RandomPlace(const GalaxyPoint& previous, const GalaxyOccupancy& occupancy, RandomSource& random) {
-    auto nearPrevious = [&](std::int32_t X, std::int32_t Y) {
+    auto nearPrevious = [&](std::int64_t X, std::int64_t Y) {
         return !(std::abs(X - previous.X) > 7 && std::abs(Y - previous.Y) > 7);
     };
     GalaxyPoint draw;
@@ -82,7 +82,7 @@ GalaxyPoint SpiralPlace(const LayoutState& state, const GalaxyOccupancy& occupan
     std::int32_t j = 1;
     while (!Acceptable(occupancy, place.X, place.Y)) {
         if (j > MaxJitter) {
-            const Box around{place.X, place.X, place.Y, place.Y};
+            const Box around{Round(pointX), Round(pointX), Round(pointY), Round(pointY)};
             return FallbackPlace(around, [](std::int32_t, std::int32_t) { return true; }, occupancy, random, place);
         }
         place.X = Round(pointX + RandomInt(random, -j, j));
@@ -115,13 +115,12 @@ GalaxyPoint SpiralStep(std::int32_t i, std::int32_t N, LayoutState& state, const
 }
 
 GalaxyPoint GridPlace(std::int32_t i, const GalaxyPoint& previous) {
-    if (i == 0) return {3, 3};
-    const std::int32_t Y = previous.Y + 6;
-    if (Y <= 49) return {previous.X, Y};
+    // The first system, and the one after a fixed location off the grid, start the first column.
+    if (i == 0 || !GalaxyOccupancy::OnGrid(previous.X, previous.Y)) return {3, 3};
+    if (previous.Y <= 49 - 6) return {previous.X, previous.Y + 6};
     // A column past the grid (possible after fixed locations far right)
     // starts again from the left instead of leaving the galaxy.
-    const std::int32_t X = previous.X + 6;
-    return {X > 65 ? 3 : X, 3};
+    return {previous.X > 65 - 6 ? 3 : previous.X + 6, 3};
 }
 
 // The centre of a new island: an unused one drawn at random; past nine

@@ -42,6 +42,11 @@ std::optional<std::int32_t> RandomSystemsNumber(const std::string& numberText) {
     return RoundHalfEven(*number);
 }
 
+SystemsField SystemsFieldFor(const QuadrantType& quadrant) {
+    if (quadrant.Locations.empty()) return {"50", false};
+    return {std::to_string(quadrant.Locations.size()), true};
+}
+
 std::string CheckSystemTypeChoice(const GameData& data, const std::string& typeName) {
     const auto& types = data.RandomSystemTypes.Types();
     if (std::none_of(types.begin(), types.end(), [&](const RandomSystemType& t) { return t.Name == typeName; }))

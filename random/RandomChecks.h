@@ -20,4 +20,12 @@ std::string CheckRandomMapRequest(const GameData& data, const std::string& quadr
 // The number of systems the dialog stores for an accepted number text.
 std::optional<std::int32_t> RandomSystemsNumber(const std::string& numberText);
 
+// What the number field shows for a quadrant type: its location count in red
+// when it has locations, else "50" in black.
+struct SystemsField {
+    std::string text;
+    bool red = false;
+};
+SystemsField SystemsFieldFor(const QuadrantType& quadrant);
+
 std::string CheckSystemTypeChoice(const GameData& data, const std::string& typeName);

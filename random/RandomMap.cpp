@@ -18,6 +18,38 @@ std::string DrawSystemTypeName(const QuadrantType& quadrant, RandomSource& rando
     return largest ? largest->SystemType : std::string();
 }
 
+namespace {
+
+struct Placement {
+    RandomSystemType type;
+    GalaxyPoint position;
+};
+
+// The type drawn from the chances, unless a fixed location gives both type
+// and place; otherwise the shape gives the place.
+Placement TypeAndPlace(GenerationContext& context, const QuadrantType& quadrant, std::int32_t i, std::int32_t N,
+                       const GalaxyPoint& previous, LayoutState& layout, const GalaxyOccupancy& occupancy) {
+    const RandomSystemTypeTable& types = context.data.RandomSystemTypes;
+    Placement placement{types.FindRandomSystemType(DrawSystemTypeName(quadrant, context.random)), {}};
+    if (static_cast<std::size_t>(i) < quadrant.Locations.size()) {
+        const QuadrantLocation& location = quadrant.Locations[static_cast<std::size_t>(i)];
+        placement.type = types.FindRandomSystemType(location.SystemType);
+        placement.position = {location.X, location.Y};
+    } else {
+        placement.position = PlaceSystem(i, N, previous, layout, occupancy, context.random);
+    }
+    return placement;
+}
+
+// The shape's pending cluster-centre and end-of-arm marks go to the new system.
+void TakeMarks(LayoutState& layout, CSystem& system) {
+    if (layout.clusterCentre) system.ClusterCenter = true;
+    if (layout.endOfArm) system.EndOfArm = true;
+    layout.clusterCentre = layout.endOfArm = false;
+}
+
+}  // namespace
+
 void RandomMapGenerator::GenerateRandomMap(GenerationContext& outer, const std::string& quadrantTypeName,
                                            std::int32_t N, const std::string& shape) {
     OnceReporter once(outer.reporter);
@@ -28,35 +60,17 @@ void RandomMapGenerator::GenerateRandomMap(GenerationContext& outer, const std::
     context.data.SystemNames.ResetSystemNames();
     const QuadrantType quadrant = context.data.QuadrantTypes.FindQuadrantType(quadrantTypeName);
     GalaxyOccupancy occupancy;
-
     for (std::int32_t i = 0; i < N; ++i) {
         context.progress.Status("Generating System " + std::to_string(i));
-        RandomSystemType type = context.data.RandomSystemTypes.FindRandomSystemType(
-            DrawSystemTypeName(quadrant, context.random));
-        GalaxyPoint position;
-        if (static_cast<std::size_t>(i) < quadrant.Locations.size()) {
-            const QuadrantLocation& location = quadrant.Locations[static_cast<std::size_t>(i)];
-            type = context.data.RandomSystemTypes.FindRandomSystemType(location.SystemType);
-            position = {location.X, location.Y};
-        } else {
-            position = PlaceSystem(i, N, previous_, layout, occupancy, context.random);
-        }
+        const Placement placement = TypeAndPlace(context, quadrant, i, N, previous_, layout, occupancy);
         context.progress.Redraw();
-        previous_ = position;
-
+        previous_ = placement.position;
         const std::string name = context.data.SystemNames.PickSystemName(context.random, context.data.ProgramFolder);
-        SystemRef system = CreateRandomSystem(context, position.X, position.Y, type, name);
-        if (layout.clusterCentre) {
-            layout.clusterCentre = false;
-            system->ClusterCenter = true;
-        }
-        if (layout.endOfArm) {
-            layout.endOfArm = false;
-            system->EndOfArm = true;
-        }
+        SystemRef system = CreateRandomSystem(context, previous_.X, previous_.Y, placement.type, name);
+        TakeMarks(layout, *system);
         context.universe.AddSystem(system);
         occupancy.Add(system);
-        PopulateSystem(context, system, type);
+        PopulateSystem(context, system, placement.type);
     }
     context.progress.Redraw();
     ConnectWarps(context, shape, quadrant.MaxWarpPoints);

@@ -12,8 +12,25 @@ namespace {
 // Redraws of a mirrored pair's sectors before a full search of the quadrant.
 constexpr int MaxSectorDraws = 1000;
 
-bool WindowCoversGrid(const CSystem& S, std::int32_t h) {
-    return S.X - h <= 0 && S.X + h >= GalaxyColumns - 1 && S.y - h <= 0 && S.y + h >= GalaxyRows - 1;
+// Distance from a coordinate to the range 0 .. last.
+std::int64_t DistanceToRange(std::int64_t value, std::int64_t last) {
+    return value < 0 ? -value : (value > last ? value - last : 0);
+}
+
+// The half-size from which the window reaches the grid at all, and the one
+// from which it covers the whole grid (a source placed off the grid by a
+// template included).
+std::int64_t FirstUsefulHalfSize(const CSystem& S) {
+    return std::max<std::int64_t>({1, DistanceToRange(S.X, GalaxyColumns - 1), DistanceToRange(S.y, GalaxyRows - 1)});
+}
+std::int64_t CoveringHalfSize(const CSystem& S) {
+    const std::int64_t X = S.X, Y = S.y;
+    return std::max<std::int64_t>({1, X, GalaxyColumns - 1 - X, Y, GalaxyRows - 1 - Y});
+}
+
+double Distance(const GalaxyPoint& cell, const CSystem& S) {
+    const double dx = static_cast<double>(cell.X) - S.X, dy = static_cast<double>(cell.Y) - S.y;
+    return std::sqrt(dx * dx + dy * dy);
 }
 
 struct SectorPair {
@@ -140,19 +157,22 @@ std::vector<SystemRef> WarpSearch::FindClusterCenterCandidates(const CSystem& S)
 std::vector<SystemRef> WarpSearch::Search(const CSystem& S, std::size_t wanted, bool clusterCentresOnly) const {
     std::vector<SystemRef> found;
     if (wanted == 0) return found;
-    for (std::int32_t h = 1;; ++h) {
+    const std::int64_t covering = CoveringHalfSize(S);
+    for (std::int64_t h = FirstUsefulHalfSize(S);; ++h) {
         bool foundInPass = false;
         for (const GalaxyPoint& cell : cells_) {
-            if (std::abs(cell.X - S.X) > h || std::abs(cell.Y - S.y) > h) continue;
+            if (std::abs(static_cast<std::int64_t>(cell.X) - S.X) > h ||
+                std::abs(static_cast<std::int64_t>(cell.Y) - S.y) > h)
+                continue;
             const SystemRef C = occupancy_.WhichOccupied(cell.X, cell.Y, S.ID);
             if (!C || (clusterCentresOnly && !C->ClusterCenter)) continue;
             C->Checked = true;
-            C->Hypo = std::sqrt(static_cast<double>((cell.X - S.X) * (cell.X - S.X) + (cell.Y - S.y) * (cell.Y - S.y)));
+            C->Hypo = Distance(cell, S);
             found.push_back(C);
             foundInPass = true;
             if (found.size() == wanted) return found;
         }
-        if (WindowCoversGrid(S, h) && !foundInPass) return found;
+        if (h >= covering && !foundInPass) return found;
     }
 }
 

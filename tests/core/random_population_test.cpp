@@ -71,7 +71,7 @@ TEST(SystemPopulation, EveryRuleGivesAValidSectorOfItsKind) {
 TEST(SystemPopulation, AbilitiesAtChanceThousandAlwaysAndAtZeroNever) {
     Fixture f;
     GenerationContext context = f.Context();
-    for (int k = 0; k < 20; ++k) AddPopulated(f, context, "Vega Type", "Vega" + std::to_string(k));
+    for (int k = 0; k < 20; ++k) AddPopulated(f, context, "Vega Type", std::string("Vega").append(std::to_string(k)));
     std::int32_t planets = 0;
     for (const auto& o : f.universe.Objects()) {
         if (o->Tipo != KindPlanet) {
@@ -89,7 +89,7 @@ TEST(SystemPopulation, AbilitiesAtChanceThousandAlwaysAndAtZeroNever) {
 TEST(SystemPopulation, PlanetValuesStayInTheirRanges) {
     Fixture f;
     GenerationContext context = f.Context();
-    for (int k = 0; k < 20; ++k) AddPopulated(f, context, "Vega Type", "V" + std::to_string(k));
+    for (int k = 0; k < 20; ++k) AddPopulated(f, context, "Vega Type", std::string("V").append(std::to_string(k)));
     for (const auto& o : f.universe.Objects()) {
         if (o->Tipo == KindPlanet) {
             EXPECT_TRUE(o->resMinerals >= 0 && o->resMinerals <= 150);
@@ -196,6 +196,9 @@ TEST(RandomChecks, RandomMapRequestInTheDialogsOrder) {
     EXPECT_EQ(CheckRandomMapRequest(d, "Open", "10", "Islands"), "");
     EXPECT_EQ(MaxRandomSystems("Random", 120), 120);
     EXPECT_EQ(RandomSystemsNumber("12,4"), 12);
+    EXPECT_EQ(SystemsFieldFor(d.QuadrantTypes.FindQuadrantType("Fixed")).text, "12");
+    EXPECT_TRUE(SystemsFieldFor(d.QuadrantTypes.FindQuadrantType("Fixed")).red);
+    EXPECT_EQ(SystemsFieldFor(d.QuadrantTypes.FindQuadrantType("Open")).text, "50");
     EXPECT_EQ(CheckSystemTypeChoice(d, "Nebula"), "");
     EXPECT_EQ(CheckSystemTypeChoice(d, "nebula"), "Select a valid System Type");
 }
