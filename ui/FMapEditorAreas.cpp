@@ -151,6 +151,7 @@ QWidget* FMapEditor::BuildObjectFrame() {
     cmbType = new QComboBox;
     cmbType->setObjectName("cmbType");
     cmbType->setEditable(true);
+    cmbType->setInsertPolicy(QComboBox::NoInsert);
     cmbType->addItems({"System", "Star", "Planet", "Asteroids", "Warp", "Storm"});
     cmbType->setEditText("Nothing");
     grid->addWidget(cmbType, 0, 0, 1, 2);

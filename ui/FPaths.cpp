@@ -1,24 +1,21 @@
 #include "ui/FPaths.h"
 
 #include <QDir>
-#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTreeView>
 #include <QVBoxLayout>
 
+#include "ui/FolderList.h"
 #include "ui/MessageBoxPrompts.h"
 
 FPaths::FPaths(const Settings& current, QWidget* parent) : QDialog(parent), pending_(current) {
     setObjectName("FPaths");
     setWindowTitle(tr("Settings"));
-    folders_ = new QFileSystemModel(this);
-    folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    folders_->setRootPath(QDir::rootPath());
+    setMinimumWidth(440);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(FolderRow(tr("Data Folder (Double click to change)"), "Dir1", TxtData, current.DataDirectory));
     layout->addWidget(FolderRow(tr("Map Compiler Folder (Double click to change)"), "Dir2", TxtMapcompiler,
@@ -50,20 +47,11 @@ QWidget* FPaths::FolderRow(const QString& caption, const char* browserName, QLin
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(new QLabel(caption));
     field = new QLineEdit(FromBytes(value));
-    auto* browser = new QTreeView;
+    auto* browser = new FolderList(QDir::currentPath());
     browser->setObjectName(browserName);
-    browser->setModel(folders_);
-    browser->setRootIndex(folders_->index(QDir::rootPath()));
-    // The browser opens at the working folder, as a folder list does.
-    browser->setCurrentIndex(folders_->index(QDir::currentPath()));
-    browser->scrollTo(browser->currentIndex());
-    for (int column = 1; column < folders_->columnCount(); ++column) browser->hideColumn(column);
-    browser->setHeaderHidden(true);
     browser->setMaximumHeight(110);
     QLineEdit* target = field;
-    connect(browser, &QTreeView::doubleClicked, this, [this, target](const QModelIndex& index) {
-        target->setText(QDir::toNativeSeparators(folders_->filePath(index)));
-    });
+    connect(browser, &FolderList::folderChanged, target, &QLineEdit::setText);
     layout->addWidget(browser);
     layout->addWidget(field);
     return row;

@@ -6,8 +6,6 @@
 
 class QLineEdit;
 class QRadioButton;
-class QTreeView;
-class QFileSystemModel;
 
 // The settings dialog: three folders, each with a folder browser whose
 // double-clicked folder replaces the text beside it, and the option to allow
@@ -35,7 +33,6 @@ public:
 private:
     QWidget* FolderRow(const QString& caption, const char* browserName, QLineEdit*& field, const std::string& value);
 
-    QFileSystemModel* folders_ = nullptr;
     Settings pending_;
     bool accepted_ = false;
 };

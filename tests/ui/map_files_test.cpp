@@ -92,6 +92,22 @@ TEST_F(MapFilesTest, GenerateWithoutACompilerReportsTheFailedStart) {
     EXPECT_TRUE(FileExists(Local("nocompiler")));
 }
 
+TEST_F(MapFilesTest, ACompilerThatWritesNoMapEndsTheWaitWithAnError) {
+    AddSmallMap();
+    // A program that starts and exits without writing anything; the wait ends
+    // after five ticks of the window's timer.
+    if (!std::filesystem::exists("/bin/true")) GTEST_SKIP() << "needs /bin/true";
+    std::filesystem::create_directories(folder.Path() / "Silent");
+    std::filesystem::copy_file("/bin/true", folder.Path() / "Silent" / "TarsisMapCompiler.exe");
+    data.Config.MapCompilerPath = "Silent";
+    window->Shared().MapName = "silent";
+    window->MapCommand(0);
+    EXPECT_EQ(prompts.Messages().back(), "There have been errors generating the Map");
+    EXPECT_GE(window->Shared().TickCount, 5);
+    EXPECT_TRUE(FileExists(folder.Path() / "Silent" / "silent.txt"));  // left for a look
+    EXPECT_TRUE(FileExists(Local("silent")));
+}
+
 TEST_F(MapFilesTest, GenerateWithTheCompilerInTheProgramFolderKeepsTheTxt) {
     AddSmallMap();
     std::filesystem::copy_file(folder.Path() / "Compiler" / "TarsisMapCompiler.exe",
