@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <chrono>
 #include <filesystem>
+#include <iostream>
 
 #include "catalog/GameData.h"
 #include "model/RandomSource.h"
@@ -9,6 +10,17 @@
 
 namespace {
 
+// On Linux without any display Qt would abort with a plugin message; say
+// plainly what is missing instead.
+bool NoDisplay() {
+#if defined(__linux__)
+    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+           qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#else
+    return false;
+#endif
+}
+
 std::uint64_t ClockSeed() {
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
@@ -16,6 +28,11 @@ std::uint64_t ClockSeed() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (NoDisplay()) {
+        std::cerr << "TarsisDizIzuzuri needs a display: neither DISPLAY nor WAYLAND_DISPLAY is set.\n"
+                     "Start it from a desktop session, or under xvfb-run for a virtual display.\n";
+        return 1;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(ApplicationTitle());
     GameData data;

@@ -10,7 +10,7 @@ std::string ValueFrom(const std::string& line, std::size_t column) {
 }
 
 bool StartsWith(const std::string& line, const std::string& prefix) {
-    return line.compare(0, prefix.size(), prefix) == 0 && line.size() >= prefix.size();
+    return line.size() >= prefix.size() && line.compare(0, prefix.size(), prefix) == 0;
 }
 
 double RealNumber(const std::string& value) {

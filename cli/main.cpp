@@ -8,14 +8,15 @@
 #include <vector>
 
 #include "cli/CliContext.h"
+#include "cli/DataCommands.h"
 #include "cli/MapCommands.h"
 #include "cli/RandomCommands.h"
 
 namespace {
 
-// Commands of other files register here in one line each, for example
-//   {"data", "", 0, 0, [](const CliContext& c) { return RunDataCommand(c.programFolder, c.out, c.err); }},
 const CliCommand Commands[] = {
+    {"data", "", 0, 0, [](const CliContext& c) { return RunDataCommand(c.programFolder, c.out, c.err); }},
+    {"catalog", "", 0, 0, [](const CliContext& c) { return RunCatalogCommand(c.programFolder, c.out, c.err); }},
     {"check", "MAP.txt", 1, 1, RunCheckCommand},
     {"roundtrip", "IN.txt OUT.txt", 2, 2, RunRoundtripCommand},
     {"compile", "MAP.txt [MOD]", 1, 2, RunCompileCommand},

@@ -12,7 +12,7 @@ namespace {
 constexpr float TwoPi = 6.2831853f;
 constexpr double CentreX = 33.5, CentreY = 24.5;
 // Draws before a crowded galaxy makes a shape fall back to a search.
-constexpr int MaxDraws = 10000;
+constexpr int MaxDraws = 1000;
 constexpr std::int32_t MaxJitter = 200;
 
 std::int32_t Round(double value) { return RoundHalfEven(value).value_or(0); }

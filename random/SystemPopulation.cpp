@@ -4,6 +4,7 @@
 #include "model/RomanNumeral.h"
 #include "random/NameGenerator.h"
 #include "random/ObjectPlacement.h"
+#include "random/OnceReporter.h"
 #include "random/RandomDraws.h"
 #include "random/SystemQueries.h"
 
@@ -141,8 +142,10 @@ void PopulateSystem(GenerationContext& context, const SystemRef& system, const R
     }
 }
 
-SystemRef GenerateRandomSystem(GenerationContext& context, const std::string& typeName, std::int32_t column,
+SystemRef GenerateRandomSystem(GenerationContext& outer, const std::string& typeName, std::int32_t column,
                                std::int32_t row, const std::string& typedName) {
+    OnceReporter once(outer.reporter);
+    GenerationContext context{outer.universe, outer.data, outer.random, once, outer.multipleObjects, outer.progress};
     const RandomSystemType type = context.data.RandomSystemTypes.FindRandomSystemType(typeName);
     const std::string name =
         typedName.empty() ? GenerateName(context.data.ProgramFolder, context.random) : typedName;

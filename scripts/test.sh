@@ -6,11 +6,32 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
+logs=build/test-logs
+mkdir -p "$logs"
 
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build build/release -j "$jobs"
-ctest --test-dir build/release --output-on-failure -j "$jobs"
+run_suite() {  # name, build folder, extra cmake arguments...
+  local name=$1 folder=$2
+  shift 2
+  echo "== $name build"
+  cmake -S . -B "$folder" -G Ninja "$@"
+  cmake --build "$folder" -j "$jobs"
+  echo "== $name tests"
+  ctest --test-dir "$folder" --output-on-failure -j "$jobs" 2>&1 | tee "$logs/$name.log"
+}
 
-cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDIZ_SANITIZE=ON -DDIZ_BUILD_BENCH=OFF
-cmake --build build/sanitize -j "$jobs"
-ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+run_suite release build/release -DCMAKE_BUILD_TYPE=Release
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  run_suite sanitize build/sanitize -DCMAKE_BUILD_TYPE=Debug -DDIZ_SANITIZE=ON -DDIZ_BUILD_BENCH=OFF
+bash scripts/fuzz.sh
+
+# One closing line over both runs of the suite.
+passed=0 failed=0
+for log in "$logs"/release.log "$logs"/sanitize.log; do
+  line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
+  total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
+  bad=$(sed -E 's/.*passed, ([0-9]+) tests failed.*/\1/' <<<"$line")
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+done
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "model/Records.h"
 
 // The values of the item being created or edited. The main window fills it
 // before opening a dialog, the dialog shows and edits it, and the main window
@@ -45,9 +44,6 @@ struct EditorState {
     bool ObjectDialogAllowed = false;
     std::string MapName;
     std::int32_t TickCount = 0;
-    // The abilities chosen in the abilities dialog for the object being edited;
-    // they travel beside CurrentObject.
-    std::vector<CAbility> ChosenAbilities;
 };
 
 // What a dialog calls when it closes: the main window's Update (OK) and Cancel.

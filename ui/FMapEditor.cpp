@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -35,19 +36,20 @@ FMapEditor::FMapEditor(GameData& data, UserPrompts& prompts, RandomSource& rando
     BuildMenus();
     BuildContextMenus();
     auto* central = new QWidget;
-    auto* columns = new QHBoxLayout(central);
+    auto* grid = new QGridLayout(central);
     auto* left = new QVBoxLayout;
     left->addWidget(BuildGalaxyArea());
     left->addWidget(BuildObjectFrame());
     left->addWidget(BuildLegend());
     left->addWidget(BuildButtons());
     left->addWidget(BuildFileFields());
-    left->addWidget(BuildSettingsStrip());
     left->addWidget(lblsys = NamedLabel("lblsys", tr("Generating random map...")));
     lblsys->setVisible(false);
     left->addStretch();
-    columns->addLayout(left);
-    columns->addWidget(BuildSystemArea(), 1);
+    grid->addLayout(left, 0, 0);
+    grid->addWidget(BuildSystemArea(), 0, 1, Qt::AlignTop | Qt::AlignLeft);
+    grid->addWidget(BuildSettingsStrip(), 1, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
     setCentralWidget(central);
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -163,6 +165,12 @@ const QImage& FMapEditor::SystemMapImage() const { return PicMap->Image(); }
 bool FMapEditor::SystemMapEnabled() const { return PicMap->isEnabled(); }
 
 void FMapEditor::closeEvent(QCloseEvent* event) {
+    // Closing in the middle of a compiler wait or a random map would pull the
+    // window from under the running operation.
+    if (Busy()) {
+        event->ignore();
+        return;
+    }
     if (prompts_.Question("Are you sure to quit?"))
         event->accept();
     else

@@ -5,6 +5,9 @@
 #include <memory>
 
 #include "catalog/StartUp.h"
+#include "mapfile/MapSave.h"
+#include "random/GenerationContext.h"
+#include "random/RandomMap.h"
 #include "model/CUniverse.h"
 #include "ui/EditorState.h"
 #include "ui/SystemMapRenderer.h"
@@ -24,6 +27,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QProcess;
 class QTimer;
 class PictureView;
 struct GameData;
@@ -61,6 +65,15 @@ public:
 
     // Window commands.
     void NewMapCommand();
+    // Save (1) or save and compile (0) under the map name: cmdMap_Click.
+    void MapCommand(int index);
+    void SaveMenuCommand();      // FSave
+    void GenerateMenuCommand();  // FGenerate
+    void LoadCommand();          // CmdLoad_Click
+    void LoadMenuCommand();      // FLoad
+    void RandomMapCommand();     // cmdRandom_Click
+    // Whether a long operation (compiler wait, random map) is running.
+    bool Busy() const { return longOperations_ > 0; }
     void ChangeSettings();
     void AboutCommand();
     void TypeChosen(const QString& text);  // cmbType click
@@ -128,7 +141,14 @@ private:
     void ConnectViews();
     QLabel* NamedLabel(const char* name, const QString& text = {});
 
+    struct LongOperation;
     void ResetUniverse();
+    void CompileMap(const std::string& name);
+    QProcess* StartCompiler(const CompilePaths& paths, const std::string& name);
+    bool WaitForCompiler(const CompilePaths& paths, QProcess* compiler);
+    std::string MoveCompiledMapOnly(const CompilePaths& paths);
+    QStringList MapFiles() const;
+    GenerationContext MakeGenerationContext();
     void SelectGalaxySystem(const SystemRef& system);
     void SelectNoSystem();
     void MoveMarker(int X, int Y);
@@ -148,6 +168,8 @@ private:
     std::unique_ptr<ObjectDialogs> objectDialogs_;
     SystemMapEditing editing_;
     SystemMapRenderer systemRenderer_;
+    RandomMapGenerator randomMaps_;
+    int longOperations_ = 0;
     bool showContextMenus_ = true;
 
     // Controls, named as the editor's handlers know them.

@@ -51,10 +51,11 @@ void FMapEditor::BuildMenus() {
     QMenu* map = menuBar()->addMenu(tr("Map"));
     map->setObjectName("f_mnu");
     map->addAction(tr("New Map"), this, &FMapEditor::NewMapCommand)->setObjectName("newmap");
-    map->addAction(tr("Load Map"))->setObjectName("LoadMap");
-    map->addAction(tr("Generate Random Map"))->setObjectName("randommap");
-    map->addAction(tr("Save Map"))->setObjectName("saveMap");
-    map->addAction(tr("Generate Map with Map Compiler"))->setObjectName("generatemap");
+    map->addAction(tr("Load Map"), this, &FMapEditor::LoadMenuCommand)->setObjectName("LoadMap");
+    map->addAction(tr("Generate Random Map"), this, &FMapEditor::RandomMapCommand)->setObjectName("randommap");
+    map->addAction(tr("Save Map"), this, &FMapEditor::SaveMenuCommand)->setObjectName("saveMap");
+    map->addAction(tr("Generate Map with Map Compiler"), this, &FMapEditor::GenerateMenuCommand)
+        ->setObjectName("generatemap");
     map->addSeparator()->setObjectName("m1");
     map->addAction(tr("Quit"), this, &QWidget::close)->setObjectName("quit");
     menuBar()->addAction(tr("Settings"), this, &FMapEditor::ChangeSettings)->setObjectName("settings");
@@ -124,7 +125,8 @@ QWidget* FMapEditor::BuildSystemArea() {
     ChkHideNamesS->setObjectName("ChkHideNamesS");
     top->addWidget(ChkHideNamesS);
     layout->addLayout(top);
-    layout->addWidget(lblDescription = NamedLabel("lblDescription"));
+    top->insertWidget(2, lblDescription = NamedLabel("lblDescription"), 2);
+    lblDescription->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     PicMap = new PictureView(QSize(SystemMapWidth, SystemMapHeight));
     PicMap->setObjectName("PicMap");
     PicMap->setEnabled(false);
@@ -180,12 +182,19 @@ QWidget* FMapEditor::BuildButtons() {
     connect(cmdNew, &QPushButton::clicked, this, &FMapEditor::NewMapCommand);
     auto* cmdExit = CommandButton("cmdExit", tr("Exit"), tr("Exit Application"));
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    auto* CmdLoad = CommandButton("CmdLoad", tr("Load Map"), tr("Load a 'txt' Map"));
+    connect(CmdLoad, &QPushButton::clicked, this, &FMapEditor::LoadCommand);
+    auto* save = CommandButton("cmdMap1", tr("Save Map"), tr("Save Map in 'txt' format"));
+    connect(save, &QPushButton::clicked, this, [this] { MapCommand(1); });
+    auto* generate = CommandButton("cmdMap0", tr("Generate Map"), tr("Save & Generate map using Tarsis Map Compiler"));
+    connect(generate, &QPushButton::clicked, this, [this] { MapCommand(0); });
+    auto* cmdRandom = CommandButton("cmdRandom", tr("Random Map"), tr("Generate Random Map"));
+    connect(cmdRandom, &QPushButton::clicked, this, &FMapEditor::RandomMapCommand);
     grid->addWidget(cmdNew, 0, 0);
-    grid->addWidget(CommandButton("CmdLoad", tr("Load Map"), tr("Load a 'txt' Map")), 0, 1);
-    grid->addWidget(CommandButton("cmdMap1", tr("Save Map"), tr("Save Map in 'txt' format")), 1, 0);
-    grid->addWidget(CommandButton("cmdMap0", tr("Generate Map"), tr("Save & Generate map using Tarsis Map Compiler")),
-                    1, 1);
-    grid->addWidget(CommandButton("cmdRandom", tr("Random Map"), tr("Generate Random Map")), 2, 0);
+    grid->addWidget(CmdLoad, 0, 1);
+    grid->addWidget(save, 1, 0);
+    grid->addWidget(generate, 1, 1);
+    grid->addWidget(cmdRandom, 2, 0);
     grid->addWidget(cmdExit, 2, 1);
     return box;
 }
@@ -205,7 +214,7 @@ QWidget* FMapEditor::BuildFileFields() {
     grid->addWidget(new QLabel(tr("Available Maps:")), 3, 0, 1, 2);
     F = new QListWidget;
     F->setObjectName("F");
-    F->setMaximumHeight(90);
+    F->setMaximumHeight(64);
     connect(F, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { FileChosen(item->text()); });
     grid->addWidget(F, 4, 0, 1, 2);
     return box;
@@ -214,15 +223,18 @@ QWidget* FMapEditor::BuildFileFields() {
 QWidget* FMapEditor::BuildSettingsStrip() {
     auto* frame = new QGroupBox(tr("Settings"));
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(LblUsingParse = NamedLabel("LblUsingParse"), 0, 0, 1, 3);
-    grid->addWidget(lblPaths = NamedLabel("lblPaths"), 1, 0, 1, 3);
-    grid->addWidget(lblAllow = NamedLabel("lblAllow"), 2, 0, 1, 3);
-    grid->addWidget(new QLabel(tr("Mod Selected")), 3, 0);
-    grid->addWidget(lblMod = NamedLabel("lblMod"), 3, 1);
+    grid->addWidget(lblPaths = NamedLabel("lblPaths"), 0, 0, 2, 1);
+    grid->addWidget(LblUsingParse = NamedLabel("LblUsingParse"), 0, 1);
+    grid->addWidget(lblAllow = NamedLabel("lblAllow"), 1, 1);
+    auto* mod = new QHBoxLayout;
+    mod->addWidget(new QLabel(tr("Mod Selected")));
+    mod->addWidget(lblMod = NamedLabel("lblMod"), 1);
     auto* cmdChange = CommandButton("cmdChange", tr("Change"), tr("Change Paths for data files"));
     connect(cmdChange, &QPushButton::clicked, this, &FMapEditor::ChangeSettings);
-    grid->addWidget(cmdChange, 3, 2);
-    grid->addWidget(NamedLabel("lblVersion", tr("Version 0.4.1")), 4, 0, 1, 3);
-    for (QLabel* label : {LblUsingParse, lblPaths, lblAllow}) label->setWordWrap(true);
+    mod->addWidget(cmdChange);
+    grid->addLayout(mod, 0, 2);
+    grid->addWidget(NamedLabel("lblVersion", tr("Version 0.4.1")), 1, 2, Qt::AlignRight);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
     return frame;
 }

@@ -120,14 +120,6 @@ void FMapEditor::NewMapCommand() {
     ResetUniverse();
 }
 
-void FMapEditor::RandomSystemCommand() {
-    if (universe_.GetOccupied(LabelNumber(ToBytes(LblXG->text())), LabelNumber(ToBytes(LblYG->text())))) {
-        prompts_.Error("There's a system in that coordinates yet");
-        return;
-    }
-    GalaxyPress(0, galaxyPressX_, galaxyPressY_);
-}
-
 void FMapEditor::ChangeSettings() {
     if (universe_.NSistemas() > 0) {
         prompts_.Information(NoMapLoadedText);
@@ -153,8 +145,12 @@ void FMapEditor::FileChosen(const QString& fileName) {
     TxtFileName->setText(name);
 }
 
+QStringList FMapEditor::MapFiles() const {
+    const QDir folder(QString::fromStdString(data_.ProgramFolder.string()));
+    return folder.entryList({"*.TXT"}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+}
+
 void FMapEditor::RefreshFileList() {
     F->clear();
-    const QDir folder(QString::fromStdString(data_.ProgramFolder.string()));
-    F->addItems(folder.entryList({"*.TXT"}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    F->addItems(MapFiles());
 }

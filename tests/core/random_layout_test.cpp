@@ -152,3 +152,20 @@ TEST(QuadrantLayout, GridAfterFarRightLocationsStaysOnTheGalaxy) {
     EXPECT_EQ(PlaceSystem(5, 20, {21, 45}, state, occupancy, random), (GalaxyPoint{27, 3}));
     EXPECT_EQ(PlaceSystem(5, 20, {21, 39}, state, occupancy, random), (GalaxyPoint{21, 45}));
 }
+
+TEST(QuadrantLayout, AGridLargerThanTheNamePoolStillGetsNamedSystems) {
+    Fixture f;
+    const auto names = std::filesystem::temp_directory_path() / "diz_random_five_names.txt";
+    ASSERT_EQ(WriteTextFileSafely(names, {"Ara", "Bel", "Cor", "Dun", "Eos"}), "");
+    ASSERT_TRUE(f.data.SystemNames.LoadSystemNames(names, f.reporter));
+    std::filesystem::remove(names);
+    GenerationContext context = f.Context();
+    RandomMapGenerator().GenerateRandomMap(context, "Open", 80, "Grid");
+    ASSERT_EQ(f.universe.NSistemas(), 80);
+    std::set<std::string> seen;
+    for (const auto& s : f.universe.Systems()) {
+        EXPECT_FALSE(s->name.empty());
+        seen.insert(s->name);
+    }
+    EXPECT_EQ(seen.size(), 80u);  // warp links find their systems by name
+}

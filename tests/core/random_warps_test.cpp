@@ -208,3 +208,27 @@ TEST(WarpLinks, APairThatCannotFitIsDroppedInsteadOfRetriedForever) {
     EXPECT_FALSE(CreateWarpPair(context, 1, A, B, false));
     EXPECT_TRUE(CreateWarpPair(context, 1, A, B, true));
 }
+
+TEST(GalaxyOccupancy, AnswersAsTheUniverseDoes) {
+    CUniverse universe;
+    RandomSource random(11);
+    for (int k = 0; k < 120; ++k) {
+        SystemRef s = AddBare(universe, "S" + std::to_string(k), static_cast<std::int32_t>(random.Next() * 72) - 2,
+                              static_cast<std::int32_t>(random.Next() * 54) - 2);
+        s->Checked = random.Next() < 0.3;
+    }
+    AddBare(universe, "Twin", universe.Systems()[0]->X, universe.Systems()[0]->y);
+    const GalaxyOccupancy occupancy(universe);
+    for (std::int32_t X = -3; X <= 70; ++X)
+        for (std::int32_t y = -3; y <= 52; ++y) {
+            EXPECT_EQ(occupancy.GetOccupied(X, y), universe.GetOccupied(X, y)) << X << "," << y;
+            for (std::int32_t skip : {1, 121, NoID}) {
+                SystemRef expected;
+                bool occupied = false;
+                universe.GetWhichOccupied(X, y, expected, skip, occupied);
+                const SystemRef found = occupancy.WhichOccupied(X, y, skip);
+                EXPECT_EQ(found != nullptr, occupied);
+                if (occupied) EXPECT_EQ(found, expected);
+            }
+        }
+}

@@ -1,129 +1,82 @@
-#include <gtest/gtest.h>
-
-#include "EditingHarness.h"
-#include "ui/dialogs/FAbilities.h"
+#include "EditorWindowFixture.h"
+#include "mapfile/MapTextLoader.h"
+#include "mapfile/MapTextWriter.h"
 
 namespace {
 
-// Drivers that fill an object dialog the way a user would and press OK.
-TestPrompts::Driver StarDriver(const std::string& exact = "Yellow Dwarf") {
-    return Confirm([exact](QDialog& d) {
-        auto& star = dynamic_cast<FStar&>(d);
-        star.cmbstarColor->setEditText("Yellow");
-        star.cmbStarSize->setEditText("Medium");
-        star.cmbExact->setEditText(QString::fromStdString(exact));
-    });
-}
+using Messages = std::vector<std::string>;
+const char* const MirrorQuestion = "Do you want to create a mirror Warp in the destiny System?";
+const char* const SectorTaken = "That coordinates have an Object yet";
 
-TestPrompts::Driver PlanetDriver() {
-    return Confirm([](QDialog& d) {
-        auto& planet = dynamic_cast<FPlanet&>(d);
+RecordingPrompts::DialogDriver PlanetDriver() {
+    return Confirm<FPlanet>([](FPlanet& planet) {
         planet.cmbPlanetSize->setEditText("Medium");
         planet.cmbPlanetType->setEditText("Rock");
         planet.cmbPlanetAtmosphere->setEditText("Oxygen");
         planet.TxtPlanetMinerals->setText("120");
-        planet.TxtPlanetGravity->setText("1.1");
+        planet.TxtPlanetGravity->setText("1,1");
         planet.TxtPlanetCondition->setText("0.5");
         planet.TxtPlanetTemperature->setText("-20");
         planet.TxtPlanetRadiation->setText("40");
-        planet.cmbExact->setEditText("Terran");
+        planet.cmbExact->setEditText("Medium Rock Oxygen Planet");
     });
 }
 
-TestPrompts::Driver AsteroidDriver() {
-    return Confirm([](QDialog& d) {
-        auto& field = dynamic_cast<FAsteroid&>(d);
+RecordingPrompts::DialogDriver AsteroidDriver() {
+    return Confirm<FAsteroid>([](FAsteroid& field) {
         field.CmbAstSize->setEditText("Small");
         field.TxtAstOrganics->setText("33");
-        field.cmbExact->setEditText("Rock Field");
+        field.cmbExact->setEditText("Small Rock Asteroid Field");
     });
 }
-
-TestPrompts::Driver StormDriver() {
-    return Confirm([](QDialog& d) { dynamic_cast<FStorm&>(d).cmbExact->setEditText("Ion Storm"); });
-}
-
-TestPrompts::Driver WarpDriver(const std::string& destination, std::int32_t destX, std::int32_t destY) {
-    return Confirm([=](QDialog& d) {
-        auto& warp = dynamic_cast<FWarp&>(d);
-        warp.cmbWarpDestination->setEditText(QString::fromStdString(destination));
-        warp.TxtWarpDestX->setText(QString::number(destX));
-        warp.TxtWarpDestY->setText(QString::number(destY));
-        warp.cmbExact->setEditText("Warp Large");
-    });
-}
-
-struct SystemMapEditingTest : ::testing::Test {
-    SystemMapEditingTest() {
-        alpha = h.AddSystem("Alpha", PhysicalNormal, 1);
-        beta = h.AddSystem("Beta", PhysicalNormal, 5);
-        h.SelectSystem(alpha);
-    }
-
-    // A create command of the context menu on a sector, with a driver for its dialog.
-    void Create(std::int32_t kind, std::int32_t X, std::int32_t Y, TestPrompts::Driver driver) {
-        h.PressSector(X, Y);
-        if (driver) h.prompts.drivers.push_back(std::move(driver));
-        h.editing.CreateObject(kind);
-    }
-
-    SpaceObjectRef Only(const SystemRef& system) {
-        const auto objects = h.universe.SpaceObjectsOf(system->ID);
-        EXPECT_EQ(objects.size(), 1u);
-        return objects.empty() ? nullptr : objects.front();
-    }
-
-    EditingHarness h;
-    SystemRef alpha, beta;
-};
 
 }  // namespace
 
-TEST_F(SystemMapEditingTest, EachKindIsCreatedOnANormalSystemWithWhatWasEntered) {
-    const std::string starName = h.universe.GetNextObjectName(alpha->ID, KindStar);
+TEST_F(EditorWindowTest, EachKindIsCreatedOnANormalSystemHoldingWhatWasEntered) {
+    const std::string starName = window.Universe().GetNextObjectName(alpha->ID, KindStar);
     Create(KindStar, 0, 0, StarDriver());
     Create(KindPlanet, 5, 2, PlanetDriver());
     Create(KindAsteroids, -5, 2, AsteroidDriver());
     Create(KindStorm, 5, -4, StormDriver());
-    h.prompts.answers = {false};  // no mirror
+    prompts.QueueAnswer(false);  // no mirror
     Create(KindWarpPoint, -6, -4, WarpDriver("Beta", 3, 3));
 
-    const auto objects = h.universe.SpaceObjectsOf(alpha->ID);
+    const auto objects = ObjectsOf(alpha);
     ASSERT_EQ(objects.size(), 5u);
+    const StellarCatalog& types = data.Stellar;
     EXPECT_EQ(objects[0]->Tipo, KindStar);
-    EXPECT_EQ(objects[0]->StellarObjectType, 1);
     EXPECT_EQ(objects[0]->name, starName);
+    EXPECT_EQ(types.TypeNameOfOrdinal(objects[0]->StellarObjectType), "Yellow Medium Star");
     const CSpaceObject& planet = *objects[1];
     EXPECT_EQ(planet.Tipo, KindPlanet);
     EXPECT_EQ(planet.coord.X, 5);
     EXPECT_EQ(planet.coord.y, 2);
-    EXPECT_EQ(planet.StellarObjectType, 3);
+    EXPECT_EQ(types.TypeNameOfOrdinal(planet.StellarObjectType), "Medium Rock Oxygen Planet");
     EXPECT_EQ(planet.resMinerals, 120);
     EXPECT_EQ(planet.Gravity, "1.1");
     EXPECT_EQ(planet.Conditions, "0.5");
     EXPECT_EQ(planet.Temperature, -20);
     EXPECT_EQ(planet.Radiation, 40);
     EXPECT_EQ(planet.SizeP, "Medium");
+    EXPECT_EQ(planet.TypeP, "Rock");
     EXPECT_EQ(planet.AtmosphereP, "Oxygen");
     EXPECT_EQ(objects[2]->Tipo, KindAsteroids);
     EXPECT_EQ(objects[2]->resOrganics, 33);
     EXPECT_EQ(objects[2]->SizeP, "Small");
-    EXPECT_EQ(objects[3]->Tipo, KindStorm);
-    EXPECT_EQ(objects[3]->StellarObjectType, 6);
+    EXPECT_EQ(types.TypeNameOfOrdinal(objects[3]->StellarObjectType), "Ion Storm");
     const CSpaceObject& warp = *objects[4];
     EXPECT_EQ(warp.Tipo, KindWarpPoint);
     EXPECT_EQ(warp.destSystem, beta);
     EXPECT_EQ(warp.destCoord.X, 3);
     EXPECT_EQ(warp.destCoord.y, 3);
-    EXPECT_EQ(warp.StellarObjectType, 7);
-    EXPECT_TRUE(h.universe.SpaceObjectsOf(beta->ID).empty());
-    EXPECT_FALSE(objects[1]->name.empty());
-    EXPECT_EQ(h.prompts.messages, std::vector<std::string>{"Q:Do you want to create a mirror Warp in the destiny System?"});
-    EXPECT_FALSE(h.editor.CreatingNew);
+    EXPECT_EQ(types.TypeNameOfOrdinal(warp.StellarObjectType), "Large Warp Point");
+    EXPECT_TRUE(ObjectsOf(beta).empty());
+    EXPECT_EQ(prompts.Messages(), Messages{MirrorQuestion});
+    EXPECT_FALSE(window.Shared().CreatingNew);
 }
 
-TEST_F(SystemMapEditingTest, NewStarDialogOpensWithAGeneratedNameMediumSizeAndNoType) {
-    const std::string expectedName = h.universe.GetNextObjectName(alpha->ID, KindStar);
+TEST_F(EditorWindowTest, NewStarOpensWithAGeneratedNameMediumSizeAndNoTypeAndCancelAddsNothing) {
+    const std::string expectedName = window.Universe().GetNextObjectName(alpha->ID, KindStar);
     std::string shownName, shownSize, shownExact;
     Create(KindStar, 0, 0, [&](QDialog& d) {
         auto& star = dynamic_cast<FStar&>(d);
@@ -131,275 +84,352 @@ TEST_F(SystemMapEditingTest, NewStarDialogOpensWithAGeneratedNameMediumSizeAndNo
         shownSize = star.cmbStarSize->currentText().toStdString();
         shownExact = star.cmbExact->currentText().toStdString();
         star.cmdNo->click();
+        return d.result();
     });
     EXPECT_EQ(shownName, expectedName);
     EXPECT_EQ(shownSize, "Medium");
     EXPECT_EQ(shownExact, "");
-    EXPECT_EQ(h.universe.NObjetosU(), 0);
-    EXPECT_EQ(h.cmbType, "Nothing");
-    EXPECT_FALSE(h.editor.CreatingNew);
+    EXPECT_EQ(window.Universe().NObjetosU(), 0);
+    EXPECT_EQ(window.TypeText(), "Nothing");
+    EXPECT_FALSE(window.Shared().CreatingNew);
 }
 
-TEST_F(SystemMapEditingTest, PhysicalTypeRefusesKinds) {
-    const SystemRef hole = h.AddSystem("Hole", PhysicalBlackHole, 9);
-    const SystemRef cloud = h.AddSystem("Cloud", PhysicalNebulae, 12);
-    h.SelectSystem(hole);
-    for (std::int32_t kind : {KindStar, KindPlanet, KindAsteroids, KindStorm}) Create(kind, 0, 0, nullptr);
-    EXPECT_EQ(h.prompts.messages, (std::vector<std::string>{"E:You can't add Stars in this type of System",
-                                                             "E:You can't add Planets in this type of System",
-                                                             "E:You can't add Asteroids in this type of System",
-                                                             "E:You can't add Storms in this type of System"}));
-    EXPECT_TRUE(h.prompts.dialogTitles.empty());
-    h.prompts.answers = {false};
+TEST_F(EditorWindowTest, BlackHolesAndNebulaeRefuseTheKindsTheyCannotHold) {
+    const SystemRef hole = AddSystem("Hole", PhysicalBlackHole, 40, 5);
+    const SystemRef cloud = AddSystem("Cloud", PhysicalNebulae, 50, 5);
+    SelectSystem(hole);
+    for (std::int32_t kind : {KindStar, KindPlanet, KindAsteroids, KindStorm}) Create(kind, 0, 0);
+    EXPECT_EQ(prompts.Messages(), (Messages{"You can't add Stars in this type of System",
+                                            "You can't add Planets in this type of System",
+                                            "You can't add Asteroids in this type of System",
+                                            "You can't add Storms in this type of System"}));
+    EXPECT_TRUE(prompts.openedDialogs.empty());
+    prompts.QueueAnswer(false);
     Create(KindWarpPoint, 0, 0, WarpDriver("Alpha", 1, 1));
-    EXPECT_EQ(h.universe.SpaceObjectsOf(hole->ID).size(), 1u);
+    EXPECT_EQ(ObjectsOf(hole).size(), 1u);
 
-    h.prompts.messages.clear();
-    h.SelectSystem(cloud);
-    Create(KindStar, 0, 0, nullptr);
-    EXPECT_EQ(h.prompts.messages, std::vector<std::string>{"E:You can't add Stars in this type of System"});
+    prompts.ClearMessages();
+    SelectSystem(cloud);
+    Create(KindStar, 0, 0);
+    EXPECT_EQ(prompts.Messages(), Messages{"You can't add Stars in this type of System"});
     Create(KindStorm, 2, 2, StormDriver());
-    EXPECT_EQ(h.universe.SpaceObjectsOf(cloud->ID).size(), 1u);
+    EXPECT_EQ(ObjectsOf(cloud).size(), 1u);
 }
 
-TEST_F(SystemMapEditingTest, StrictPlacementRefusesAnyTakenSectorAndRelaxedOnlyAStarFootprint) {
+TEST_F(EditorWindowTest, StrictPlacementRefusesAnyTakenSectorAndTrueOnlyAStarFootprint) {
     Create(KindStar, 0, 0, StarDriver());
     Create(KindStorm, 5, 5, StormDriver());
     Create(KindStorm, 5, 5, StormDriver());
     Create(KindStorm, 1, 0, StormDriver());
-    EXPECT_EQ(h.universe.NObjetosU(), 2);
-    EXPECT_EQ(h.prompts.messages, (std::vector<std::string>{"I:That coordinates have an Object yet",
-                                                             "I:That coordinates have an Object yet"}));
-    h.prompts.messages.clear();
-    h.multipleObjects = "True";
+    EXPECT_EQ(window.Universe().NObjetosU(), 2);
+    EXPECT_EQ(prompts.Messages(), (Messages{SectorTaken, SectorTaken}));
+
+    prompts.ClearMessages();
+    data.Config.MultipleObjectsInSameSector = "True";
     Create(KindStorm, 5, 5, StormDriver());
-    EXPECT_EQ(h.universe.NObjetosU(), 3);
+    EXPECT_EQ(window.Universe().NObjetosU(), 3);
     Create(KindStorm, 1, 0, StormDriver());
-    EXPECT_EQ(h.universe.NObjetosU(), 3);
-    EXPECT_EQ(h.prompts.messages, std::vector<std::string>{"I:That coordinates have an Object yet"});
-    h.multipleObjects = "true";  // only the exact word relaxes the test
+    EXPECT_EQ(window.Universe().NObjetosU(), 3);
+    EXPECT_EQ(prompts.Messages(), Messages{SectorTaken});
+
+    data.Config.MultipleObjectsInSameSector = "true";  // only the exact word relaxes the test
     Create(KindStorm, 5, 5, StormDriver());
-    EXPECT_EQ(h.universe.NObjetosU(), 3);
+    EXPECT_EQ(window.Universe().NObjetosU(), 3);
 }
 
-TEST_F(SystemMapEditingTest, MirrorWarpLinksBothSystemsAndCarriesTheAbilities) {
-    h.prompts.answers = {true};
-    Create(KindWarpPoint, 2, 3, [](QDialog& d) {
+TEST_F(EditorWindowTest, MirrorWarpFromAToBLeadsBackAndCarriesTheAbilities) {
+    Press(2, 3);
+    prompts.QueueAnswer(true);
+    prompts.QueueDialog([](QDialog& d) {
         auto& warp = dynamic_cast<FWarp&>(d);
-        EXPECT_EQ(warp.TxtWarpDestX->text(), "-2");
+        EXPECT_EQ(warp.TxtWarpDestX->text(), "-2");  // proposed through the centre
         EXPECT_EQ(warp.TxtWarpDestY->text(), "-3");
-        EXPECT_EQ(warp.cmbWarpDestination->count(), 1);  // every other system
+        EXPECT_EQ(warp.cmbWarpDestination->count(), 1);
         EXPECT_EQ(warp.cmbWarpDestination->itemText(0), "Beta");
-    });
-    EXPECT_EQ(h.universe.NObjetosU(), 0);  // cancelled
-
-    h.PressSector(2, 3);
-    h.prompts.drivers.push_back([](QDialog& d) {
-        auto& warp = dynamic_cast<FWarp&>(d);
         warp.cmbWarpDestination->setEditText("Beta");
         warp.TxtWarpDestX->setText("-1");
         warp.TxtWarpDestY->setText("4");
-        warp.cmbExact->setEditText("Warp Large");
+        warp.cmbExact->setEditText("Large Warp Point");
         warp.CmdHabilities->click();
         warp.cmdOk->click();
+        return d.result();
     });
-    h.prompts.drivers.push_back([](QDialog& d) {
+    prompts.QueueDialog([](QDialog& d) {
         auto& abilities = dynamic_cast<FAbilities&>(d);
+        EXPECT_EQ(abilities.cmbAbility[0]->count(), 2);  // the empty item and the one warp ability
         abilities.cmbAbility[0]->setCurrentIndex(1);
         abilities.cmdOk->click();
+        return d.result();
     });
-    h.editing.CreateObject(KindWarpPoint);
+    window.CreateObjectCommand(KindWarpPoint);
 
-    const SpaceObjectRef first = Only(alpha);
-    const SpaceObjectRef mirror = Only(beta);
-    ASSERT_TRUE(first && mirror);
-    EXPECT_EQ(first->coord.X, 2);
-    EXPECT_EQ(first->coord.y, 3);
-    EXPECT_EQ(first->destSystem, beta);
-    EXPECT_EQ(mirror->coord.X, -1);
-    EXPECT_EQ(mirror->coord.y, 4);
-    EXPECT_EQ(mirror->destSystem, alpha);
-    EXPECT_EQ(mirror->destCoord.X, 2);
-    EXPECT_EQ(mirror->destCoord.y, 3);
-    EXPECT_EQ(mirror->StellarObjectType, first->StellarObjectType);
-    ASSERT_EQ(first->nhabilidades, 1);
-    EXPECT_EQ(first->habilidades[0].Tipe, "Turbulence");
-    ASSERT_EQ(mirror->nhabilidades, 1);
-    EXPECT_EQ(mirror->habilidades[0].Tipe, "Turbulence");
-    EXPECT_GT(h.galaxyDraws, 0);
+    const auto here = ObjectsOf(alpha);
+    const auto there = ObjectsOf(beta);
+    ASSERT_EQ(here.size(), 1u);
+    ASSERT_EQ(there.size(), 1u);
+    const CSpaceObject& first = *here[0];
+    const CSpaceObject& mirror = *there[0];
+    EXPECT_EQ(first.coord.X, 2);
+    EXPECT_EQ(first.coord.y, 3);
+    EXPECT_EQ(first.destSystem, beta);
+    EXPECT_EQ(mirror.coord.X, -1);
+    EXPECT_EQ(mirror.coord.y, 4);
+    EXPECT_EQ(mirror.destSystem, alpha);
+    EXPECT_EQ(mirror.destCoord.X, 2);
+    EXPECT_EQ(mirror.destCoord.y, 3);
+    EXPECT_EQ(mirror.StellarObjectType, first.StellarObjectType);
+    ASSERT_EQ(first.nhabilidades, 1);
+    ASSERT_EQ(mirror.nhabilidades, 1);
+    const AbilityDefinition offered = data.Abilities.AbilitiesOfKind(KindWarpPoint).at(0);
+    EXPECT_EQ(first.habilidades[0].Tipe, offered.Tipe);
+    EXPECT_EQ(first.habilidades[0].Description, offered.Description);
+    EXPECT_EQ(first.habilidades[0].ID, 1);
+    EXPECT_EQ(mirror.habilidades[0].Tipe, offered.Tipe);
 }
 
-TEST_F(SystemMapEditingTest, MirrorWarpIsRefusedWhenEitherEndIsTaken) {
-    h.SelectSystem(beta);
+TEST_F(EditorWindowTest, MirrorWarpIsRefusedWhenEitherEndIsTaken) {
+    SelectSystem(beta);
     Create(KindStorm, -1, 4, StormDriver());
-    h.SelectSystem(alpha);
+    SelectSystem(alpha);
     Create(KindStorm, 2, 3, StormDriver());
-    h.prompts.messages.clear();
-    h.prompts.answers = {true};
+    prompts.ClearMessages();
+    prompts.QueueAnswer(true);
     Create(KindWarpPoint, 2, 3, WarpDriver("Beta", -1, 4));
-    h.prompts.answers = {true};
+    prompts.QueueAnswer(true);
     Create(KindWarpPoint, 2, 3, WarpDriver("Beta", 0, 0));
-    EXPECT_EQ(h.prompts.messages,
-              (std::vector<std::string>{"Q:Do you want to create a mirror Warp in the destiny System?",
-                                        "I:That coordinates in the Destiny have an Object yet",
-                                        "Q:Do you want to create a mirror Warp in the destiny System?",
-                                        "I:That coordinates have an Object yet"}));
-    EXPECT_EQ(h.universe.NObjetosU(), 2);
-    h.multipleObjects = "True";
-    h.prompts.answers = {true};
+    EXPECT_EQ(prompts.Messages(), (Messages{MirrorQuestion, "That coordinates in the Destiny have an Object yet",
+                                            MirrorQuestion, SectorTaken}));
+    EXPECT_EQ(window.Universe().NObjetosU(), 2);
+
+    data.Config.MultipleObjectsInSameSector = "True";
+    prompts.QueueAnswer(true);
     Create(KindWarpPoint, 2, 3, WarpDriver("Beta", -1, 4));
-    EXPECT_EQ(h.universe.NObjetosU(), 4);
+    EXPECT_EQ(window.Universe().NObjetosU(), 4);
 }
 
-TEST_F(SystemMapEditingTest, DragMovesTheObjectUnlessTheReleaseIsLevelWithThePress) {
+TEST_F(EditorWindowTest, DragMovesTheObjectUnlessTheReleaseIsLevelWithThePress) {
     Create(KindStorm, 2, 2, StormDriver());
-    const SpaceObjectRef storm = Only(alpha);
-    const PixelPoint from = EditingHarness::PixelOf(2, 2);
-    const PixelPoint to = EditingHarness::PixelOf(-3, -2);
-    ASSERT_NE(from.y, to.y);
-    ASSERT_NE(from.x, to.x);
+    const SpaceObjectRef storm = ObjectsOf(alpha).at(0);
+    const auto [fromX, fromY] = SectorPixel(2, 2);
+    const auto [toX, toY] = SectorPixel(-3, -2);
+    ASSERT_NE(fromY, toY);
 
-    h.editing.Press(SystemMapEditing::LeftButton, 0, from.x, from.y);
-    h.editing.Release(SystemMapEditing::LeftButton, 0, to.x, from.y);  // level: same pixel row
+    window.SystemMapPress(1, fromX, fromY);
+    window.SystemMapRelease(1, toX, fromY);  // level with the press
     EXPECT_EQ(storm->coord.X, 2);
 
-    h.editing.Press(SystemMapEditing::LeftButton, 0, from.x, from.y);
-    h.editing.Release(SystemMapEditing::LeftButton, 0, to.x, to.y);
+    window.SystemMapPress(1, fromX, fromY);
+    window.SystemMapRelease(1, toX, toY);
     EXPECT_EQ(storm->coord.X, -3);
     EXPECT_EQ(storm->coord.y, -2);
-    EXPECT_EQ(storm->StellarObjectType, 6);
-    EXPECT_EQ(h.universe.NObjetosU(), 1);
+    EXPECT_EQ(data.Stellar.TypeNameOfOrdinal(storm->StellarObjectType), "Ion Storm");
+    EXPECT_EQ(window.Universe().NObjetosU(), 1);
 
-    // A release outside the field moves nothing.
-    h.editing.Press(SystemMapEditing::LeftButton, 0, to.x, to.y);
-    h.editing.Release(SystemMapEditing::LeftButton, 0, 2000, 3000);
+    window.SystemMapPress(1, toX, toY);
+    window.SystemMapRelease(1, 2000, 3000);  // outside the field
     EXPECT_EQ(storm->coord.X, -3);
 }
 
-TEST_F(SystemMapEditingTest, PressSelectsAndDescribesTheObjectOrClearsTheSelection) {
-    h.prompts.answers = {false};
+TEST_F(EditorWindowTest, PressSelectsAndDescribesAnObjectAndAnEmptySectorClearsTheSelection) {
+    prompts.QueueAnswer(false);
     Create(KindWarpPoint, 4, 1, WarpDriver("Beta", 0, 0));
-    h.PressSector(4, 1);
-    EXPECT_EQ(h.cmbType, "Warp");
-    EXPECT_EQ(h.lblselected, "Warp to Beta");
-    EXPECT_FALSE(h.cmbTypeEnabled);
-    EXPECT_TRUE(h.state.SystemMapActive);
-    EXPECT_TRUE(h.editor.ObjectDialogAllowed);
-    EXPECT_EQ(h.editor.CurrentObject.DestinationName, "Beta");
-    EXPECT_EQ(h.editor.CurrentObject.Size, "Large");
-    EXPECT_EQ(h.lblObjectSelected, std::to_string(h.state.SelectedObject));
+    Press(4, 1);
+    EXPECT_EQ(window.TypeText(), "Warp");
+    EXPECT_EQ(window.SelectedLabel(), "Warp to Beta");
+    EXPECT_EQ(window.SectorLabelX(), "4");
+    EXPECT_TRUE(window.State().SystemMapActive);
+    EXPECT_TRUE(window.Shared().ObjectDialogAllowed);
+    EXPECT_EQ(window.Shared().CurrentObject.DestinationName, "Beta");
+    EXPECT_EQ(window.Shared().CurrentObject.Size, "Large");
 
-    h.PressSector(-4, 1, SystemMapEditing::RightButton);
-    EXPECT_EQ(h.menusOpened, 1);
-    EXPECT_EQ(h.cmbType, "Nothing");
-    EXPECT_EQ(h.lblselected, "");
-    EXPECT_EQ(h.lblObjectSelected, "NONE");
-    EXPECT_EQ(h.state.SelectedObject, NoID);
-    EXPECT_FALSE(h.state.SystemMapActive);
-    EXPECT_FALSE(h.editor.ObjectDialogAllowed);
+    Press(-4, 1, 2);
+    EXPECT_EQ(window.TypeText(), "Nothing");
+    EXPECT_EQ(window.SelectedLabel(), "");
+    EXPECT_EQ(window.State().SelectedObject, NoID);
+    EXPECT_FALSE(window.State().SystemMapActive);
+    EXPECT_FALSE(window.Shared().ObjectDialogAllowed);
 
-    h.editing.Press(SystemMapEditing::LeftButton, 0, 5000, 5000);
-    EXPECT_EQ(h.lblXS, "");
-    EXPECT_FALSE(h.state.Dragging);
+    window.SystemMapPress(1, 5000, 5000);
+    EXPECT_EQ(window.SectorLabelX(), "");
+    EXPECT_FALSE(window.State().Dragging);
 }
 
-TEST_F(SystemMapEditingTest, DoubleClickOnACrowdedSectorEditsThePickedObject) {
-    h.multipleObjects = "True";
+TEST_F(EditorWindowTest, DoubleClickOnACrowdedSectorEditsThePickedObject) {
+    data.Config.MultipleObjectsInSameSector = "True";
     Create(KindStorm, 3, 3, StormDriver());
-    h.prompts.answers = {false};
+    prompts.QueueAnswer(false);
     Create(KindWarpPoint, 3, 3, WarpDriver("Beta", 0, 0));
-    const auto objects = h.universe.SpaceObjectsOf(alpha->ID);
+    const auto objects = ObjectsOf(alpha);
     ASSERT_EQ(objects.size(), 2u);
 
-    h.PressSector(3, 3);
-    h.prompts.drivers.push_back([](QDialog& d) {
+    Press(3, 3);
+    std::vector<std::string> offered;
+    prompts.QueueDialog([&](QDialog& d) {
         auto& picker = dynamic_cast<FSelectObject&>(d);
+        for (int i = 0; i < picker.cmbObject->count(); ++i) offered.push_back(picker.cmbObject->itemText(i).toStdString());
         picker.cmbObject->setCurrentIndex(1);
         picker.cmdOk->click();
+        return d.result();
     });
-    h.prompts.drivers.push_back(Confirm([](QDialog& d) {
-        auto& warp = dynamic_cast<FWarp&>(d);
+    prompts.QueueDialog(Confirm<FWarp>([](FWarp& warp) {
         EXPECT_EQ(warp.TxtWarpDestX->text(), "0");  // an existing warp shows its destination
+        EXPECT_EQ(warp.cmbExact->currentText(), "Large Warp Point");
         warp.TxtWarpDestY->setText("7");
     }));
-    h.editing.DoubleClick();
-    EXPECT_EQ(h.pickerItems, (std::vector<std::string>{"Storm", "Warp Point to Beta"}));
+    window.SystemMapDoubleClick();
+    EXPECT_EQ(offered, (std::vector<std::string>{"Storm", "Warp Point to Beta"}));
     EXPECT_EQ(objects[1]->destCoord.y, 7);
-    EXPECT_EQ(objects[0]->coord.X, 3);
-    // The picked object stays selected on later presses of the same sector.
-    h.PressSector(3, 3);
-    EXPECT_EQ(h.state.SelectedObject, objects[1]->ID);
+    EXPECT_EQ(objects[1]->coord.X, 3);
+    EXPECT_EQ(data.Stellar.TypeNameOfOrdinal(objects[1]->StellarObjectType), "Large Warp Point");
+    // The picked object stays selected on later presses of its sector.
+    Press(3, 3);
+    EXPECT_EQ(window.State().SelectedObject, objects[1]->ID);
 
-    // A cancelled picker opens no dialog.
-    const std::size_t dialogsBefore = h.prompts.dialogTitles.size();
-    h.editing.DoubleClick();
-    EXPECT_EQ(h.prompts.dialogTitles.size(), dialogsBefore + 1);
-    EXPECT_EQ(h.prompts.dialogTitles.back(), "Select Object");
+    // A cancelled picker opens no object dialog.
+    const std::size_t opened = prompts.openedDialogs.size();
+    window.SystemMapDoubleClick();
+    ASSERT_EQ(prompts.openedDialogs.size(), opened + 1);
+    EXPECT_EQ(prompts.openedDialogs.back(), "Select Object");
 }
 
-TEST_F(SystemMapEditingTest, RemoveObjectAsksAndNeedsASelection) {
+TEST_F(EditorWindowTest, RemoveObjectAsksAndNeedsASelection) {
     Create(KindStorm, 1, 1, StormDriver());
-    h.PressSector(-2, -2);
-    h.editing.Remove();
-    EXPECT_EQ(h.prompts.messages, (std::vector<std::string>{"Q:Do you want to delete the Selected Object?",
-                                                             "I:There's no Object selected"}));
-    h.PressSector(1, 1);
-    h.prompts.answers = {false};
-    h.editing.Remove();
-    EXPECT_EQ(h.universe.NObjetosU(), 1);
-    h.editing.Remove();
-    EXPECT_EQ(h.universe.NObjetosU(), 0);
-    EXPECT_EQ(h.lblselected, "");
-    EXPECT_EQ(h.state.SelectedObject, NoID);
+    Press(-2, -2);
+    window.RemoveCommand();
+    EXPECT_EQ(prompts.Messages(),
+              (Messages{"Do you want to delete the Selected Object?", "There's no Object selected"}));
+    Press(1, 1);
+    prompts.QueueAnswer(false);
+    window.RemoveCommand();
+    EXPECT_EQ(window.Universe().NObjetosU(), 1);
+    window.RemoveCommand();
+    EXPECT_EQ(window.Universe().NObjetosU(), 0);
+    EXPECT_EQ(window.SelectedLabel(), "");
 }
 
-TEST_F(SystemMapEditingTest, RemovingASystemOptionallyRemovesTheWarpsHeadingToIt) {
-    const SystemRef gamma = h.AddSystem("Gamma", PhysicalNormal, 20);
-    h.SelectSystem(alpha);
-    h.prompts.answers = {false};
+TEST_F(EditorWindowTest, RemovingASystemKeepsOrRemovesTheWarpsHeadingToIt) {
+    const SystemRef gamma = AddSystem("Gamma", PhysicalNormal, 50, 40);
+    prompts.QueueAnswer(false);
     Create(KindWarpPoint, 1, 1, WarpDriver("Beta", 0, 0));
-    h.prompts.answers = {false};
+    prompts.QueueAnswer(false);
     Create(KindWarpPoint, 2, 2, WarpDriver("Gamma", 0, 0));
-    h.SelectSystem(gamma);
-    h.prompts.answers = {false};
+    SelectSystem(gamma);
+    prompts.QueueAnswer(false);
     Create(KindWarpPoint, 1, 1, WarpDriver("Beta", 0, 0));
-    ASSERT_EQ(h.universe.NObjetosU(), 3);
+    ASSERT_EQ(window.Universe().NObjetosU(), 3);
 
-    // Keep the warps: they still lead to the removed system.
-    h.SelectSystem(beta);
-    h.state.GalaxyHasFocus = true;
-    h.prompts.messages.clear();
-    h.prompts.answers = {true, false};
-    h.editing.Remove();
-    EXPECT_EQ(h.universe.NSistemas(), 2);
-    EXPECT_EQ(h.universe.NObjetosU(), 3);
-    EXPECT_TRUE(h.systemMapCleared);
-    EXPECT_EQ(h.prompts.messages, (std::vector<std::string>{"Q:Do you want to delete the Selected System?",
-                                                             "Q:Do you want to delete the Warp Points heading that system?"}));
+    // Gamma goes with its incoming warp; its own warp goes with it.
+    SelectSystem(gamma);
+    prompts.ClearMessages();
+    prompts.QueueAnswer(true);
+    prompts.QueueAnswer(true);
+    window.RemoveCommand();
+    EXPECT_EQ(prompts.Messages(), (Messages{"Do you want to delete the Selected System?",
+                                            "Do you want to delete the Warp Points heading that system?"}));
+    ASSERT_EQ(window.Universe().NObjetosU(), 1);
+    EXPECT_EQ(window.Universe().Objects()[0]->destSystem, beta);
+    EXPECT_FALSE(window.SystemMapEnabled());
 
-    // Remove Gamma and its incoming warp; Gamma's own warp goes with it.
-    h.SelectSystem(gamma);
-    h.state.GalaxyHasFocus = true;
-    h.prompts.answers = {true, true};
-    h.editing.Remove();
-    ASSERT_EQ(h.universe.NObjetosU(), 1);
-    EXPECT_EQ(h.universe.Objects()[0]->destSystem->name, "Beta");
+    // Beta goes but the warp heading to it stays, and the galaxy says so.
+    SelectSystem(beta);
+    prompts.ClearMessages();
+    prompts.QueueAnswer(true);
+    prompts.QueueAnswer(false);
+    window.RemoveCommand();
+    EXPECT_EQ(window.Universe().NSistemas(), 1);
+    EXPECT_EQ(window.Universe().NObjetosU(), 1);
+    const Messages messages = prompts.Messages();
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[2], "A Warp in the system Alpha points to a non existent System (Beta)");
 
-    // Nothing selected on the galaxy map.
-    h.lblSystem.clear();
-    h.state.GalaxyHasFocus = true;
-    h.prompts.messages.clear();
-    h.editing.Remove();
-    EXPECT_EQ(h.prompts.messages, (std::vector<std::string>{"Q:Do you want to delete the Selected System?",
-                                                             "I:There's no System selected"}));
+    // With nothing selected on the galaxy map nothing is removed.
+    window.GalaxyPress(1, 1, 1);
+    prompts.ClearMessages();
+    window.RemoveCommand();
+    EXPECT_EQ(prompts.Messages(),
+              (Messages{"Do you want to delete the Selected System?", "There's no System selected"}));
+    EXPECT_EQ(window.Universe().NSistemas(), 1);
 }
 
-TEST_F(SystemMapEditingTest, AddingWithoutASpecificTypeAddsNothingSilently) {
-    h.state.EditKind = KindStar;
-    h.editor.CreatingNew = true;
-    h.editor.CurrentObject.ObjectType = 0;
-    h.state.SelectedSystem = alpha->ID;
-    h.placement.AddObjectFromCurrent(KindStar, alpha->ID);
-    EXPECT_EQ(h.universe.NObjetosU(), 0);
-    EXPECT_TRUE(h.prompts.messages.empty());
+TEST_F(EditorWindowTest, AbilitiesChosenInTheDialogReachTheObjectAndTheSavedMap) {
+    const auto offered = data.Abilities.AbilitiesOfKind(KindStar);
+    ASSERT_GE(offered.size(), 3u);
+    Press(0, 0);
+    prompts.QueueDialog([](QDialog& d) {
+        auto& star = dynamic_cast<FStar&>(d);
+        star.cmbstarColor->setEditText("Yellow");
+        star.cmbStarSize->setEditText("Medium");
+        star.cmbExact->setEditText("Yellow Medium Star");
+        star.CmdHabilities->click();
+        star.cmdOk->click();
+        return d.result();
+    });
+    prompts.QueueDialog([](QDialog& d) {
+        auto& abilities = dynamic_cast<FAbilities&>(d);
+        abilities.cmbAbility[0]->setCurrentIndex(3);
+        abilities.cmbAbility[2]->setCurrentIndex(1);  // slots need not be contiguous
+        abilities.cmdOk->click();
+        return d.result();
+    });
+    window.CreateObjectCommand(KindStar);
+
+    const SpaceObjectRef star = ObjectsOf(alpha).at(0);
+    ASSERT_EQ(star->nhabilidades, 2);
+    EXPECT_EQ(star->habilidades[0].Tipe, offered[2].Tipe);
+    EXPECT_EQ(star->habilidades[0].Amount1, offered[2].Amount1);
+    EXPECT_EQ(star->habilidades[0].ID, 3);
+    EXPECT_EQ(star->habilidades[1].Tipe, offered[0].Tipe);
+    EXPECT_EQ(star->habilidades[1].Scope, offered[0].Scope);
+
+    const std::vector<std::string> lines = GenerateTxt(*star, 1, data.Stellar).Lines();
+    auto has = [&](const std::string& key, const std::string& value) {
+        for (const std::string& line : lines)
+            if (line.rfind(key, 0) == 0 && line.size() >= value.size() &&
+                line.compare(line.size() - value.size(), value.size(), value) == 0)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(has("Space Object 1 Number of Abilities", "2"));
+    EXPECT_TRUE(has("Space Object 1 Ability 1 Type", offered[2].Tipe));
+    EXPECT_TRUE(has("Space Object 1 Ability 2 Type", offered[0].Tipe));
+    EXPECT_TRUE(has("Space Object 1 Ability 2 Description", offered[0].Description));
+
+    // Editing the star through its dialog keeps its abilities as they were.
+    Press(0, 0);
+    prompts.QueueDialog(Confirm<FStar>([](FStar& s) { s.TxtStarName->setText("Renamed"); }));
+    window.SystemMapDoubleClick();
+    EXPECT_EQ(star->name, "Renamed");
+    ASSERT_EQ(star->nhabilidades, 2);
+    EXPECT_EQ(star->habilidades[0].Tipe, offered[2].Tipe);
+}
+
+TEST_F(EditorWindowTest, AMapBuiltByHandSurvivesTheTxtMapUnchanged) {
+    Create(KindPlanet, 5, 2, PlanetDriver());
+    prompts.QueueAnswer(true);
+    Create(KindWarpPoint, 2, 3, WarpDriver("Beta", -1, 4));
+    // Moved after creation, then saved and read back.
+    const auto [fromX, fromY] = SectorPixel(5, 2);
+    const auto [toX, toY] = SectorPixel(-4, -3);
+    window.SystemMapPress(1, fromX, fromY);
+    window.SystemMapRelease(1, toX, toY);
+
+    const TxtBlock map = GenerateMapTxt(window.Universe(), data.Stellar, data.ProgramFolder);
+    ASSERT_EQ(map.error, "");
+    LoadResult loaded = LoadMapTextFromMemory(map.text, "hand.txt", data.Stellar);
+    ASSERT_TRUE(loaded.Ok()) << loaded.error;
+    const CUniverse& back = *loaded.universe;
+    ASSERT_EQ(back.NObjetosU(), 3);
+    const CSpaceObject& planet = *back.SpaceObjectsOf(back.FindSystemByName("Alpha")->ID).at(0);
+    EXPECT_EQ(planet.coord.X, -4);
+    EXPECT_EQ(planet.coord.y, -3);
+    EXPECT_EQ(data.Stellar.TypeNameOfOrdinal(planet.StellarObjectType), "Medium Rock Oxygen Planet");
+    EXPECT_EQ(planet.resMinerals, 120);
+    EXPECT_EQ(planet.Gravity, "1.1");
+    EXPECT_EQ(planet.Temperature, -20);
+    const SystemRef betaBack = back.FindSystemByName("Beta");
+    const CSpaceObject& mirror = *back.SpaceObjectsOf(betaBack->ID).at(0);
+    EXPECT_EQ(mirror.destSystem->name, "Alpha");
+    EXPECT_EQ(mirror.destCoord.X, 2);
+    EXPECT_EQ(mirror.destCoord.y, 3);
+    EXPECT_EQ(loaded.danglingWarps, 0);
 }

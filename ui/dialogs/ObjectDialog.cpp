@@ -20,7 +20,6 @@ void SetBase(QComboBox* combo, const QColor& colour) {
 
 }  // namespace
 
-QString Text(const QLineEdit* edit) { return edit->text(); }
 std::string TextOf(const QLineEdit* edit) { return FromQt(edit->text()); }
 std::string TextOf(const QComboBox* combo) { return FromQt(combo->currentText()); }
 void SetText(QComboBox* combo, const std::string& text) { combo->setEditText(ToQt(text)); }

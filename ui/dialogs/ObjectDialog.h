@@ -66,7 +66,6 @@ private:
     bool typeChanged_ = false;
 };
 
-QString Text(const QLineEdit* edit);
 std::string TextOf(const QLineEdit* edit);
 std::string TextOf(const QComboBox* combo);
 void SetText(QComboBox* combo, const std::string& text);

@@ -1,0 +1,208 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
+
+#include "EditorFixture.h"
+#include "catalog/TextHelpers.h"
+#include "ui/MapDialogs.h"
+
+class MapFilesTest : public EditorFixture {
+protected:
+    void AddSmallMap() {
+        const SystemRef a = AddSystem("Alpha", 3, 4);
+        const SystemRef b = AddSystem("Beta", 20, 30);
+        AddObject(a, "STAR", 0, 0, FirstOrdinal("Star"));
+        AddObject(a, "WARP", 2, 3, FirstOrdinal("Warp"))->destSystem = b;
+        AddObject(b, "WARP", -1, 4, FirstOrdinal("Warp"))->destSystem = a;
+        for (const SystemRef& s : window->Universe().Systems()) {
+            CStellarBackground sky;
+            sky.Set(3, 1, 6, data.SystemTypes.StellarBackgrounds().front());
+            s->addStellarBackground(sky);
+        }
+    }
+    std::filesystem::path Local(const std::string& name) const { return folder.Path() / (name + ".txt"); }
+};
+
+TEST_F(MapFilesTest, SaveRefusesAnEmptyMapAndAnEmptyName) {
+    window->Shared().MapName = "empty";
+    window->MapCommand(1);
+    EXPECT_EQ(prompts.Messages(), std::vector<std::string>{"There are no Systems in this map"});
+    EXPECT_FALSE(FileExists(Local("empty")));
+    AddSmallMap();
+    window->Shared().MapName = "";
+    window->MapCommand(1);
+    EXPECT_EQ(prompts.Messages().back(), "Write a name for the Map");
+}
+
+TEST_F(MapFilesTest, SavingTwiceAsksBeforeOverwriting) {
+    AddSmallMap();
+    window->Shared().MapName = "two";
+    window->MapCommand(1);
+    EXPECT_EQ(prompts.Messages().back(),
+              "Work Done,'two.txt' saved in '" + folder.Path().string() + "'");
+    ASSERT_TRUE(FileExists(Local("two")));
+    const auto before = ReadTextLines(Local("two"));
+    window->Universe().Systems().front()->name = "Changed";
+    prompts.QueueAnswer(false);
+    window->MapCommand(1);
+    EXPECT_EQ(prompts.Messages().back(), "The File 'two.txt' exists, Overwrite?");
+    EXPECT_EQ(ReadTextLines(Local("two")), before);
+    window->MapCommand(1);  // Yes
+    EXPECT_NE(ReadTextLines(Local("two")), before);
+}
+
+TEST_F(MapFilesTest, SaveThroughTheMenuDialogSetsTheMapName) {
+    AddSmallMap();
+    prompts.QueueDialog([](QDialog& dialog) {
+        auto* save = qobject_cast<FMapName*>(&dialog);
+        save->TxtFileName->setText("menu");
+        save->Ok();
+        return dialog.result();
+    });
+    window->SaveMenuCommand();
+    EXPECT_EQ(prompts.openedDialogs, std::vector<std::string>{"Save Map"});
+    EXPECT_EQ(window->Shared().MapName, "menu");
+    EXPECT_TRUE(FileExists(Local("menu")));
+}
+
+TEST_F(MapFilesTest, GenerateRunsTheCompilerAndMovesTheMap) {
+    AddSmallMap();
+    data.Config.MapCompilerPath = "Compiler";
+    window->Shared().MapName = "compiled";
+    window->MapCommand(0);
+    ASSERT_FALSE(prompts.Messages().empty());
+    EXPECT_EQ(prompts.Messages().back(), "Work Done,'compiled.map' created in 'Default/Maps'");
+    EXPECT_TRUE(FileExists(folder.Path() / "Default" / "Maps" / "compiled.map"));
+    EXPECT_TRUE(FileExists(Local("compiled")));
+    EXPECT_FALSE(FileExists(folder.Path() / "Compiler" / "compiled.txt"));
+    EXPECT_FALSE(FileExists(folder.Path() / "Compiler" / "compiled.map"));
+    EXPECT_FALSE(window->Busy());
+}
+
+TEST_F(MapFilesTest, GenerateWithoutACompilerReportsTheFailedStart) {
+    AddSmallMap();
+    data.Config.MapCompilerPath = "NoCompilerHere";
+    std::filesystem::create_directories(folder.Path() / "NoCompilerHere");
+    window->Shared().MapName = "nocompiler";
+    window->MapCommand(0);
+    const std::string last = prompts.Messages().back();
+    EXPECT_NE(last.find(" - "), std::string::npos) << last;
+    EXPECT_NE(last.find("TarsisMapCompiler.exe"), std::string::npos) << last;
+    EXPECT_TRUE(FileExists(Local("nocompiler")));
+}
+
+TEST_F(MapFilesTest, GenerateWithTheCompilerInTheProgramFolderKeepsTheTxt) {
+    AddSmallMap();
+    std::filesystem::copy_file(folder.Path() / "Compiler" / "TarsisMapCompiler.exe",
+                               folder.Path() / "TarsisMapCompiler.exe");
+    std::filesystem::permissions(folder.Path() / "TarsisMapCompiler.exe", std::filesystem::perms::owner_all);
+    data.Config.MapCompilerPath = ".";
+    window->Shared().MapName = "here";
+    window->MapCommand(0);
+    EXPECT_EQ(prompts.Messages().back(), "Work Done,'here.map' created in 'Default/Maps'");
+    EXPECT_TRUE(FileExists(Local("here")));
+    EXPECT_TRUE(FileExists(folder.Path() / "Default" / "Maps" / "here.map"));
+}
+
+TEST_F(MapFilesTest, LoadBringsBackTheSavedMap) {
+    AddSmallMap();
+    window->Shared().MapName = "roundtrip";
+    window->MapCommand(1);
+    window->NewMapCommand();
+    ASSERT_EQ(window->Universe().NSistemas(), 0);
+    window->LoadCommand();
+    ASSERT_EQ(window->Universe().NSistemas(), 2);
+    EXPECT_EQ(window->Universe().NObjetosU(), 3);
+    const SystemRef alpha = window->Universe().Systems().front();
+    EXPECT_EQ(alpha->name, "Alpha");
+    // Warps were resolved by name.
+    for (const SpaceObjectRef& o : window->Universe().Objects()) {
+        if (o->Tipo == KindWarpPoint) {
+            EXPECT_NE(window->Universe().GetOneSystem(o->destSystem->ID)->ID, NoID);
+        }
+    }
+    EXPECT_EQ(Label("LblXG"), "0");
+    EXPECT_FALSE(window->SystemMapEnabled());
+    // Left of the disc's centre, away from the warp line to Beta.
+    EXPECT_EQ(window->GalaxyImage().pixelColor(4 * 3 + 1, 4 * 4 + 2), QColor(255, 255, 0));
+}
+
+TEST_F(MapFilesTest, ABrokenMapIsReportedAndTheCurrentMapStays) {
+    AddSmallMap();
+    const std::string error = WriteTextFileSafely(Local("broken"), {"only", "three", "lines"});
+    ASSERT_TRUE(error.empty());
+    window->Shared().MapName = "broken";
+    window->LoadCommand();
+    EXPECT_EQ(window->Universe().NSistemas(), 2);
+    ASSERT_EQ(prompts.Messages().size(), 2u);
+    EXPECT_EQ(prompts.Messages()[0], "Are you sure? Any change made will be lost");
+    EXPECT_FALSE(prompts.Messages()[1].empty());
+}
+
+TEST_F(MapFilesTest, LoadMenuPicksTheMapFromTheList) {
+    AddSmallMap();
+    window->Shared().MapName = "listed";
+    window->MapCommand(1);
+    window->Shared().MapName = "";
+    prompts.QueueDialog([](QDialog& dialog) {
+        auto* load = qobject_cast<FLoad*>(&dialog);
+        EXPECT_GT(load->F->count(), 0);
+        load->FileClicked("listed.txt");
+        EXPECT_EQ(load->TxtFileName->text(), "listed");
+        load->Ok();
+        return dialog.result();
+    });
+    window->LoadMenuCommand();
+    EXPECT_EQ(window->Shared().MapName, "listed");
+    EXPECT_EQ(window->Universe().NSistemas(), 2);
+}
+
+TEST_F(MapFilesTest, RandomMapFillsTheGalaxyWithCommandsDisabledMeanwhile) {
+    prompts.QueueDialog([](QDialog& dialog) {
+        auto* random = qobject_cast<FRandom*>(&dialog);
+        random->TxtMaxNumber->setText("5");
+        random->Ok();
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        random->TxtMaxNumber->setText("12");
+        random->Ok();
+        return dialog.result();
+    });
+    bool disabledMeanwhile = false, closeRefused = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        disabledMeanwhile = window->Busy() && !window->centralWidget()->isEnabled();
+        closeRefused = !window->close();
+    });
+    window->RandomMapCommand();
+    EXPECT_TRUE(disabledMeanwhile);
+    EXPECT_TRUE(closeRefused);
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
+    EXPECT_EQ(window->Universe().NSistemas(), 12);
+    ASSERT_FALSE(prompts.Messages().empty());
+    EXPECT_EQ(prompts.Messages().front().rfind("The number of systems must be between 10 and ", 0), 0u);
+}
+
+TEST_F(MapFilesTest, RandomSystemAtThePressedCell) {
+    PressCell(30, 20, 2);
+    prompts.QueueDialog([this](QDialog& dialog) {
+        auto* type = qobject_cast<FSystemType*>(&dialog);
+        type->cmbType->setEditText("no such type");
+        type->Ok();
+        type->cmbType->setEditText(FromBytes(data.RandomSystemTypes.Types().front().Name));
+        type->txtname->setText("Lonely");
+        type->Ok();
+        return dialog.result();
+    });
+    window->RandomSystemCommand();
+    ASSERT_EQ(window->Universe().NSistemas(), 1);
+    const SystemRef made = window->Universe().Systems().front();
+    EXPECT_EQ(made->name, "Lonely");
+    EXPECT_EQ(made->X, 30);
+    EXPECT_EQ(made->y, 20);
+    EXPECT_TRUE(window->State().SystemIsSelected);
+    EXPECT_EQ(prompts.Messages().front(), "Select a valid System Type");
+    // An occupied cell opens nothing.
+    window->RandomSystemCommand();
+    EXPECT_EQ(prompts.Messages().back(), "There's a system in that coordinates yet");
+    EXPECT_EQ(prompts.openedDialogs.size(), 1u);
+}

@@ -1,0 +1,205 @@
+// Saving, compiling, loading and random generation: the window's side of the
+// map file and random map operations.
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProcess>
+#include <QThread>
+
+#include "catalog/GameData.h"
+#include "catalog/TextHelpers.h"
+#include "mapfile/MapSave.h"
+#include "mapfile/MapTextLoader.h"
+#include "random/RandomMap.h"
+#include "random/SystemPopulation.h"
+#include "ui/BusyGuard.h"
+#include "ui/FMapEditor.h"
+#include "ui/KindDispatch.h"
+#include "ui/MapDialogs.h"
+#include "ui/MessageBoxPrompts.h"
+#include "ui/PictureView.h"
+#include "ui/UserPrompts.h"
+
+namespace {
+
+constexpr int CompilerWaitSeconds = 5;
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ignored;
+    return std::filesystem::equivalent(a, b, ignored);
+}
+
+}  // namespace
+
+// Keeps the window's commands disabled while a long operation lets events
+// through, and tells closeEvent to wait.
+struct FMapEditor::LongOperation {
+    explicit LongOperation(FMapEditor& window)
+        : window_(window), commands_(window.centralWidget()), menus_(window.menuBar()) {
+        ++window_.longOperations_;
+    }
+    ~LongOperation() { --window_.longOperations_; }
+    FMapEditor& window_;
+    BusyGuard commands_;
+    BusyGuard menus_;
+};
+
+void FMapEditor::SaveMenuCommand() {
+    FMapName dialog(tr("Save Map"), shared_.MapName, [this](const std::string& name) {
+        shared_.MapName = name;
+        MapCommand(1);
+    }, this);
+    prompts_.ExecDialog(dialog);
+}
+
+void FMapEditor::GenerateMenuCommand() {
+    FMapName dialog(tr("Save&Generate Map"), shared_.MapName, [this](const std::string& name) {
+        shared_.MapName = name;
+        MapCommand(0);
+    }, this);
+    prompts_.ExecDialog(dialog);
+}
+
+void FMapEditor::MapCommand(int index) {
+    TxtFileName->setText(FromBytes(shared_.MapName));
+    if (universe_.NSistemas() == 0) {
+        prompts_.Error("There are no Systems in this map");
+        return;
+    }
+    const std::string name = ToBytes(TxtFileName->text());
+    if (name.empty()) {
+        prompts_.Information("Write a name for the Map");
+        return;
+    }
+    if (FileExists(LocalTxtPath(data_.ProgramFolder, name)) &&
+        !prompts_.Question("The File '" + name + ".txt' exists, Overwrite?"))
+        return;
+    // Written to a temporary file first: a failed save leaves the old map.
+    if (const std::string error = SaveMapText(universe_, data_.Stellar, data_.ProgramFolder, name); !error.empty()) {
+        prompts_.Error(error);
+        return;
+    }
+    RefreshFileList();
+    if (index == 1)
+        prompts_.Information("Work Done,'" + name + ".txt' saved in '" + data_.ProgramFolder.string() + "'");
+    else if (index == 0)
+        CompileMap(name);
+}
+
+void FMapEditor::CompileMap(const std::string& name) {
+    const CompilePaths paths =
+        MakeCompilePaths(data_.ProgramFolder, ResolveFolder(data_.ProgramFolder, data_.Config.MapCompilerPath),
+                         ResolveFolder(data_.ProgramFolder, data_.Config.MapFolder), name);
+    // With the compiler in the program folder the two txt files are one; it
+    // must then be neither copied onto itself nor deleted afterwards.
+    const bool sharedTxt = SameFile(paths.localTxt, paths.compilerTxt);
+    if (!sharedTxt) {
+        if (const std::string error = CopyTxtToCompiler(paths); !error.empty()) return prompts_.Error(error);
+    }
+    QProcess* compiler = StartCompiler(paths, name);
+    if (!compiler) return;
+    if (!WaitForCompiler(paths, compiler)) return prompts_.Error("There have been errors generating the Map");
+    const std::string error = sharedTxt ? MoveCompiledMapOnly(paths) : MoveCompiledMap(paths);
+    if (!error.empty()) return prompts_.Error(error);
+    prompts_.Information("Work Done,'" + name + ".map' created in '" + data_.Config.MapFolder + "'");
+}
+
+QProcess* FMapEditor::StartCompiler(const CompilePaths& paths, const std::string& name) {
+    auto* compiler = new QProcess(this);
+    compiler->setProgram(QString::fromStdString(paths.compilerProgram.string()));
+    QStringList arguments;
+    for (const std::string& argument : CompilerArguments(name, data_.Config.ModName)) arguments << FromBytes(argument);
+    compiler->setArguments(arguments);
+    compiler->setWorkingDirectory(QString::fromStdString(paths.compilerFolder.string()));
+    connect(compiler, &QProcess::finished, compiler, &QObject::deleteLater);
+    compiler->start();
+    if (compiler->waitForStarted(3000)) return compiler;
+    prompts_.Error(std::to_string(static_cast<int>(compiler->error())) + " - " + ToBytes(compiler->errorString()) +
+                   " (" + paths.compilerProgram.string() + ")");
+    compiler->deleteLater();
+    return nullptr;
+}
+
+bool FMapEditor::WaitForCompiler(const CompilePaths& paths, QProcess* compiler) {
+    const LongOperation busy(*this);
+    QPointer<QProcess> running(compiler);
+    shared_.TickCount = 0;
+    // The map counts once the compiler has finished writing it.
+    auto done = [&] { return CompiledMapReady(paths) && (!running || running->state() == QProcess::NotRunning); };
+    while (!done() && shared_.TickCount < CompilerWaitSeconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(10);
+    }
+    return CompiledMapReady(paths);
+}
+
+std::string FMapEditor::MoveCompiledMapOnly(const CompilePaths& paths) {
+    CompilePaths keepTxt = paths;
+    keepTxt.compilerTxt = paths.compilerMap;  // deleted once the map is copied; the txt stays
+    return MoveCompiledMap(keepTxt);
+}
+
+void FMapEditor::LoadMenuCommand() {
+    FLoad dialog(MapFiles(), shared_.MapName, [this] { LoadCommand(); }, this);
+    prompts_.ExecDialog(dialog);
+}
+
+void FMapEditor::LoadCommand() {
+    if (shared_.MapName.empty()) return;
+    if (!prompts_.Question("Are you sure? Any change made will be lost")) return;
+    LoadResult loaded = LoadMapText(LocalTxtPath(data_.ProgramFolder, shared_.MapName), data_.Stellar);
+    // A map that cannot be read is reported and the current one stays.
+    if (!loaded.Ok()) return prompts_.Error(loaded.error);
+    ResetUniverse();
+    universe_ = std::move(*loaded.universe);
+    DrawSystems();
+    LblXG->setText("0");
+    LblYG->setText("0");
+    lblSystem->clear();
+    SetSectorLabels("", "");
+    SetSelectedLabel("");
+    ClearSystemMap();
+}
+
+void FMapEditor::RandomMapCommand() {
+    FRandom dialog(data_, prompts_, this);
+    prompts_.ExecDialog(dialog);
+    if (dialog.galaxyType.empty()) return;
+    const LongOperation busy(*this);
+    QCoreApplication::processEvents();
+    ResetUniverse();
+    lblsys->show();
+    GenerationContext context = MakeGenerationContext();
+    randomMaps_.GenerateRandomMap(context, dialog.galaxyType, dialog.numberOfSystems, dialog.shape);
+    DrawSystems();
+    lblsys->hide();
+}
+
+void FMapEditor::RandomSystemCommand() {
+    const int X = LabelNumber(ToBytes(LblXG->text())), Y = LabelNumber(ToBytes(LblYG->text()));
+    if (universe_.GetOccupied(X, Y)) {
+        prompts_.Error("There's a system in that coordinates yet");
+        return;
+    }
+    FSystemType dialog(data_, prompts_, [this, X, Y](const std::string& type, const std::string& name) {
+        GenerationContext context = MakeGenerationContext();
+        GenerateRandomSystem(context, type, X, Y, name);
+    }, this);
+    prompts_.ExecDialog(dialog);
+    DrawSystems();
+    GalaxyPress(0, galaxyPressX_, galaxyPressY_);
+}
+
+GenerationContext FMapEditor::MakeGenerationContext() {
+    GenerationContext context{universe_, data_, random_, prompts_, data_.Config.AllowsMultipleObjects(), {}};
+    context.progress.status = [this](const std::string& text) {
+        lblsys->setText(FromBytes(text));
+        QCoreApplication::processEvents();
+    };
+    context.progress.redraw = [this] {
+        DrawSystems();
+        QCoreApplication::processEvents();
+    };
+    return context;
+}

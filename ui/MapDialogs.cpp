@@ -1,0 +1,153 @@
+#include "ui/MapDialogs.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "catalog/GameData.h"
+#include "random/GenerationContext.h"
+#include "random/RandomChecks.h"
+#include "ui/MessageBoxPrompts.h"
+#include "ui/UserPrompts.h"
+
+namespace {
+
+// The Ok / Cancel row every dialog here ends with.
+QHBoxLayout* OkCancel(QDialog* dialog, const QString& ok, std::function<void()> onOk) {
+    auto* row = new QHBoxLayout;
+    auto* cmdOk = new QPushButton(ok);
+    cmdOk->setObjectName("cmdOk");
+    cmdOk->setDefault(true);
+    auto* cmdNo = new QPushButton(QObject::tr("Cancel"));
+    cmdNo->setObjectName("cmdNo");
+    QObject::connect(cmdOk, &QPushButton::clicked, dialog, std::move(onOk));
+    QObject::connect(cmdNo, &QPushButton::clicked, dialog, &QDialog::reject);
+    row->addStretch();
+    row->addWidget(cmdOk);
+    row->addWidget(cmdNo);
+    return row;
+}
+
+QComboBox* EditableList(const QStringList& items) {
+    auto* list = new QComboBox;
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->addItems(items);
+    return list;
+}
+
+}  // namespace
+
+FMapName::FMapName(const QString& caption, const std::string& mapName, std::function<void(const std::string&)> run,
+                   QWidget* parent)
+    : QDialog(parent), run_(std::move(run)) {
+    setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    form->addRow(tr("Map File Name:"), TxtFileName = new QLineEdit(FromBytes(mapName)));
+    layout->addLayout(form);
+    layout->addLayout(OkCancel(this, tr("OK"), [this] { Ok(); }));
+}
+
+void FMapName::Ok() {
+    const std::string name = ToBytes(TxtFileName->text());
+    accept();
+    run_(name);
+}
+
+FLoad::FLoad(const QStringList& maps, std::string& mapName, std::function<void()> load, QWidget* parent)
+    : QDialog(parent), mapName_(mapName), load_(std::move(load)) {
+    setWindowTitle(tr("Load Map"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Available Maps:")));
+    layout->addWidget(F = new QListWidget);
+    F->addItems(maps);
+    auto* form = new QFormLayout;
+    form->addRow(tr("Selected Map File:"), TxtFileName = new QLineEdit);
+    TxtFileName->setReadOnly(true);
+    layout->addLayout(form);
+    layout->addLayout(OkCancel(this, tr("Ok"), [this] { Ok(); }));
+    connect(F, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { FileClicked(item->text()); });
+}
+
+void FLoad::FileClicked(const QString& file) {
+    const QString name = file.left(std::max<qsizetype>(0, file.size() - 4));
+    TxtFileName->setText(name);
+    mapName_ = ToBytes(name);
+}
+
+void FLoad::Ok() {
+    accept();
+    load_();
+}
+
+FRandom::FRandom(const GameData& data, UserPrompts& prompts, QWidget* parent)
+    : QDialog(parent), data_(data), prompts_(prompts) {
+    setWindowTitle(tr("Create Quadrant"));
+    QStringList types;
+    for (const QuadrantType& type : data.QuadrantTypes.Types()) types << FromBytes(type.Name);
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    form->addRow(tr("Quadrant Type:"), cmbGalType = EditableList(types));
+    form->addRow(tr("Number of Systems:"), TxtMaxNumber = new QLineEdit("50"));
+    form->addRow(tr("Quadrant Shape:"), CmbShape = EditableList({ShapeRandom, ShapeSpiral, ShapeGrid, ShapeIslands}));
+    layout->addLayout(form);
+    auto* note = new QLabel(tr("Quadrant Shape will be applied if there are more Systems than locations defined in "
+                               "the quadrant type"));
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    layout->addLayout(OkCancel(this, tr("Ok"), [this] { Ok(); }));
+    connect(cmbGalType, &QComboBox::currentTextChanged, this, &FRandom::TypeChanged);
+    TypeChanged(cmbGalType->currentText());
+}
+
+void FRandom::TypeChanged(const QString& type) {
+    const std::size_t locations = data_.QuadrantTypes.FindQuadrantType(ToBytes(type)).Locations.size();
+    TxtMaxNumber->setText(locations ? QString::number(locations) : QStringLiteral("50"));
+    TxtMaxNumber->setStyleSheet(locations ? QStringLiteral("color: rgb(255, 0, 0);") : QString());
+}
+
+void FRandom::Ok() {
+    const std::string type = ToBytes(cmbGalType->currentText());
+    const std::string number = ToBytes(TxtMaxNumber->text());
+    const std::string chosenShape = ToBytes(CmbShape->currentText());
+    const std::string failure = CheckRandomMapRequest(data_, type, number, chosenShape);
+    if (!failure.empty()) {
+        prompts_.Error(failure);
+        return;
+    }
+    galaxyType = type;
+    numberOfSystems = RandomSystemsNumber(number).value_or(0);
+    shape = chosenShape;
+    accept();
+}
+
+FSystemType::FSystemType(const GameData& data, UserPrompts& prompts,
+                         std::function<void(const std::string&, const std::string&)> generate, QWidget* parent)
+    : QDialog(parent), data_(data), prompts_(prompts), generate_(std::move(generate)) {
+    setWindowTitle(tr("System Type"));
+    QStringList types;
+    for (const RandomSystemType& type : data.RandomSystemTypes.Types()) types << FromBytes(type.Name);
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    form->addRow(tr("System Type:"), cmbType = EditableList(types));
+    form->addRow(tr("System Name [Optional]:"), txtname = new QLineEdit);
+    layout->addLayout(form);
+    layout->addLayout(OkCancel(this, tr("Ok"), [this] { Ok(); }));
+}
+
+void FSystemType::Ok() {
+    const std::string type = ToBytes(cmbType->currentText());
+    const std::string failure = CheckSystemTypeChoice(data_, type);
+    if (!failure.empty()) {
+        prompts_.Error(failure);
+        return;
+    }
+    accept();
+    generate_(type, ToBytes(txtname->text()));
+}

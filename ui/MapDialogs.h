@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+struct GameData;
+class UserPrompts;
+
+// "Save Map" and "Save&Generate Map": the map name, then the save or the
+// save-and-compile command with it.
+class FMapName : public QDialog {
+    Q_OBJECT
+public:
+    FMapName(const QString& caption, const std::string& mapName, std::function<void(const std::string&)> run,
+             QWidget* parent = nullptr);
+
+    QLineEdit* TxtFileName = nullptr;
+    void Ok();
+
+private:
+    std::function<void(const std::string&)> run_;
+};
+
+// "Load Map": the txt maps of the program folder; a click picks the map name,
+// OK loads it.
+class FLoad : public QDialog {
+    Q_OBJECT
+public:
+    FLoad(const QStringList& maps, std::string& mapName, std::function<void()> load, QWidget* parent = nullptr);
+
+    QListWidget* F = nullptr;
+    QLineEdit* TxtFileName = nullptr;
+    void FileClicked(const QString& file);
+    void Ok();
+
+private:
+    std::string& mapName_;
+    std::function<void()> load_;
+};
+
+// "Create Quadrant": quadrant type, number of systems and shape of a random map.
+class FRandom : public QDialog {
+    Q_OBJECT
+public:
+    FRandom(const GameData& data, UserPrompts& prompts, QWidget* parent = nullptr);
+
+    QComboBox* cmbGalType = nullptr;
+    QLineEdit* TxtMaxNumber = nullptr;
+    QComboBox* CmbShape = nullptr;
+    void Ok();
+
+    // The confirmed choices; the type stays empty when the dialog was cancelled.
+    std::string galaxyType;
+    std::int32_t numberOfSystems = 0;
+    std::string shape;
+
+private:
+    void TypeChanged(const QString& type);
+    const GameData& data_;
+    UserPrompts& prompts_;
+};
+
+// "System Type": one random system of a chosen type, with an optional name.
+class FSystemType : public QDialog {
+    Q_OBJECT
+public:
+    // generate(type name, typed name) makes the system.
+    FSystemType(const GameData& data, UserPrompts& prompts,
+                std::function<void(const std::string&, const std::string&)> generate, QWidget* parent = nullptr);
+
+    QComboBox* cmbType = nullptr;
+    QLineEdit* txtname = nullptr;
+    void Ok();
+
+private:
+    const GameData& data_;
+    UserPrompts& prompts_;
+    std::function<void(const std::string&, const std::string&)> generate_;
+};
