@@ -86,6 +86,9 @@ LoadResult MapTextLoader::Load() {
     } catch (const MapLoadError& failure) {
         result.error = failure.what();
         return result;
+    } catch (const std::exception& failure) {  // out of memory on a huge file
+        result.error = in_.FileLabel() + ", line " + std::to_string(in_.LineNumber()) + ": " + failure.what();
+        return result;
     }
     result.universe = std::move(universe_);
     return result;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "catalog/TextHelpers.h"
 #include "mapfile/MapSave.h"
 #include "mapfile/MapTextWriter.h"
