@@ -22,6 +22,15 @@ protected:
         }
     }
     std::filesystem::path Local(const std::string& name) const { return folder.Path() / (name + ".txt"); }
+    // The built stand-in compiler, put into a folder of the test's program folder.
+    void InstallCompiler(const std::string& compilerFolder) {
+        const std::filesystem::path target = folder.Path() / compilerFolder;
+        std::filesystem::create_directories(target);
+        std::filesystem::copy_file(std::filesystem::path(DIZ_PROGRAM_DIR) / "TarsisMapCompiler.exe",
+                                   target / "TarsisMapCompiler.exe",
+                                   std::filesystem::copy_options::overwrite_existing);
+        data.Config.MapCompilerPath = compilerFolder;
+    }
 };
 
 TEST_F(MapFilesTest, SaveRefusesAnEmptyMapAndAnEmptyName) {
@@ -68,7 +77,7 @@ TEST_F(MapFilesTest, SaveThroughTheMenuDialogSetsTheMapName) {
 
 TEST_F(MapFilesTest, GenerateRunsTheCompilerAndMovesTheMap) {
     AddSmallMap();
-    data.Config.MapCompilerPath = "Compiler";
+    InstallCompiler("Compiler");
     window->Shared().MapName = "compiled";
     window->MapCommand(0);
     ASSERT_FALSE(prompts.Messages().empty());
@@ -110,10 +119,7 @@ TEST_F(MapFilesTest, ACompilerThatWritesNoMapEndsTheWaitWithAnError) {
 
 TEST_F(MapFilesTest, GenerateWithTheCompilerInTheProgramFolderKeepsTheTxt) {
     AddSmallMap();
-    std::filesystem::copy_file(folder.Path() / "Compiler" / "TarsisMapCompiler.exe",
-                               folder.Path() / "TarsisMapCompiler.exe");
-    std::filesystem::permissions(folder.Path() / "TarsisMapCompiler.exe", std::filesystem::perms::owner_all);
-    data.Config.MapCompilerPath = ".";
+    InstallCompiler(".");
     window->Shared().MapName = "here";
     window->MapCommand(0);
     EXPECT_EQ(prompts.Messages().back(), "Work Done,'here.map' created in 'Default/Maps'");
