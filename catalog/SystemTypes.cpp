@@ -17,14 +17,11 @@ const char* const EmptyBackgroundList = "Skybox001.bmp";
 // the parts "Any" left out.
 std::vector<std::string> AtmosphereList(const std::string& line) {
     std::vector<std::string> kept;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t comma = line.find(',', start);
-        const std::string part = Trim(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-        if (part != "Any") kept.push_back(part);
-        if (comma == std::string::npos) return kept;
-        start = comma + 1;
+    for (const std::string& part : SplitAt(line, ',')) {
+        std::string name = Trim(part);
+        if (name != "Any") kept.push_back(std::move(name));
     }
+    return kept;
 }
 
 }  // namespace
