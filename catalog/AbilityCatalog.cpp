@@ -55,14 +55,8 @@ std::string ObjectKindOfGroup(const std::string& groupName) {
 }
 
 bool AbilityCatalog::ParseStellarAbilityTypes(const std::filesystem::path& file, Reporter& reporter) {
-    auto lines = ReadTextLines(file);
-    if (!lines) {
-        reporter.Error(FailureText);
-        return false;
-    }
-    entries_.clear();
-    LineCursor in(std::move(*lines));
-    try {
+    return ReadDataFile(file, FailureText, reporter, [this](LineCursor& in) {
+        entries_.clear();  // only once the file opened: else the catalogue stays
         while (!in.AtEnd()) {
             const std::string& line = in.Next();
             if (!StartsWith(line, "Name ")) continue;
@@ -70,11 +64,7 @@ bool AbilityCatalog::ParseStellarAbilityTypes(const std::filesystem::path& file,
             const double count = RealNumber(Value(in));
             for (std::int32_t i = 1; i <= count; ++i) entries_.push_back(ReadAbility(in, groupName, i));
         }
-    } catch (const DataFileError&) {
-        reporter.Error(FailureText);
-        return false;
-    }
-    return true;
+    });
 }
 
 std::vector<AbilityDefinition> AbilityCatalog::AbilitiesOfKind(std::int32_t kindCode) const {

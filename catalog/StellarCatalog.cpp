@@ -128,23 +128,14 @@ const std::vector<std::string>& PlanetTypes() {
 }
 
 std::string AtmospherePicture(const std::string& atmosphere) {
-    return LookUpText({{"Oxygen", "Oxygen.bmp"},
-                       {"Carbon Dioxide", "CarbonDioxide.bmp"},
-                       {"Hydrogen", "Hydrogen.bmp"},
-                       {"Methane", "Methane.bmp"},
-                       {"None", "None.bmp"}},
+    return LookUpText({{"Oxygen", "Oxygen.bmp"}, {"Carbon Dioxide", "CarbonDioxide.bmp"}, {"Hydrogen", "Hydrogen.bmp"},
+                       {"Methane", "Methane.bmp"}, {"None", "None.bmp"}},
                       atmosphere, "Unknown.bmp");
 }
 
 bool StellarCatalog::ParseStellarObjectTypes(const std::filesystem::path& file, Reporter& reporter) {
-    auto lines = ReadTextLines(file);
-    if (!lines) {
-        reporter.Error("The 'StellarObjectTypes.txt' path is incorrect");
-        return false;
-    }
-    LineCursor in(std::move(*lines));
     std::size_t count = 0;
-    try {
+    return ReadDataFile(file, "The 'StellarObjectTypes.txt' path is incorrect", reporter, [&](LineCursor& in) {
         while (!in.AtEnd()) {
             const std::string& line = in.Next();
             if (!StartsWith(line, EntryKey)) continue;
@@ -158,11 +149,7 @@ bool StellarCatalog::ParseStellarObjectTypes(const std::filesystem::path& file, 
             ReadByType(in, entry);
             entry.Ordinal = static_cast<std::int32_t>(++count);
         }
-    } catch (const DataFileError&) {
-        reporter.Error("The 'StellarObjectTypes.txt' path is incorrect");
-        return false;
-    }
-    return true;
+    });
 }
 
 StellarTypeEntry StellarCatalog::FindTypeByOrdinal(std::int32_t ordinal) const {

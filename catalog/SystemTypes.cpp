@@ -34,13 +34,7 @@ void SystemTypeCatalog::Clear() {
 
 bool SystemTypeCatalog::ParseSystemTypes(const std::filesystem::path& file, Reporter& reporter) {
     Clear();
-    auto lines = ReadTextLines(file);
-    if (!lines) {
-        reporter.Error(FailureText);
-        return false;
-    }
-    LineCursor in(std::move(*lines));
-    try {
+    return ReadDataFile(file, FailureText, reporter, [this](LineCursor& in) {
         while (!in.AtEnd()) {
             // Each test looks at the line read last, which an earlier test may have moved on.
             std::string line = in.Next();
@@ -63,11 +57,7 @@ bool SystemTypeCatalog::ParseSystemTypes(const std::filesystem::path& file, Repo
                 for (std::int32_t i = 0; i < count; ++i) backgrounds_.push_back(ValueFrom(in.Next(), ValueColumn));
             }
         }
-    } catch (const DataFileError&) {
-        reporter.Error(FailureText);
-        return false;
-    }
-    return true;
+    });
 }
 
 std::vector<SystemPortrait> SystemTypeCatalog::PortraitsOfPhysicalType(const std::string& physicalType) const {

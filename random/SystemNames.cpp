@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "catalog/LineCursor.h"
 #include "catalog/TextHelpers.h"
 #include "model/Reporter.h"
 #include "random/NameGenerator.h"
@@ -16,13 +17,9 @@ constexpr int GeneratedNameTries = 20;
 
 bool SystemNamePool::LoadSystemNames(const std::filesystem::path& file, Reporter& reporter) {
     Clear();
-    const auto lines = ReadTextLines(file);
-    if (!lines) {
-        reporter.Error("Can't load System names");
-        return false;
-    }
-    for (const std::string& line : *lines) entries_.push_back({line, false});
-    return true;
+    return ReadDataFile(file, "Can't load System names", reporter, [this](LineCursor& in) {
+        while (!in.AtEnd()) entries_.push_back({in.Next(), false});
+    });
 }
 
 void SystemNamePool::Clear() {
