@@ -57,9 +57,7 @@ TEST_F(QuadrantTypesTest, CountsOfZeroAndACountLineAtLineFour) {
 TEST_F(QuadrantTypesTest, KeyInOtherCaseOpensNoBlock) {
     auto lower = Block("Lower");
     lower[0] = L("name", "Lower");
-    auto body = Block("Upper");
-    body.insert(body.begin(), lower.begin(), lower.end());
-    ASSERT_TRUE(Read(Framed(body)));
+    ASSERT_TRUE(Read(Framed(Join({lower, Block("Upper")}))));
     ASSERT_EQ(table.Types().size(), 1u);
     EXPECT_EQ(table.Types()[0].Name, "Upper");
 }
@@ -67,9 +65,7 @@ TEST_F(QuadrantTypesTest, KeyInOtherCaseOpensNoBlock) {
 TEST_F(QuadrantTypesTest, FailuresKeepTheCompletedBlocks) {
     auto bad = Block("Bad");
     bad[13] = L("Chance 1", "lots");
-    auto body = Block("Good");
-    body.insert(body.end(), bad.begin(), bad.end());
-    EXPECT_FALSE(Read(Framed(body)));
+    EXPECT_FALSE(Read(Framed(Join({Block("Good"), bad}))));
     ASSERT_EQ(table.Types().size(), 1u);
     EXPECT_FALSE(Read(Block("No End")));  // the file ends before "*END*"
     EXPECT_EQ(table.Types().size(), 1u);
