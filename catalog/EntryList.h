@@ -14,6 +14,10 @@ public:
     void Clear() { entries_.clear(); }
     const std::vector<Entry>& Entries() const { return entries_; }
     std::size_t Count() const { return entries_.size(); }
+    // Some entry has exactly that Name.
+    bool Contains(const std::string& name) const {
+        return std::any_of(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.Name == name; });
+    }
 
 protected:
     // The entries the test accepts, in file order.

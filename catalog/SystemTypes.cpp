@@ -38,26 +38,34 @@ bool SystemTypeCatalog::ParseSystemTypes(const std::filesystem::path& file, Repo
         while (!in.AtEnd()) {
             // Each test looks at the line read last, which an earlier test may have moved on.
             std::string line = in.Next();
-            if (StartsWith(line, "Obj X Atmosphere:")) {
-                in.Skip(1);
-                line = in.Next();
-                atmospheres_ = AtmosphereList(line);
-            }
-            if (StartsWith(line, "System Physical Type") && line.size() > 21) {
-                SystemPortrait portrait;
-                portrait.PhysicalType = ValueFrom(line, ValueColumn);
-                portrait.PortraitBitmap = ValueFrom(in.Next(), ValueColumn);
-                line = in.Next();
-                portrait.PortraitIndex = ValueFrom(line, ValueColumn);
-                portraits_.push_back(portrait);
-            }
-            if (StartsWith(line, "Number of Stellar Background Images")) {
-                const std::int32_t count = WholeNumber(ValueFrom(line, ValueColumn));
-                if (count == 0) backgrounds_.assign(1, EmptyBackgroundList);
-                for (std::int32_t i = 0; i < count; ++i) backgrounds_.push_back(ValueFrom(in.Next(), ValueColumn));
-            }
+            if (StartsWith(line, "Obj X Atmosphere:")) line = ReadAtmospheres(in);
+            if (StartsWith(line, "System Physical Type") && line.size() > 21) line = ReadPortrait(line, in);
+            if (StartsWith(line, "Number of Stellar Background Images")) ReadBackgrounds(line, in);
         }
     });
+}
+
+std::string SystemTypeCatalog::ReadAtmospheres(LineCursor& in) {
+    in.Skip(1);
+    std::string line = in.Next();
+    atmospheres_ = AtmosphereList(line);
+    return line;
+}
+
+std::string SystemTypeCatalog::ReadPortrait(const std::string& first, LineCursor& in) {
+    SystemPortrait portrait;
+    portrait.PhysicalType = ValueFrom(first, ValueColumn);
+    portrait.PortraitBitmap = ValueFrom(in.Next(), ValueColumn);
+    std::string line = in.Next();
+    portrait.PortraitIndex = ValueFrom(line, ValueColumn);
+    portraits_.push_back(portrait);
+    return line;
+}
+
+void SystemTypeCatalog::ReadBackgrounds(const std::string& countLine, LineCursor& in) {
+    const std::int32_t count = WholeNumber(ValueFrom(countLine, ValueColumn));
+    if (count == 0) backgrounds_.assign(1, EmptyBackgroundList);
+    for (std::int32_t i = 0; i < count; ++i) backgrounds_.push_back(ValueFrom(in.Next(), ValueColumn));
 }
 
 std::vector<SystemPortrait> SystemTypeCatalog::PortraitsOfPhysicalType(const std::string& physicalType) const {
