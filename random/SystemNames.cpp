@@ -16,15 +16,11 @@ constexpr int GeneratedNameTries = 20;
 }  // namespace
 
 bool SystemNamePool::LoadSystemNames(const std::filesystem::path& file, Reporter& reporter) {
-    Clear();
+    entries_.clear();
+    extraNames_.clear();
     return ReadDataFile(file, "Can't load System names", reporter, [this](LineCursor& in) {
         while (!in.AtEnd()) entries_.push_back({in.Next(), false});
     });
-}
-
-void SystemNamePool::Clear() {
-    entries_.clear();
-    extraNames_.clear();
 }
 
 void SystemNamePool::ResetSystemNames() {
@@ -49,8 +45,7 @@ std::string SystemNamePool::PickSystemName(RandomSource& random, const std::file
 // rules give one, else "System <n>".
 std::string SystemNamePool::ExtraName(RandomSource& random, const std::filesystem::path& programFolder) {
     const auto taken = [this](const std::string& name) {
-        return std::find(extraNames_.begin(), extraNames_.end(), name) != extraNames_.end() ||
-               std::any_of(entries_.begin(), entries_.end(), [&](const SystemNameEntry& e) { return e.Name == name; });
+        return std::find(extraNames_.begin(), extraNames_.end(), name) != extraNames_.end() || Contains(name);
     };
     const std::vector<std::string> rules = ReadNameRules(programFolder);
     std::string name;
