@@ -133,6 +133,8 @@ std::vector<std::string> SplitLines(std::string_view text) {
 }
 
 std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path) {
+    // A folder opens as an empty stream on some systems; it is no text file.
+    if (!FileExists(path)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::ostringstream content;

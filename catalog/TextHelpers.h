@@ -47,7 +47,7 @@ double RoundDecimals(double value, int decimals);
 std::string FormatReal(double value);
 
 // Lines of a text file with CR LF or LF ends; a trailing CR is never part of
-// a line. Nothing when the file cannot be opened.
+// a line. Nothing when the file cannot be opened or is a folder.
 std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path);
 std::vector<std::string> SplitLines(std::string_view text);
 // The whole content of a file in one read; nothing when it cannot be read.

@@ -87,6 +87,7 @@ TEST_F(AbilityCatalogTest, UnmatchedOrMalformedTextGivesTheNoAbility) {
 TEST_F(AbilityCatalogTest, FailuresKeepWhatWasRead) {
     ASSERT_TRUE(Read(Group("Normal Star", "1", {{"1", "Flare", "1", "0"}})));
     EXPECT_FALSE(table.ParseStellarAbilityTypes(folder.Path() / "none.txt", reporter));
+    EXPECT_FALSE(table.ParseStellarAbilityTypes(folder.Path(), reporter));  // a folder is no file
     EXPECT_EQ(table.Entries().size(), 1u);  // an unopened file changes nothing
     auto cut = Group("Normal Storm", "2", {{"1", "Drain", "1", "0"}, {"1", "Blind", "1", "0"}});
     cut.resize(cut.size() - 3);
@@ -95,7 +96,7 @@ TEST_F(AbilityCatalogTest, FailuresKeepWhatWasRead) {
     EXPECT_FALSE(Read(Group("Normal Star", "many", {})));
     EXPECT_FALSE(Read(Group("Normal Star", "1", {{"often", "Flare", "1", "0"}})));
     EXPECT_EQ(reporter.Messages(),
-              std::vector<std::string>(4, "The 'StellarAbilitiesTypes.txt' path is incorrect"));
+              std::vector<std::string>(5, "The 'StellarAbilitiesTypes.txt' path is incorrect"));
 }
 
 }  // namespace
