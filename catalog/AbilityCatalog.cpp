@@ -26,17 +26,6 @@ AbilityDefinition ReadAbility(LineCursor& in, const std::string& groupName, std:
     return a;
 }
 
-std::vector<std::string> SplitAtSlash(const std::string& text) {
-    std::vector<std::string> parts(1);
-    for (char c : text) {
-        if (c == '/')
-            parts.emplace_back();
-        else
-            parts.back() += c;
-    }
-    return parts;
-}
-
 // An amount part without its "Am1= " or "Am2= " prefix.
 std::string AmountOf(const std::string& part) { return part.size() > 5 ? part.substr(5) : std::string(); }
 
@@ -56,24 +45,18 @@ std::string KindTextOfCode(std::int32_t code) {
 }
 
 std::string ObjectKindOfGroup(const std::string& groupName) {
-    if (groupName == "Normal Planet") return "Planet";
-    if (groupName == "Normal Asteroids") return "Asteroids";
-    if (groupName == "Normal Storm") return "Storm";
-    if (groupName == "Normal Star") return "Star";
-    if (groupName == "Normal Warp Point") return "Warp";
-    if (groupName == "Unstable Warp Point") return "Warp Unstable";
-    return "Unknown";
+    return LookUpText({{"Normal Planet", "Planet"},
+                       {"Normal Asteroids", "Asteroids"},
+                       {"Normal Storm", "Storm"},
+                       {"Normal Star", "Star"},
+                       {"Normal Warp Point", "Warp"},
+                       {"Unstable Warp Point", "Warp Unstable"}},
+                      groupName, "Unknown");
 }
 
 bool AbilityCatalog::ParseStellarAbilityTypes(const std::filesystem::path& file, Reporter& reporter) {
-    auto lines = ReadTextLines(file);
-    if (!lines) {
-        reporter.Error(FailureText);
-        return false;
-    }
-    entries_.clear();
-    LineCursor in(std::move(*lines));
-    try {
+    return ReadDataFile(file, FailureText, reporter, [this](LineCursor& in) {
+        entries_.clear();  // only once the file opened: else the catalogue stays
         while (!in.AtEnd()) {
             const std::string& line = in.Next();
             if (!StartsWith(line, "Name ")) continue;
@@ -81,19 +64,12 @@ bool AbilityCatalog::ParseStellarAbilityTypes(const std::filesystem::path& file,
             const double count = RealNumber(Value(in));
             for (std::int32_t i = 1; i <= count; ++i) entries_.push_back(ReadAbility(in, groupName, i));
         }
-    } catch (const DataFileError&) {
-        reporter.Error(FailureText);
-        return false;
-    }
-    return true;
+    });
 }
 
 std::vector<AbilityDefinition> AbilityCatalog::AbilitiesOfKind(std::int32_t kindCode) const {
     const std::string kind = KindTextOfCode(kindCode);
-    std::vector<AbilityDefinition> found;
-    for (const auto& a : entries_)
-        if (a.ObjectKind == kind) found.push_back(a);
-    return found;
+    return Select([&](const AbilityDefinition& a) { return a.ObjectKind == kind; });
 }
 
 std::vector<AbilityDefinition> AbilityCatalog::AbilitiesOfGroup(const std::string& groupName) const {
@@ -108,24 +84,19 @@ std::vector<AbilityDefinition> AbilityCatalog::AbilitiesOfGroup(const std::strin
 
 CAbility AbilityCatalog::AbilityFromText(std::int32_t kindCode, const std::string& abilityText,
                                          Reporter& reporter) const {
-    CAbility ability;
-    ability.IniciaCAbility();
-    const std::vector<std::string> parts = SplitAtSlash(abilityText);
+    const std::vector<std::string> parts = SplitAt(abilityText, '/');
     const std::string kind = KindTextOfCode(kindCode);
     for (const auto& a : entries_) {
         if (parts.size() < 3 || kind.empty()) break;
         if (a.Tipe != parts[0] || a.ObjectKind != kind) continue;
         if (a.Amount1 != AmountOf(parts[1]) || a.Amount2 != AmountOf(parts[2])) continue;
-        ability.ID = static_cast<std::uint8_t>(a.IndexInGroup);
-        ability.Tipe = a.Tipe;
-        ability.Description = a.Description;
-        ability.RangeFormula = a.RangeFormula;
-        ability.Scope = a.Scope;
-        ability.Amount1 = a.Amount1;
-        ability.Amount2 = a.Amount2;
-        return ability;
+        CAbility found = a;
+        found.ID = static_cast<std::uint8_t>(a.IndexInGroup);
+        return found;
     }
     if (!abilityText.empty()) reporter.Error("There's no ability '" + abilityText + "' for that object");
+    CAbility ability;
+    ability.IniciaCAbility();
     ability.Description = "NO";
     return ability;
 }

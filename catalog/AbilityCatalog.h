@@ -5,19 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "catalog/EntryList.h"
 #include "model/Records.h"
 
 class Reporter;
 
-// One ability the game offers for an object kind.
-struct AbilityDefinition {
+// One ability the game offers for an object kind: the ability an object
+// receives (its ID left 0) and where the catalogue keeps it.
+struct AbilityDefinition : CAbility {
     std::int32_t Chance = 0;  // in thousandths, for random generation
-    std::string Tipe;
-    std::string Description;
-    std::string Scope;
-    std::int32_t RangeFormula = 0;
-    std::string Amount1;
-    std::string Amount2;
     std::string ObjectKind;  // "Planet", "Asteroids", "Storm", "Star", "Warp", "Warp Unstable", "Unknown"
     std::int32_t IndexInGroup = 0;  // 1-based
     std::string GroupName;          // empty for groups of kind "Unknown"
@@ -33,7 +29,7 @@ std::string KindTextOfCode(std::int32_t code);
 std::string ObjectKindOfGroup(const std::string& groupName);
 
 // The catalogue of "StellarAbilityTypes.txt", in file order.
-class AbilityCatalog {
+class AbilityCatalog : public EntryList<AbilityDefinition> {
 public:
     inline static const char* FileName = "StellarAbilityTypes.txt";
 
@@ -42,9 +38,6 @@ public:
     // the entries completed so far stay. A file that cannot be opened leaves
     // the previous catalogue unchanged.
     bool ParseStellarAbilityTypes(const std::filesystem::path& file, Reporter& reporter);
-    void Clear() { entries_.clear(); }
-
-    const std::vector<AbilityDefinition>& Entries() const { return entries_; }
 
     // Entries whose ObjectKind is the kind of the code, in catalogue order.
     std::vector<AbilityDefinition> AbilitiesOfKind(std::int32_t kindCode) const;
@@ -55,7 +48,4 @@ public:
     // for a malformed text) the result has Description "NO"; a non-empty text
     // is then reported as "There's no ability '<text>' for that object".
     CAbility AbilityFromText(std::int32_t kindCode, const std::string& abilityText, Reporter& reporter) const;
-
-private:
-    std::vector<AbilityDefinition> entries_;
 };

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "catalog/TextHelpers.h"
+#include "model/Reporter.h"
 
 std::string ValueFrom(const std::string& line, std::size_t column) {
     if (column == 0 || line.size() < column) return {};
@@ -32,4 +33,18 @@ const std::string& LineCursor::Next() {
 
 void LineCursor::Skip(std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) Next();
+}
+
+bool ReadDataFile(const std::filesystem::path& file, const std::string& failureMessage, Reporter& reporter,
+                  const std::function<void(LineCursor&)>& read) {
+    auto lines = ReadTextLines(file);
+    try {
+        if (!lines) throw DataFileError("cannot open " + file.string());
+        LineCursor in(std::move(*lines));
+        read(in);
+    } catch (const DataFileError&) {
+        reporter.Error(failureMessage);
+        return false;
+    }
+    return true;
 }

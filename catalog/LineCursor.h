@@ -2,9 +2,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+class Reporter;
 
 // A data file that ended inside a block or held a non-number where a number
 // belongs. Thrown by the cursor and the number helpers below; each reader
@@ -43,3 +47,9 @@ private:
     std::vector<std::string> lines_;
     std::size_t next_ = 0;
 };
+
+// Reads the file and hands a cursor over its lines to read. A file that cannot
+// be opened, or a DataFileError thrown by read, is reported with
+// failureMessage and gives false; what read stored before that stays.
+bool ReadDataFile(const std::filesystem::path& file, const std::string& failureMessage, Reporter& reporter,
+                  const std::function<void(LineCursor&)>& read);

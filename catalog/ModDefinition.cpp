@@ -2,7 +2,6 @@
 
 #include "catalog/LineCursor.h"
 #include "catalog/TextHelpers.h"
-#include "model/Reporter.h"
 
 std::optional<std::string> ModNameOfLine(const std::string& line) {
     const std::size_t first = line.find('=');
@@ -13,19 +12,13 @@ std::optional<std::string> ModNameOfLine(const std::string& line) {
 }
 
 bool ReadModName(const std::filesystem::path& file, std::string& modName, Reporter& reporter) {
-    const auto lines = ReadTextLines(file);
-    if (!lines) {
-        reporter.Error("The 'Mod_Definition.txt' path is incorrect");
-        return false;
-    }
-    for (const std::string& line : *lines) {
-        if (!StartsWith(line, "Mod Name")) continue;
-        const auto name = ModNameOfLine(line);
-        if (!name) {
-            reporter.Error("The 'Mod_Definition.txt' path is incorrect");
-            return false;
+    return ReadDataFile(file, "The 'Mod_Definition.txt' path is incorrect", reporter, [&](LineCursor& in) {
+        while (!in.AtEnd()) {
+            const std::string& line = in.Next();
+            if (!StartsWith(line, "Mod Name")) continue;
+            const auto name = ModNameOfLine(line);
+            if (!name) throw DataFileError("a 'Mod Name' line without '='");
+            modName = *name;
         }
-        modName = *name;
-    }
-    return true;
+    });
 }

@@ -49,5 +49,8 @@ std::filesystem::path ResolveFolder(const std::filesystem::path& programFolder, 
 std::string PictureFolderOf(const std::string& folder) {
     const std::string parent = ParentByCutting(folder);
     const std::string separator(1, static_cast<char>(std::filesystem::path::preferred_separator));
-    return parent + separator + "Pictures" + separator + "Planets" + separator;
+    const std::string pictures = "Pictures" + separator + "Planets" + separator;
+    // No parent left: the folder lies under the program folder, where the mod
+    // definition is then looked up too, never in the file system's root.
+    return parent.empty() ? pictures : parent + separator + pictures;
 }

@@ -46,5 +46,6 @@ std::string ParentByCutting(const std::string& folder);
 std::filesystem::path ResolveFolder(const std::filesystem::path& programFolder, const std::string& folder);
 
 // The picture folder text derived from a data or maps folder:
-// its parent (ParentByCutting) followed by "Pictures/Planets/".
+// its parent (ParentByCutting) followed by "/Pictures/Planets/"; just
+// "Pictures/Planets/" (under the program folder) when there is no parent.
 std::string PictureFolderOf(const std::string& folder);

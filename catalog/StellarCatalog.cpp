@@ -61,13 +61,6 @@ void ReadByType(LineCursor& in, StellarTypeEntry& e) {
     }
 }
 
-template <typename Pred>
-std::vector<StellarTypeEntry> Select(const std::vector<StellarTypeEntry>& entries, Pred pred) {
-    std::vector<StellarTypeEntry> found;
-    std::copy_if(entries.begin(), entries.end(), std::back_inserter(found), pred);
-    return found;
-}
-
 // One field a random pick compares, with the value asked for and the list an
 // "Any" is drawn from.
 struct Criterion {
@@ -105,7 +98,8 @@ std::int32_t PickRandom(const std::vector<StellarTypeEntry>& entries, const std:
     for (;;) {
         std::vector<std::string> values;
         for (const Criterion& c : criteria) values.push_back(c.Draw(random));
-        const auto found = Select(entries, [&](const StellarTypeEntry& e) {
+        std::vector<StellarTypeEntry> found;
+        std::copy_if(entries.begin(), entries.end(), std::back_inserter(found), [&](const StellarTypeEntry& e) {
             if (!IsKind(e, kind)) return false;
             for (std::size_t i = 0; i < criteria.size(); ++i)
                 if (e.*(criteria[i].field) != values[i]) return false;
@@ -134,23 +128,14 @@ const std::vector<std::string>& PlanetTypes() {
 }
 
 std::string AtmospherePicture(const std::string& atmosphere) {
-    if (atmosphere == "Oxygen") return "Oxygen.bmp";
-    if (atmosphere == "Carbon Dioxide") return "CarbonDioxide.bmp";
-    if (atmosphere == "Hydrogen") return "Hydrogen.bmp";
-    if (atmosphere == "Methane") return "Methane.bmp";
-    if (atmosphere == "None") return "None.bmp";
-    return "Unknown.bmp";
+    return LookUpText({{"Oxygen", "Oxygen.bmp"}, {"Carbon Dioxide", "CarbonDioxide.bmp"}, {"Hydrogen", "Hydrogen.bmp"},
+                       {"Methane", "Methane.bmp"}, {"None", "None.bmp"}},
+                      atmosphere, "Unknown.bmp");
 }
 
 bool StellarCatalog::ParseStellarObjectTypes(const std::filesystem::path& file, Reporter& reporter) {
-    auto lines = ReadTextLines(file);
-    if (!lines) {
-        reporter.Error("The 'StellarObjectTypes.txt' path is incorrect");
-        return false;
-    }
-    LineCursor in(std::move(*lines));
     std::size_t count = 0;
-    try {
+    return ReadDataFile(file, "The 'StellarObjectTypes.txt' path is incorrect", reporter, [&](LineCursor& in) {
         while (!in.AtEnd()) {
             const std::string& line = in.Next();
             if (!StartsWith(line, EntryKey)) continue;
@@ -164,17 +149,7 @@ bool StellarCatalog::ParseStellarObjectTypes(const std::filesystem::path& file, 
             ReadByType(in, entry);
             entry.Ordinal = static_cast<std::int32_t>(++count);
         }
-    } catch (const DataFileError&) {
-        reporter.Error("The 'StellarObjectTypes.txt' path is incorrect");
-        return false;
-    }
-    return true;
-}
-
-StellarTypeEntry StellarCatalog::FindTypeByName(const std::string& name) const {
-    for (const auto& e : entries_)
-        if (e.Name == name) return e;
-    return {};
+    });
 }
 
 StellarTypeEntry StellarCatalog::FindTypeByOrdinal(std::int32_t ordinal) const {
@@ -202,31 +177,31 @@ std::string StellarCatalog::PictureOfOrdinal(std::int32_t ordinal) const {
 }
 
 std::vector<StellarTypeEntry> StellarCatalog::StarTypesOf(const std::string& colour, const std::string& size) const {
-    return Select(entries_, [&](const StellarTypeEntry& e) {
+    return Select([&](const StellarTypeEntry& e) {
         return IsKind(e, "Star") && e.Colour == colour && e.Size == size;
     });
 }
 
 std::vector<StellarTypeEntry> StellarCatalog::PlanetTypesOf(const std::string& size, const std::string& planetType,
                                                             const std::string& atmosphere) const {
-    return Select(entries_, [&](const StellarTypeEntry& e) {
+    return Select([&](const StellarTypeEntry& e) {
         return IsKind(e, "Planet") && e.Size == size && e.SubType == planetType && e.Atmosphere == atmosphere;
     });
 }
 
 std::vector<StellarTypeEntry> StellarCatalog::AsteroidTypesOf(const std::string& size,
                                                               const std::string& asteroidType) const {
-    return Select(entries_, [&](const StellarTypeEntry& e) {
+    return Select([&](const StellarTypeEntry& e) {
         return IsKind(e, "Asteroids") && e.Size == size && e.SubType == asteroidType;
     });
 }
 
 std::vector<StellarTypeEntry> StellarCatalog::StormTypes() const {
-    return Select(entries_, [](const StellarTypeEntry& e) { return IsKind(e, "Storm"); });
+    return Select([](const StellarTypeEntry& e) { return IsKind(e, "Storm"); });
 }
 
 std::vector<StellarTypeEntry> StellarCatalog::WarpTypesOf(const std::string& size) const {
-    return Select(entries_, [&](const StellarTypeEntry& e) { return IsKind(e, "Warp") && e.Size == size; });
+    return Select([&](const StellarTypeEntry& e) { return IsKind(e, "Warp") && e.Size == size; });
 }
 
 std::int32_t StellarCatalog::RandomStarType(const std::string& colour, const std::string& size,

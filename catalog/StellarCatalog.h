@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/EntryList.h"
 #include "mapfile/StellarTypeNames.h"
 
 class RandomSource;
@@ -32,7 +33,7 @@ const std::vector<std::string>& PlanetTypes();
 std::string AtmospherePicture(const std::string& atmosphere);
 
 // The catalogue of "StellarObjectTypes.txt", in file order.
-class StellarCatalog : public StellarTypeNames {
+class StellarCatalog : public EntryList<StellarTypeEntry>, public StellarTypeNames {
 public:
     inline static const char* FileName = "StellarObjectTypes.txt";
 
@@ -41,11 +42,8 @@ public:
     // entries completed before it stay. A file that cannot be opened or holds
     // no entry leaves the previous catalogue as it was.
     bool ParseStellarObjectTypes(const std::filesystem::path& file, Reporter& reporter);
-    void Clear() { entries_.clear(); }
 
-    const std::vector<StellarTypeEntry>& Entries() const { return entries_; }
-
-    StellarTypeEntry FindTypeByName(const std::string& name) const;
+    StellarTypeEntry FindTypeByName(const std::string& name) const { return FindByName(name); }
     StellarTypeEntry FindTypeByOrdinal(std::int32_t ordinal) const;
     std::string TypeNameOfOrdinal(std::int32_t ordinal) const override;
     std::int32_t OrdinalOfTypeName(const std::string& name) const override;
@@ -84,7 +82,6 @@ public:
     std::vector<std::string> PictureFiles() const;
 
 private:
-    std::vector<StellarTypeEntry> entries_;
     std::filesystem::path primaryPictures_;
     std::filesystem::path secondaryPictures_;
 };

@@ -17,14 +17,11 @@ const char* const EmptyBackgroundList = "Skybox001.bmp";
 // the parts "Any" left out.
 std::vector<std::string> AtmosphereList(const std::string& line) {
     std::vector<std::string> kept;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t comma = line.find(',', start);
-        const std::string part = Trim(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-        if (part != "Any") kept.push_back(part);
-        if (comma == std::string::npos) return kept;
-        start = comma + 1;
+    for (const std::string& part : SplitAt(line, ',')) {
+        std::string name = Trim(part);
+        if (name != "Any") kept.push_back(std::move(name));
     }
+    return kept;
 }
 
 }  // namespace
@@ -37,40 +34,38 @@ void SystemTypeCatalog::Clear() {
 
 bool SystemTypeCatalog::ParseSystemTypes(const std::filesystem::path& file, Reporter& reporter) {
     Clear();
-    auto lines = ReadTextLines(file);
-    if (!lines) {
-        reporter.Error(FailureText);
-        return false;
-    }
-    LineCursor in(std::move(*lines));
-    try {
+    return ReadDataFile(file, FailureText, reporter, [this](LineCursor& in) {
         while (!in.AtEnd()) {
             // Each test looks at the line read last, which an earlier test may have moved on.
             std::string line = in.Next();
-            if (StartsWith(line, "Obj X Atmosphere:")) {
-                in.Skip(1);
-                line = in.Next();
-                atmospheres_ = AtmosphereList(line);
-            }
-            if (StartsWith(line, "System Physical Type") && line.size() > 21) {
-                SystemPortrait portrait;
-                portrait.PhysicalType = ValueFrom(line, ValueColumn);
-                portrait.PortraitBitmap = ValueFrom(in.Next(), ValueColumn);
-                line = in.Next();
-                portrait.PortraitIndex = ValueFrom(line, ValueColumn);
-                portraits_.push_back(portrait);
-            }
-            if (StartsWith(line, "Number of Stellar Background Images")) {
-                const std::int32_t count = WholeNumber(ValueFrom(line, ValueColumn));
-                if (count == 0) backgrounds_.assign(1, EmptyBackgroundList);
-                for (std::int32_t i = 0; i < count; ++i) backgrounds_.push_back(ValueFrom(in.Next(), ValueColumn));
-            }
+            if (StartsWith(line, "Obj X Atmosphere:")) line = ReadAtmospheres(in);
+            if (StartsWith(line, "System Physical Type") && line.size() > 21) line = ReadPortrait(line, in);
+            if (StartsWith(line, "Number of Stellar Background Images")) ReadBackgrounds(line, in);
         }
-    } catch (const DataFileError&) {
-        reporter.Error(FailureText);
-        return false;
-    }
-    return true;
+    });
+}
+
+std::string SystemTypeCatalog::ReadAtmospheres(LineCursor& in) {
+    in.Skip(1);
+    std::string line = in.Next();
+    atmospheres_ = AtmosphereList(line);
+    return line;
+}
+
+std::string SystemTypeCatalog::ReadPortrait(const std::string& first, LineCursor& in) {
+    SystemPortrait portrait;
+    portrait.PhysicalType = ValueFrom(first, ValueColumn);
+    portrait.PortraitBitmap = ValueFrom(in.Next(), ValueColumn);
+    std::string line = in.Next();
+    portrait.PortraitIndex = ValueFrom(line, ValueColumn);
+    portraits_.push_back(portrait);
+    return line;
+}
+
+void SystemTypeCatalog::ReadBackgrounds(const std::string& countLine, LineCursor& in) {
+    const std::int32_t count = WholeNumber(ValueFrom(countLine, ValueColumn));
+    if (count == 0) backgrounds_.assign(1, EmptyBackgroundList);
+    for (std::int32_t i = 0; i < count; ++i) backgrounds_.push_back(ValueFrom(in.Next(), ValueColumn));
 }
 
 std::vector<SystemPortrait> SystemTypeCatalog::PortraitsOfPhysicalType(const std::string& physicalType) const {

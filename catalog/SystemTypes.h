@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+class LineCursor;
 class RandomSource;
 class Reporter;
 
@@ -38,6 +39,11 @@ public:
     std::string RandomBackground(RandomSource& random) const;
 
 private:
+    // The readers of the three kinds of lines; each returns the line it read last.
+    std::string ReadAtmospheres(LineCursor& in);
+    std::string ReadPortrait(const std::string& first, LineCursor& in);
+    void ReadBackgrounds(const std::string& countLine, LineCursor& in);
+
     std::vector<SystemPortrait> portraits_;
     std::vector<std::string> backgrounds_;
     std::vector<std::string> atmospheres_;

@@ -28,6 +28,23 @@ std::string Trim(std::string_view text) {
     return std::string(text.substr(begin, end - begin));
 }
 
+std::vector<std::string> SplitAt(std::string_view text, char separator) {
+    std::vector<std::string> parts(1);
+    for (char c : text) {
+        if (c == separator)
+            parts.emplace_back();
+        else
+            parts.back() += c;
+    }
+    return parts;
+}
+
+std::string LookUpText(TextTable table, std::string_view key, const char* fallback) {
+    for (const auto& [from, to] : table)
+        if (key == from) return to;
+    return fallback;
+}
+
 bool FileExists(const std::filesystem::path& path) {
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
@@ -116,6 +133,8 @@ std::vector<std::string> SplitLines(std::string_view text) {
 }
 
 std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path) {
+    // A folder opens as an empty stream on some systems; it is no text file.
+    if (!FileExists(path)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::ostringstream content;

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Text and number helpers shared by every reader, writer and dialog.
@@ -17,6 +19,14 @@ std::string CommaToPoint(std::string text);
 
 // Leading and trailing blanks (spaces and tabs) removed.
 std::string Trim(std::string_view text);
+
+// The parts between the separators, empty parts kept: "a//b" gives three
+// parts and an empty text one empty part.
+std::vector<std::string> SplitAt(std::string_view text, char separator);
+
+// The text paired with key in a fixed table; fallback when none is.
+using TextTable = std::initializer_list<std::pair<const char*, const char*>>;
+std::string LookUpText(TextTable table, std::string_view key, const char* fallback);
 
 // True for an existing entry that is not a folder; false on any failure.
 bool FileExists(const std::filesystem::path& path);
@@ -37,7 +47,7 @@ double RoundDecimals(double value, int decimals);
 std::string FormatReal(double value);
 
 // Lines of a text file with CR LF or LF ends; a trailing CR is never part of
-// a line. Nothing when the file cannot be opened.
+// a line. Nothing when the file cannot be opened or is a folder.
 std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path);
 std::vector<std::string> SplitLines(std::string_view text);
 // The whole content of a file in one read; nothing when it cannot be read.

@@ -4,27 +4,18 @@
 
 #include "catalog/StartUp.h"
 #include "model/RandomSource.h"
-#include "model/Reporter.h"
+#include "cli/StreamReporter.h"
 
 namespace {
 
-// Messages go to the error stream; questions are answered Yes.
-class StreamReporter : public Reporter {
-public:
-    explicit StreamReporter(std::ostream& err) : err_(err) {}
-    void Error(const std::string& message) override { err_ << message << '\n'; }
-    void Information(const std::string& message) override { err_ << message << '\n'; }
-    bool Question(const std::string& message) override {
-        err_ << message << '\n';
-        return true;
-    }
-
-private:
-    std::ostream& err_;
-};
-
 // The catalogue only needs the files; a fixed seed keeps the runs the same.
 constexpr std::uint64_t CommandSeed = 1;
+
+StartUpResult ReadGameData(const std::filesystem::path& programFolder, GameData& data, std::ostream& err) {
+    StreamReporter reporter(err);
+    RandomSource random;
+    return StartUp(programFolder, data, random, CommandSeed, reporter);
+}
 
 void PrintCounts(const GameData& data, const StartUpResult& result, std::ostream& out) {
     out << "Data folder: " << data.DataFolder().string() << '\n'
@@ -44,19 +35,15 @@ void PrintCounts(const GameData& data, const StartUpResult& result, std::ostream
 }  // namespace
 
 int RunDataCommand(const std::filesystem::path& programFolder, std::ostream& out, std::ostream& err) {
-    StreamReporter reporter(err);
-    RandomSource random;
     GameData data;
-    const StartUpResult result = StartUp(programFolder, data, random, CommandSeed, reporter);
+    const StartUpResult result = ReadGameData(programFolder, data, err);
     PrintCounts(data, result, out);
     return result.AllFilesRead() ? 0 : 1;
 }
 
 int RunCatalogCommand(const std::filesystem::path& programFolder, std::ostream& out, std::ostream& err) {
-    StreamReporter reporter(err);
-    RandomSource random;
     GameData data;
-    const StartUpResult result = StartUp(programFolder, data, random, CommandSeed, reporter);
+    const StartUpResult result = ReadGameData(programFolder, data, err);
     for (const StellarTypeEntry& e : data.Stellar.Entries())
         out << e.Ordinal << '\t' << e.Name << '\t' << e.PhysicalType << '\t' << e.Size << '\t' << e.SubType << '\t'
             << e.Atmosphere << '\t' << e.Colour << '\t' << e.PictureFile << '\n';

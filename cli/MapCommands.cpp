@@ -8,21 +8,9 @@
 #include "mapfile/MapTextLoader.h"
 #include "mapfile/MapTextWriter.h"
 #include "catalog/TextHelpers.h"
-#include "model/Reporter.h"
+#include "cli/StreamReporter.h"
 
 namespace {
-
-// Messages of the catalogue readers go to the error stream.
-class StreamReporter : public Reporter {
-public:
-    explicit StreamReporter(std::ostream& err) : err_(err) {}
-    void Error(const std::string& message) override { err_ << message << "\n"; }
-    void Information(const std::string& message) override { err_ << message << "\n"; }
-    bool Question(const std::string&) override { return true; }
-
-private:
-    std::ostream& err_;
-};
 
 // The stellar catalogue of the data folder named in the program folder's
 // settings file; false (reported) when it could not be read.

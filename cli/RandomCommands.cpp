@@ -5,7 +5,7 @@
 #include "mapfile/MapTextLoader.h"
 #include "mapfile/MapTextWriter.h"
 #include "model/RandomSource.h"
-#include "model/Reporter.h"
+#include "cli/StreamReporter.h"
 #include "random/RandomChecks.h"
 #include "random/RandomMap.h"
 #include "random/SystemPopulation.h"
@@ -22,20 +22,6 @@ namespace {
 constexpr int ExitOk = 0;
 constexpr int ExitFailure = 1;
 constexpr int ExitRefused = 2;
-
-class StreamReporter : public Reporter {
-public:
-    explicit StreamReporter(std::ostream& err) : err_(err) {}
-    void Error(const std::string& message) override { err_ << message << '\n'; }
-    void Information(const std::string& message) override { err_ << message << '\n'; }
-    bool Question(const std::string& message) override {
-        err_ << message << " (answered Yes)\n";
-        return true;
-    }
-
-private:
-    std::ostream& err_;
-};
 
 // Options with a value ("--quadrant NAME") and bare flags ("--progress").
 struct ParsedArgs {

@@ -105,38 +105,48 @@ def stellar_objects():
 # ---------------------------------------------------------------- abilities
 abl = keyed(48)  # values from column 52
 
-ABILITY_GROUPS = [
-    ("Normal Planet", [
-        (150, "Resource Bonus", "Rich mineral deposits", "Planet", 0, "10", "0"),
-        (50, "Resource Bonus", "Very rich mineral deposits", "Planet", 0, "25", "0"),
-        (100, "Population Growth", "Fertile lands", "Planet", 0, "5", "0"),
-        (30, "Ancient Ruins", "Ruins of a vanished people", "Planet", 0, "1", "0"),
-    ]),
-    ("Normal Asteroids", [
-        (200, "Resource Bonus", "Dense ore bodies", "Asteroids", 0, "15", "0"),
-        (80, "Sensor Interference", "Metallic dust blinds sensors", "Sector", 1, "20", "0"),
-    ]),
-    ("Normal Storm", [
-        (1000, "Shield Drain", "Drains ship shields", "Sector", 0, "10", "0"),
-        (500, "Sensor Interference", "Blinds ship sensors", "Sector", 0, "50", "0"),
-    ]),
-    ("Normal Star", [
-        (100, "Solar Flares", "Violent flares damage ships", "System", 2, "5", "0"),
-        (50, "Energy Supply", "Ships recharge from the corona", "System", 3, "100", "0"),
-        (0, "Supernova Risk", "May explode one day", "System", 0, "1", "0"),
-    ]),
-    ("Normal Warp Point", [
-        (0, "Warp Delay", "Ships lose time in transit", "Sector", 0, "1", "0"),
-    ]),
-    ("Unstable Warp Point", [
-        (1000, "Warp Damage", "Ships are damaged in transit", "Sector", 0, "20", "0"),
-        (1000, "Warp Closing", "May close without warning", "Sector", 0, "5", "10"),
-    ]),
-    ("Derelict Station", [
-        (100, "Salvage", "Ruined station with salvage", "Sector", 0, "500", "0"),
-    ]),
-    ("Quiet Void", []),
-]
+# One group name line, then its abilities as
+# chance | type | description | scope | range formula | amount 1 | amount 2
+ABILITY_TABLE = """
+Normal Planet
+    150 | Resource Bonus      | Rich mineral deposits          | Planet    | 0 | 10  | 0
+     50 | Resource Bonus      | Very rich mineral deposits     | Planet    | 0 | 25  | 0
+    100 | Population Growth   | Fertile lands                  | Planet    | 0 | 5   | 0
+     30 | Ancient Ruins       | Ruins of a vanished people     | Planet    | 0 | 1   | 0
+Normal Asteroids
+    200 | Resource Bonus      | Dense ore bodies               | Asteroids | 0 | 15  | 0
+     80 | Sensor Interference | Metallic dust blinds sensors   | Sector    | 1 | 20  | 0
+Normal Storm
+   1000 | Shield Drain        | Drains ship shields            | Sector    | 0 | 10  | 0
+    500 | Sensor Interference | Blinds ship sensors            | Sector    | 0 | 50  | 0
+Normal Star
+    100 | Solar Flares        | Violent flares damage ships    | System    | 2 | 5   | 0
+     50 | Energy Supply       | Ships recharge from the corona | System    | 3 | 100 | 0
+      0 | Supernova Risk      | May explode one day            | System    | 0 | 1   | 0
+Normal Warp Point
+      0 | Warp Delay          | Ships lose time in transit     | Sector    | 0 | 1   | 0
+Unstable Warp Point
+   1000 | Warp Damage         | Ships are damaged in transit   | Sector    | 0 | 20  | 0
+   1000 | Warp Closing        | May close without warning      | Sector    | 0 | 5   | 10
+Derelict Station
+    100 | Salvage             | Ruined station with salvage    | Sector    | 0 | 500 | 0
+Quiet Void
+"""
+
+
+def ability_groups():
+    """(group name, [(chance, type, description, scope, range, amount 1, amount 2)]) in table order."""
+    groups = []
+    for line in ABILITY_TABLE.strip("\n").split("\n"):
+        if "|" not in line:
+            groups.append((line, []))
+            continue
+        chance, tipe, desc, scope, rng, am1, am2 = (part.strip() for part in line.split("|"))
+        groups[-1][1].append((int(chance), tipe, desc, scope, int(rng), am1, am2))
+    return groups
+
+
+ABILITY_GROUPS = ability_groups()
 
 
 def abilities():

@@ -3,24 +3,14 @@
 #include "catalog/TextHelpers.h"
 #include "model/Reporter.h"
 
-bool ReadBlockFile(const std::filesystem::path& file, const std::function<bool(const std::string&)>& opensBlock,
+bool ReadBlockFile(const std::filesystem::path& file, const std::string& blockKey,
                    const std::function<std::string(const std::string&, LineCursor&)>& readBlock,
                    const std::string& failureMessage, Reporter& reporter) {
-    auto lines = ReadTextLines(file);
-    if (!lines) {
-        reporter.Error(failureMessage);
-        return false;
-    }
-    LineCursor in(std::move(*lines));
-    try {
+    return ReadDataFile(file, failureMessage, reporter, [&](LineCursor& in) {
         std::string current = "*BEGIN*";
         while (current != "*END*") {
             current = in.Next();
-            if (opensBlock(current)) current = readBlock(current, in);
+            if (StartsWith(current, blockKey)) current = readBlock(current, in);
         }
-    } catch (const DataFileError&) {
-        reporter.Error(failureMessage);
-        return false;
-    }
-    return true;
+    });
 }

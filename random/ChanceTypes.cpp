@@ -20,7 +20,7 @@ std::string ReadSection(LineCursor& in, std::vector<ChancePair>& pairs) {
     return line;
 }
 
-std::string ReadChanceType(LineCursor& in, ChanceType& c) {
+std::string ReadChanceType(const std::string&, LineCursor& in, ChanceType& c) {
     c.Name = Value(in.Next());
     ReadSection(in, c.First);
     ReadSection(in, c.Second);
@@ -30,20 +30,5 @@ std::string ReadChanceType(LineCursor& in, ChanceType& c) {
 }  // namespace
 
 bool ChanceTypeTable::LoadChanceTypes(const std::filesystem::path& file, Reporter& reporter) {
-    types_.clear();
-    return ReadBlockFile(
-        file, [](const std::string& line) { return StartsWith(line, "Number of Any Chance Types"); },
-        [this](const std::string&, LineCursor& in) {
-            ChanceType c;
-            const std::string last = ReadChanceType(in, c);
-            types_.push_back(std::move(c));
-            return last;
-        },
-        "Can't load Chance types", reporter);
-}
-
-ChanceType ChanceTypeTable::FindChanceType(const std::string& name) const {
-    for (const auto& c : types_)
-        if (c.Name == name) return c;
-    return {};
+    return LoadBlocks(file, "Number of Any Chance Types", ReadChanceType, "Can't load Chance types", reporter);
 }

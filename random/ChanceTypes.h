@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "random/BlockReader.h"
+
 class Reporter;
 
 using ChancePair = std::pair<std::string, std::string>;
@@ -17,19 +19,14 @@ struct ChanceType {
     std::vector<ChancePair> Third;
 };
 
-class ChanceTypeTable {
+class ChanceTypeTable : public BlockTable<ChanceType> {
 public:
     inline static const char* FileName = "SystemTypes.txt";
 
     // Rebuilds the list. A failure is reported with "Can't load Chance types"
     // and returns false; the records completed before it stay.
     bool LoadChanceTypes(const std::filesystem::path& file, Reporter& reporter);
-    void Clear() { types_.clear(); }
 
-    const std::vector<ChanceType>& Types() const { return types_; }
     // The first chance type with that name; an empty record when none.
-    ChanceType FindChanceType(const std::string& name) const;
-
-private:
-    std::vector<ChanceType> types_;
+    ChanceType FindChanceType(const std::string& name) const { return FindByName(name); }
 };

@@ -15,17 +15,6 @@ constexpr int MaxRuleTries = 100;
 constexpr int MaxPlacementTries = 200;
 constexpr int MaxRingDraws = 1000;
 
-std::vector<std::string> SplitAtBlanks(const std::string& rule) {
-    std::vector<std::string> words(1);
-    for (char c : rule) {
-        if (c == ' ')
-            words.emplace_back();
-        else
-            words.back() += c;
-    }
-    return words;
-}
-
 std::optional<std::int32_t> Number(const std::vector<std::string>& words, std::size_t index) {
     if (index >= words.size()) return std::nullopt;
     const std::optional<double> value = ParseReal(words[index]);
@@ -94,7 +83,7 @@ std::optional<SectorPoint> NearestSector(const SectorPoint& from, const SectorTe
 
 RuleEvaluation EvaluatePositionRule(const std::string& rule, const std::vector<SystemTypeObject>& objects,
                                     RandomSource& random) {
-    const std::vector<std::string> words = SplitAtBlanks(rule);
+    const std::vector<std::string> words = SplitAt(rule, ' ');
     const std::string& word = words[0];
     RuleEvaluation result;
     result.sector = SectorPoint{0, 0};

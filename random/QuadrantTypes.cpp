@@ -46,20 +46,5 @@ std::string ReadQuadrantType(const std::string& first, LineCursor& in, QuadrantT
 }  // namespace
 
 bool QuadrantTypeTable::LoadQuadrantTypes(const std::filesystem::path& file, Reporter& reporter) {
-    types_.clear();
-    return ReadBlockFile(
-        file, [](const std::string& line) { return StartsWith(line, "Name"); },
-        [this](const std::string& first, LineCursor& in) {
-            QuadrantType q;
-            const std::string last = ReadQuadrantType(first, in, q);
-            types_.push_back(std::move(q));
-            return last;
-        },
-        "Can't load Quadrant types", reporter);
-}
-
-QuadrantType QuadrantTypeTable::FindQuadrantType(const std::string& name) const {
-    for (const auto& q : types_)
-        if (q.Name == name) return q;
-    return {};
+    return LoadBlocks(file, "Name", ReadQuadrantType, "Can't load Quadrant types", reporter);
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "random/BlockReader.h"
+
 class Reporter;
 
 // A fixed system place of a galaxy template.
@@ -28,19 +30,14 @@ struct QuadrantType {
     std::vector<SystemTypeChance> SystemTypeChances;
 };
 
-class QuadrantTypeTable {
+class QuadrantTypeTable : public BlockTable<QuadrantType> {
 public:
     inline static const char* FileName = "QuadrantTypes.txt";
 
     // Rebuilds the list. A failure is reported with "Can't load Quadrant
     // types" and returns false; the records completed before it stay.
     bool LoadQuadrantTypes(const std::filesystem::path& file, Reporter& reporter);
-    void Clear() { types_.clear(); }
 
-    const std::vector<QuadrantType>& Types() const { return types_; }
     // The first template with that name; an empty record when none.
-    QuadrantType FindQuadrantType(const std::string& name) const;
-
-private:
-    std::vector<QuadrantType> types_;
+    QuadrantType FindQuadrantType(const std::string& name) const { return FindByName(name); }
 };

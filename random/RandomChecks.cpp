@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+
 namespace {
 
 std::optional<double> NumberValue(const std::string& text) {
@@ -29,9 +30,7 @@ std::string CheckRandomMapRequest(const GameData& data, const std::string& quadr
     const std::optional<double> number = NumberValue(numberText);
     if (!number || *number < 10 || *number > maximum)
         return "The number of systems must be between 10 and " + std::to_string(maximum);
-    const auto& types = data.QuadrantTypes.Types();
-    if (std::none_of(types.begin(), types.end(), [&](const QuadrantType& t) { return t.Name == quadrantTypeName; }))
-        return "Select a valid quadrant type";
+    if (!data.QuadrantTypes.Contains(quadrantTypeName)) return "Select a valid quadrant type";
     if (!IsKnownShape(shape)) return "Select a valid quadrant shape";
     return "";
 }
@@ -48,8 +47,5 @@ SystemsField SystemsFieldFor(const QuadrantType& quadrant) {
 }
 
 std::string CheckSystemTypeChoice(const GameData& data, const std::string& typeName) {
-    const auto& types = data.RandomSystemTypes.Types();
-    if (std::none_of(types.begin(), types.end(), [&](const RandomSystemType& t) { return t.Name == typeName; }))
-        return "Select a valid System Type";
-    return "";
+    return data.RandomSystemTypes.Contains(typeName) ? "" : "Select a valid System Type";
 }

@@ -59,20 +59,5 @@ std::string ReadSystemType(const std::string& first, LineCursor& in, RandomSyste
 }  // namespace
 
 bool RandomSystemTypeTable::LoadRandomSystemTypes(const std::filesystem::path& file, Reporter& reporter) {
-    types_.clear();
-    return ReadBlockFile(
-        file, [](const std::string& line) { return StartsWith(line, "Name"); },
-        [this](const std::string& first, LineCursor& in) {
-            RandomSystemType t;
-            const std::string last = ReadSystemType(first, in, t);
-            types_.push_back(std::move(t));
-            return last;
-        },
-        "Can't load System types", reporter);
-}
-
-RandomSystemType RandomSystemTypeTable::FindRandomSystemType(const std::string& name) const {
-    for (const auto& t : types_)
-        if (t.Name == name) return t;
-    return {};
+    return LoadBlocks(file, "Name", ReadSystemType, "Can't load System types", reporter);
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "random/BlockReader.h"
+
 class Reporter;
 
 // One object every system of a type receives.
@@ -32,19 +34,14 @@ struct RandomSystemType {
     std::vector<SystemTypeObject> Objects;
 };
 
-class RandomSystemTypeTable {
+class RandomSystemTypeTable : public BlockTable<RandomSystemType> {
 public:
     inline static const char* FileName = "SystemTypes.txt";
 
     // Rebuilds the list. A failure is reported with "Can't load System types"
     // and returns false; the records completed before it stay.
     bool LoadRandomSystemTypes(const std::filesystem::path& file, Reporter& reporter);
-    void Clear() { types_.clear(); }
 
-    const std::vector<RandomSystemType>& Types() const { return types_; }
     // The first type with that name; an empty record (no objects) when none.
-    RandomSystemType FindRandomSystemType(const std::string& name) const;
-
-private:
-    std::vector<RandomSystemType> types_;
+    RandomSystemType FindRandomSystemType(const std::string& name) const { return FindByName(name); }
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "catalog/LineCursor.h"
 #include "catalog/TextHelpers.h"
 #include "model/Reporter.h"
 #include "random/NameGenerator.h"
@@ -15,19 +16,11 @@ constexpr int GeneratedNameTries = 20;
 }  // namespace
 
 bool SystemNamePool::LoadSystemNames(const std::filesystem::path& file, Reporter& reporter) {
-    Clear();
-    const auto lines = ReadTextLines(file);
-    if (!lines) {
-        reporter.Error("Can't load System names");
-        return false;
-    }
-    for (const std::string& line : *lines) entries_.push_back({line, false});
-    return true;
-}
-
-void SystemNamePool::Clear() {
     entries_.clear();
     extraNames_.clear();
+    return ReadDataFile(file, "Can't load System names", reporter, [this](LineCursor& in) {
+        while (!in.AtEnd()) entries_.push_back({in.Next(), false});
+    });
 }
 
 void SystemNamePool::ResetSystemNames() {
@@ -52,8 +45,7 @@ std::string SystemNamePool::PickSystemName(RandomSource& random, const std::file
 // rules give one, else "System <n>".
 std::string SystemNamePool::ExtraName(RandomSource& random, const std::filesystem::path& programFolder) {
     const auto taken = [this](const std::string& name) {
-        return std::find(extraNames_.begin(), extraNames_.end(), name) != extraNames_.end() ||
-               std::any_of(entries_.begin(), entries_.end(), [&](const SystemNameEntry& e) { return e.Name == name; });
+        return std::find(extraNames_.begin(), extraNames_.end(), name) != extraNames_.end() || Contains(name);
     };
     const std::vector<std::string> rules = ReadNameRules(programFolder);
     std::string name;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "catalog/EntryList.h"
+
 class RandomSource;
 class Reporter;
 
@@ -14,16 +16,13 @@ struct SystemNameEntry {
 };
 
 // The names handed to the systems of a random map ("SystemNames.txt").
-class SystemNamePool {
+class SystemNamePool : public EntryList<SystemNameEntry> {
 public:
     inline static const char* FileName = "SystemNames.txt";
 
     // Rebuilds the pool, one entry per line. A failure is reported with
     // "Can't load System names" and returns false; lines read so far stay.
     bool LoadSystemNames(const std::filesystem::path& file, Reporter& reporter);
-    void Clear();
-
-    const std::vector<SystemNameEntry>& Entries() const { return entries_; }
 
     // Marks every name unused again (start of each random map).
     void ResetSystemNames();
@@ -38,6 +37,5 @@ private:
     bool HasUnusedName() const;
     std::string ExtraName(RandomSource& random, const std::filesystem::path& programFolder);
 
-    std::vector<SystemNameEntry> entries_;
     std::vector<std::string> extraNames_;  // handed out beyond the pool since the last reset
 };

@@ -72,15 +72,7 @@ void MakeStorm(GenerationContext& context, CSpaceObject& storm, ObjectCounters& 
 void AttachAbilities(GenerationContext& context, CSpaceObject& target, const std::string& group) {
     for (const AbilityDefinition& definition : context.data.Abilities.AbilitiesOfGroup(group)) {
         if (RandomInt(context.random, 1, 1000) > definition.Chance) continue;
-        CAbility ability;
-        ability.IniciaCAbility();
-        ability.Tipe = definition.Tipe;
-        ability.Description = definition.Description;
-        ability.Scope = definition.Scope;
-        ability.RangeFormula = definition.RangeFormula;
-        ability.Amount1 = definition.Amount1;
-        ability.Amount2 = definition.Amount2;
-        target.AddAbility(ability);
+        target.AddAbility(definition);
     }
 }
 

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include "TestFiles.h"
 #include "catalog/AbilityCatalog.h"
-#include "model/Reporter.h"
 
 namespace {
 
@@ -23,22 +22,7 @@ std::vector<std::string> Group(const std::string& name, const std::string& count
     return lines;
 }
 
-std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> parts) {
-    std::vector<std::string> all;
-    for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
-    return all;
-}
-
-class AbilityCatalogTest : public ::testing::Test {
-protected:
-    bool Parse(const std::vector<std::string>& lines, bool crlf = true) {
-        return catalog.ParseStellarAbilityTypes(folder.Write("StellarAbilityTypes.txt", lines, crlf), reporter);
-    }
-
-    TempFolder folder;
-    AbilityCatalog catalog;
-    RecordingReporter reporter;
-};
+using AbilityCatalogTest = DataFileTest<AbilityCatalog, &AbilityCatalog::ParseStellarAbilityTypes>;
 
 TEST_F(AbilityCatalogTest, GroupsGiveKindsAndPositions) {
     const auto lines = Join({Group("Normal Star", "0", {}), {"comment line"},
@@ -47,48 +31,48 @@ TEST_F(AbilityCatalogTest, GroupsGiveKindsAndPositions) {
                              Group("Unstable Warp Point", "1", {{"1000", "Damage", "5", "0"}}),
                              Group("Odd Group", "1", {{"10", "Odd", "1", "1"}})});
     for (bool crlf : {true, false}) {
-        ASSERT_TRUE(Parse(lines, crlf));
-        ASSERT_EQ(catalog.Entries().size(), 5u);
-        const auto planets = catalog.AbilitiesOfKind(4);
+        ASSERT_TRUE(Read(lines, crlf));
+        ASSERT_EQ(table.Entries().size(), 5u);
+        const auto planets = table.AbilitiesOfKind(4);
         ASSERT_EQ(planets.size(), 2u);
         EXPECT_EQ(planets[1].IndexInGroup, 2);
         EXPECT_EQ(planets[1].Chance, 50);
         EXPECT_EQ(planets[1].RangeFormula, 2);
         EXPECT_EQ(planets[1].GroupName, "Normal Planet");
-        const auto warps = catalog.AbilitiesOfKind(2);
+        const auto warps = table.AbilitiesOfKind(2);
         ASSERT_EQ(warps.size(), 1u);
         EXPECT_EQ(warps[0].Tipe, "Delay");
-        EXPECT_TRUE(catalog.AbilitiesOfKind(1).empty());
-        EXPECT_TRUE(catalog.AbilitiesOfKind(5).empty());
-        EXPECT_EQ(catalog.Entries()[4].ObjectKind, "Unknown");
-        EXPECT_EQ(catalog.Entries()[4].GroupName, "");
-        EXPECT_TRUE(catalog.AbilitiesOfGroup("Odd Group").empty());
-        const auto unstable = catalog.AbilitiesOfGroup("Unstable Warp Point");
+        EXPECT_TRUE(table.AbilitiesOfKind(1).empty());
+        EXPECT_TRUE(table.AbilitiesOfKind(5).empty());
+        EXPECT_EQ(table.Entries()[4].ObjectKind, "Unknown");
+        EXPECT_EQ(table.Entries()[4].GroupName, "");
+        EXPECT_TRUE(table.AbilitiesOfGroup("Odd Group").empty());
+        const auto unstable = table.AbilitiesOfGroup("Unstable Warp Point");
         ASSERT_EQ(unstable.size(), 1u);
         EXPECT_EQ(unstable[0].ObjectKind, "");
     }
 }
 
 TEST_F(AbilityCatalogTest, TextRoundTripsAndAmountsTellAbilitiesApart) {
-    ASSERT_TRUE(Parse(Group("Normal Planet", "2", {{"100", "Bonus", "10", "0"}, {"50", "Bonus", "25", "0"}})));
-    const auto second = catalog.Entries()[1];
+    ASSERT_TRUE(Read(Group("Normal Planet", "2", {{"100", "Bonus", "10", "0"}, {"50", "Bonus", "25", "0"}})));
+    const auto second = table.Entries()[1];
     EXPECT_EQ(second.AbilityText(), "Bonus/Am1= 25/Am2= 0");
-    const CAbility a = catalog.AbilityFromText(4, second.AbilityText(), reporter);
+    const CAbility a = table.AbilityFromText(4, second.AbilityText(), reporter);
     EXPECT_EQ(a.ID, 2);
     EXPECT_EQ(a.Amount1, "25");
     EXPECT_EQ(a.Description, "Bonus d");
     EXPECT_EQ(a.Scope, "Sector");
     EXPECT_EQ(a.RangeFormula, 2);
-    EXPECT_EQ(catalog.AbilityFromText(4, "Bonus/Am1= 10/Am2= 0", reporter).ID, 1);
+    EXPECT_EQ(table.AbilityFromText(4, "Bonus/Am1= 10/Am2= 0", reporter).ID, 1);
     EXPECT_TRUE(reporter.entries.empty());
 }
 
 TEST_F(AbilityCatalogTest, UnmatchedOrMalformedTextGivesTheNoAbility) {
-    ASSERT_TRUE(Parse(Group("Normal Planet", "1", {{"100", "Bonus", "10", "0"}})));
-    EXPECT_EQ(catalog.AbilityFromText(1, "Bonus/Am1= 10/Am2= 0", reporter).Description, "NO");
-    EXPECT_EQ(catalog.AbilityFromText(4, "Bonus", reporter).Description, "NO");
-    EXPECT_EQ(catalog.AbilityFromText(4, "Bonus/A", reporter).Description, "NO");
-    const CAbility empty = catalog.AbilityFromText(4, "", reporter);
+    ASSERT_TRUE(Read(Group("Normal Planet", "1", {{"100", "Bonus", "10", "0"}})));
+    EXPECT_EQ(table.AbilityFromText(1, "Bonus/Am1= 10/Am2= 0", reporter).Description, "NO");
+    EXPECT_EQ(table.AbilityFromText(4, "Bonus", reporter).Description, "NO");
+    EXPECT_EQ(table.AbilityFromText(4, "Bonus/A", reporter).Description, "NO");
+    const CAbility empty = table.AbilityFromText(4, "", reporter);
     EXPECT_EQ(empty.Description, "NO");
     CAbility initial;
     initial.IniciaCAbility();
@@ -101,17 +85,18 @@ TEST_F(AbilityCatalogTest, UnmatchedOrMalformedTextGivesTheNoAbility) {
 }
 
 TEST_F(AbilityCatalogTest, FailuresKeepWhatWasRead) {
-    ASSERT_TRUE(Parse(Group("Normal Star", "1", {{"1", "Flare", "1", "0"}})));
-    EXPECT_FALSE(catalog.ParseStellarAbilityTypes(folder.Path() / "none.txt", reporter));
-    EXPECT_EQ(catalog.Entries().size(), 1u);  // an unopened file changes nothing
+    ASSERT_TRUE(Read(Group("Normal Star", "1", {{"1", "Flare", "1", "0"}})));
+    EXPECT_FALSE(table.ParseStellarAbilityTypes(folder.Path() / "none.txt", reporter));
+    EXPECT_FALSE(table.ParseStellarAbilityTypes(folder.Path(), reporter));  // a folder is no file
+    EXPECT_EQ(table.Entries().size(), 1u);  // an unopened file changes nothing
     auto cut = Group("Normal Storm", "2", {{"1", "Drain", "1", "0"}, {"1", "Blind", "1", "0"}});
     cut.resize(cut.size() - 3);
-    EXPECT_FALSE(Parse(Join({Group("Normal Star", "1", {{"1", "Flare", "1", "0"}}), cut})));
-    EXPECT_EQ(catalog.Entries().size(), 2u);
-    EXPECT_FALSE(Parse(Group("Normal Star", "many", {})));
-    EXPECT_FALSE(Parse(Group("Normal Star", "1", {{"often", "Flare", "1", "0"}})));
+    EXPECT_FALSE(Read(Join({Group("Normal Star", "1", {{"1", "Flare", "1", "0"}}), cut})));
+    EXPECT_EQ(table.Entries().size(), 2u);
+    EXPECT_FALSE(Read(Group("Normal Star", "many", {})));
+    EXPECT_FALSE(Read(Group("Normal Star", "1", {{"often", "Flare", "1", "0"}})));
     EXPECT_EQ(reporter.Messages(),
-              std::vector<std::string>(4, "The 'StellarAbilitiesTypes.txt' path is incorrect"));
+              std::vector<std::string>(5, "The 'StellarAbilitiesTypes.txt' path is incorrect"));
 }
 
 }  // namespace

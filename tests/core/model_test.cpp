@@ -1,18 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "TestUniverse.h"
 #include "model/CUniverse.h"
 #include "model/RomanNumeral.h"
 
 namespace {
-
-SystemRef AddNamedSystem(CUniverse& u, const std::string& name, int x = 0, int y = 0) {
-    SystemRef s = NewSystem();
-    s->name = name;
-    s->X = x;
-    s->y = y;
-    u.AddSystem(s);
-    return s;
-}
 
 SpaceObjectRef AddObject(CUniverse& u, const SystemRef& s, const std::string& kind, int x, int y) {
     SpaceObjectRef o = NewSpaceObject(kind);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
-#include "model/Reporter.h"
+#include "TestFiles.h"
 #include "random/QuadrantTypes.h"
 
 namespace {
@@ -27,26 +26,11 @@ std::vector<std::string> Block(const std::string& name) {
             L("Chance 2", "400")};
 }
 
-std::vector<std::string> Framed(std::vector<std::string> body) {
-    body.insert(body.begin(), {"header", "*BEGIN*"});
-    body.push_back("*END*");
-    return body;
-}
-
-class QuadrantTypesTest : public ::testing::Test {
-protected:
-    bool Load(const std::vector<std::string>& lines, bool crlf = true) {
-        return table.LoadQuadrantTypes(folder.Write("QuadrantTypes.txt", lines, crlf), reporter);
-    }
-
-    TempFolder folder;
-    QuadrantTypeTable table;
-    RecordingReporter reporter;
-};
+using QuadrantTypesTest = DataFileTest<QuadrantTypeTable, &QuadrantTypeTable::LoadQuadrantTypes>;
 
 TEST_F(QuadrantTypesTest, ReadsBlocksWithValuesFromColumn30) {
     for (bool crlf : {true, false}) {
-        ASSERT_TRUE(Load(Framed(Block("Spiral")), crlf));
+        ASSERT_TRUE(Read(Framed(Block("Spiral")), crlf));
         const QuadrantType q = table.FindQuadrantType("Spiral");
         EXPECT_EQ(q.MaxWarpPoints, 6);
         ASSERT_EQ(q.Locations.size(), 1u);
@@ -62,7 +46,7 @@ TEST_F(QuadrantTypesTest, ReadsBlocksWithValuesFromColumn30) {
 TEST_F(QuadrantTypesTest, CountsOfZeroAndACountLineAtLineFour) {
     const std::vector<std::string> empty{L("Name", "Empty"), L("d", ""), L("q", "1"), L("s", ""),
                                          L("Number of Locations", "0"), L("Number of System Types", "0")};
-    ASSERT_TRUE(Load(Framed(empty)));
+    ASSERT_TRUE(Read(Framed(empty)));
     const QuadrantType q = table.FindQuadrantType("Empty");
     EXPECT_EQ(q.Name, "Empty");
     EXPECT_EQ(q.MaxWarpPoints, 0);
@@ -73,9 +57,7 @@ TEST_F(QuadrantTypesTest, CountsOfZeroAndACountLineAtLineFour) {
 TEST_F(QuadrantTypesTest, KeyInOtherCaseOpensNoBlock) {
     auto lower = Block("Lower");
     lower[0] = L("name", "Lower");
-    auto body = Block("Upper");
-    body.insert(body.begin(), lower.begin(), lower.end());
-    ASSERT_TRUE(Load(Framed(body)));
+    ASSERT_TRUE(Read(Framed(Join({lower, Block("Upper")}))));
     ASSERT_EQ(table.Types().size(), 1u);
     EXPECT_EQ(table.Types()[0].Name, "Upper");
 }
@@ -83,11 +65,9 @@ TEST_F(QuadrantTypesTest, KeyInOtherCaseOpensNoBlock) {
 TEST_F(QuadrantTypesTest, FailuresKeepTheCompletedBlocks) {
     auto bad = Block("Bad");
     bad[13] = L("Chance 1", "lots");
-    auto body = Block("Good");
-    body.insert(body.end(), bad.begin(), bad.end());
-    EXPECT_FALSE(Load(Framed(body)));
+    EXPECT_FALSE(Read(Framed(Join({Block("Good"), bad}))));
     ASSERT_EQ(table.Types().size(), 1u);
-    EXPECT_FALSE(Load(Block("No End")));  // the file ends before "*END*"
+    EXPECT_FALSE(Read(Block("No End")));  // the file ends before "*END*"
     EXPECT_EQ(table.Types().size(), 1u);
     EXPECT_FALSE(table.LoadQuadrantTypes(folder.Path() / "none.txt", reporter));
     EXPECT_TRUE(table.Types().empty());

@@ -31,6 +31,17 @@ bool InStarBlock(const CSpaceObject& star, const CSpaceObject& other) {
     return star.Tipo == KindStar && &star != &other && star.GetOccupied(other.coord.X, other.coord.y);
 }
 
+// The distinct sectors of the objects from index first on, each checked to be valid.
+std::set<std::pair<int, int>> CheckedSectors(const CSystem& system, std::size_t first = 0) {
+    std::set<std::pair<int, int>> sectors;
+    for (std::size_t k = first; k < system.objects.size(); ++k) {
+        const CCoord& at = system.objects[k]->coord;
+        EXPECT_TRUE(IsValidSector(at.X, at.y));
+        sectors.insert({at.X, at.y});
+    }
+    return sectors;
+}
+
 }  // namespace
 
 TEST(SystemPopulation, ObjectNamesCountEachKindOnItsOwn) {
@@ -111,12 +122,7 @@ TEST(SystemPopulation, RulesThatCanNeverBeMetEndOnValidSectors) {
     GenerationContext context = f.Context();
     const SystemRef broken = AddPopulated(f, context, "Broken", "Odd");
     ASSERT_EQ(broken->objects.size(), 5u);
-    std::set<std::pair<int, int>> sectors;
-    for (const auto& o : broken->objects) {
-        EXPECT_TRUE(IsValidSector(o->coord.X, o->coord.y));
-        sectors.insert({o->coord.X, o->coord.y});
-    }
-    EXPECT_EQ(sectors.size(), 5u);  // nothing fixed here, so no two share a sector
+    EXPECT_EQ(CheckedSectors(*broken).size(), 5u);  // nothing fixed here, so no two share a sector
     EXPECT_EQ(broken->PhysicalType, PhysicalBlackHole);
     EXPECT_TRUE(broken->HasBlackHole);
     EXPECT_FALSE(broken->EmpireCanStartInSystem);
@@ -127,14 +133,8 @@ TEST(SystemPopulation, ACrowdedCentreSpreadsToFreeSectors) {
     GenerationContext context = f.Context();
     const SystemRef crowded = AddPopulated(f, context, "Crowded", "Busy");
     ASSERT_EQ(crowded->objects.size(), 41u);
-    std::set<std::pair<int, int>> sectors;
-    for (std::size_t k = 1; k < crowded->objects.size(); ++k) {
-        const auto& o = crowded->objects[k];
-        EXPECT_TRUE(IsValidSector(o->coord.X, o->coord.y));
-        EXPECT_FALSE(InStarBlock(*crowded->objects[0], *o));
-        sectors.insert({o->coord.X, o->coord.y});
-    }
-    EXPECT_EQ(sectors.size(), 40u);
+    for (const auto& o : crowded->objects) EXPECT_FALSE(InStarBlock(*crowded->objects[0], *o));
+    EXPECT_EQ(CheckedSectors(*crowded, 1).size(), 40u);
 }
 
 TEST(SystemPopulation, WithMultipleObjectsOnlyTheStarBlockIsAvoided) {

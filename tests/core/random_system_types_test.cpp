@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
-#include "model/Reporter.h"
+#include "TestFiles.h"
 #include "random/ChanceTypes.h"
 #include "random/RandomSystemTypes.h"
 
@@ -40,22 +39,7 @@ std::vector<std::string> Storm() {
     return {L("Kind", "Storm"), L("Rule", "Same As 0"), L("Group", "Normal Storm"), L("x", ""), L("Size", "Any")};
 }
 
-std::vector<std::string> Framed(std::vector<std::string> body) {
-    body.insert(body.begin(), "*BEGIN*");
-    body.push_back("*END*");
-    return body;
-}
-
-class RandomSystemTypesTest : public ::testing::Test {
-protected:
-    bool Load(const std::vector<std::string>& lines, bool crlf = true) {
-        return table.LoadRandomSystemTypes(folder.Write("SystemTypes.txt", lines, crlf), reporter);
-    }
-
-    TempFolder folder;
-    RandomSystemTypeTable table;
-    RecordingReporter reporter;
-};
+using RandomSystemTypesTest = DataFileTest<RandomSystemTypeTable, &RandomSystemTypeTable::LoadRandomSystemTypes>;
 
 TEST_F(RandomSystemTypesTest, EachKindTakesItsOwnNumberOfLines) {
     auto body = Head("Mixed", 4, 1);
@@ -65,7 +49,7 @@ TEST_F(RandomSystemTypesTest, EachKindTakesItsOwnNumberOfLines) {
     Add(body, Asteroids());
     Add(body, Head("Next", 0));
     for (bool crlf : {true, false}) {
-        ASSERT_TRUE(Load(Framed(body), crlf));
+        ASSERT_TRUE(Read(Framed(body), crlf));
         ASSERT_EQ(table.Types().size(), 2u);
         const RandomSystemType t = table.FindRandomSystemType("Mixed");
         EXPECT_EQ(t.Description, "A type");
@@ -98,14 +82,14 @@ TEST_F(RandomSystemTypesTest, AsteroidBeltException) {
         }
         return body;
     };
-    ASSERT_TRUE(Load(Framed(build("Asteroid Belt"))));
+    ASSERT_TRUE(Read(Framed(build("Asteroid Belt"))));
     const auto belt = table.FindRandomSystemType("Asteroid Belt");
     ASSERT_EQ(belt.Objects.size(), 16u);
     EXPECT_EQ(belt.Objects[14].Size, "Size14");
     EXPECT_EQ(belt.Objects[15].Size, "Size15");
 
     // Elsewhere the extra line is the object's size line.
-    ASSERT_TRUE(Load(Framed(build("Asteroid Field"))));
+    ASSERT_TRUE(Read(Framed(build("Asteroid Field"))));
     const auto field = table.FindRandomSystemType("Asteroid Field");
     ASSERT_EQ(field.Objects.size(), 16u);
     EXPECT_EQ(field.Objects[14].Size, "Any");
@@ -114,7 +98,7 @@ TEST_F(RandomSystemTypesTest, AsteroidBeltException) {
     // Without the extra line the belt's fifteenth object is read as usual.
     auto plain = Head("Asteroid Belt", 15);
     for (int k = 0; k < 15; ++k) Add(plain, Asteroids("S" + std::to_string(k)));
-    ASSERT_TRUE(Load(Framed(plain)));
+    ASSERT_TRUE(Read(Framed(plain)));
     EXPECT_EQ(table.Types()[0].Objects[14].Size, "S14");
 }
 
@@ -125,7 +109,7 @@ TEST_F(RandomSystemTypesTest, FailuresKeepTheCompletedBlocks) {
     bad[4] = L("Index", "first");
     Add(body, bad);
     Add(body, Storm());
-    EXPECT_FALSE(Load(Framed(body)));
+    EXPECT_FALSE(Read(Framed(body)));
     ASSERT_EQ(table.Types().size(), 1u);
     EXPECT_EQ(table.Types()[0].Name, "Good");
     EXPECT_FALSE(table.LoadRandomSystemTypes(folder.Path() / "none.txt", reporter));

@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 
+#include "TestUniverse.h"
 #include "RandomTestSupport.h"
 #include "random/RandomMap.h"
 #include "random/SystemQueries.h"
@@ -64,15 +65,6 @@ void ExpectNoSharedSectors(const CUniverse& universe) {
     }
 }
 
-SystemRef AddBare(CUniverse& universe, const std::string& name, std::int32_t X, std::int32_t Y) {
-    SystemRef system = NewSystem();
-    system->name = name;
-    system->X = X;
-    system->y = Y;
-    universe.AddSystem(system);
-    return system;
-}
-
 }  // namespace
 
 TEST(WarpLinks, LinksAreMutualMirroredAndOnePerQuadrant) {
@@ -106,11 +98,11 @@ TEST(WarpLinks, GridLinksNeighboursWithoutTheQuadrantRule) {
 TEST(WarpLinks, ArmEndsStartNoSecondLink) {
     Fixture f;
     GenerationContext context = f.Context();
-    const SystemRef end = AddBare(f.universe, "End", 10, 10);
+    const SystemRef end = AddNamedSystem(f.universe, "End", 10, 10);
     end->EndOfArm = true;
-    const SystemRef B = AddBare(f.universe, "B", 20, 5);
-    const SystemRef C = AddBare(f.universe, "C", 20, 20);
-    const SystemRef D = AddBare(f.universe, "D", 2, 20);
+    const SystemRef B = AddNamedSystem(f.universe, "B", 20, 5);
+    const SystemRef C = AddNamedSystem(f.universe, "C", 20, 20);
+    const SystemRef D = AddNamedSystem(f.universe, "D", 2, 20);
     EXPECT_TRUE(CreateWarpPair(context, 0, end, B, false));
     EXPECT_FALSE(CreateWarpPair(context, 1, end, C, false));  // its own second link
     EXPECT_TRUE(CreateWarpPair(context, 3, D, end, false));   // others may still link to it
@@ -137,11 +129,11 @@ TEST(WarpLinks, QuadrantCodesAndTheirOpposites) {
 
 TEST(WarpLinks, WindowSearchOrderAndItsEnd) {
     CUniverse universe;
-    const SystemRef S = AddBare(universe, "S", 10, 10);
-    AddBare(universe, "Right", 11, 10);
-    AddBare(universe, "Left", 9, 10);
-    AddBare(universe, "Far", 60, 45);
-    AddBare(universe, "Outside", 70, 10);  // off the grid: never found
+    const SystemRef S = AddNamedSystem(universe, "S", 10, 10);
+    AddNamedSystem(universe, "Right", 11, 10);
+    AddNamedSystem(universe, "Left", 9, 10);
+    AddNamedSystem(universe, "Far", 60, 45);
+    AddNamedSystem(universe, "Outside", 70, 10);  // off the grid: never found
     const GalaxyOccupancy occupancy(universe);
     const WarpSearch search(occupancy);
     std::vector<SystemRef> found = search.FindWarpCandidates(*S, 10);
@@ -168,9 +160,9 @@ TEST(WarpLinks, WindowSearchOrderAndItsEnd) {
 
 TEST(WarpLinks, ACellHoldingTwoSystemsYieldsBoth) {
     CUniverse universe;
-    const SystemRef S = AddBare(universe, "S", 3, 3);
-    AddBare(universe, "A", 9, 3);
-    AddBare(universe, "B", 9, 3);
+    const SystemRef S = AddNamedSystem(universe, "S", 3, 3);
+    AddNamedSystem(universe, "A", 9, 3);
+    AddNamedSystem(universe, "B", 9, 3);
     const GalaxyOccupancy occupancy(universe);
     const auto found = WarpSearch(occupancy).FindWarpCandidates(*S, 5);
     ASSERT_EQ(found.size(), 2u);
@@ -181,8 +173,8 @@ TEST(WarpLinks, ACellHoldingTwoSystemsYieldsBoth) {
 TEST(WarpLinks, APairThatCannotFitIsDroppedInsteadOfRetriedForever) {
     Fixture f;
     GenerationContext context = f.Context();
-    const SystemRef A = AddBare(f.universe, "A", 10, 10);
-    const SystemRef B = AddBare(f.universe, "B", 20, 5);
+    const SystemRef A = AddNamedSystem(f.universe, "A", 10, 10);
+    const SystemRef B = AddNamedSystem(f.universe, "B", 20, 5);
     for (std::int32_t x = 1; x <= 8; ++x)
         for (std::int32_t y = 5; y <= 8; ++y) {
             SpaceObjectRef planet = NewSpaceObject("PLANET");
@@ -207,11 +199,11 @@ TEST(GalaxyOccupancy, AnswersAsTheUniverseDoes) {
     CUniverse universe;
     RandomSource random(11);
     for (int k = 0; k < 120; ++k) {
-        SystemRef s = AddBare(universe, std::string("S").append(std::to_string(k)), static_cast<std::int32_t>(random.Next() * 72) - 2,
+        SystemRef s = AddNamedSystem(universe, std::string("S").append(std::to_string(k)), static_cast<std::int32_t>(random.Next() * 72) - 2,
                               static_cast<std::int32_t>(random.Next() * 54) - 2);
         s->Checked = random.Next() < 0.3;
     }
-    AddBare(universe, "Twin", universe.Systems()[0]->X, universe.Systems()[0]->y);
+    AddNamedSystem(universe, "Twin", universe.Systems()[0]->X, universe.Systems()[0]->y);
     const GalaxyOccupancy occupancy(universe);
     for (std::int32_t X = -3; X <= 70; ++X)
         for (std::int32_t y = -3; y <= 52; ++y) {

@@ -73,7 +73,7 @@ TEST(Settings, FolderDerivationsNeverFailOnShortValues) {
     EXPECT_EQ(ParentByCutting("12345"), "");
     EXPECT_EQ(ParentByCutting(""), "");
     EXPECT_EQ(PictureFolderOf("/g/Data"), "/g/Pictures/Planets/");
-    EXPECT_EQ(PictureFolderOf("abc"), "/Pictures/Planets/");
+    EXPECT_EQ(PictureFolderOf("abc"), "Pictures/Planets/");  // under the program folder, not the root
 }
 
 TEST(Settings, RelativeFoldersLieUnderTheProgramFolder) {

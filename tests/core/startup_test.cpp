@@ -67,7 +67,7 @@ TEST_F(StartUpTest, ShortFolderValuesAndLowerCaseTrue) {
     const StartUpResult result = StartUp(folder.Path(), data, random, 1, reporter);
     EXPECT_EQ(result.Status.lblAllow, "Allow multiple objects in same sector: TRUE");
     EXPECT_FALSE(data.Config.AllowsMultipleObjects());
-    EXPECT_EQ(data.Config.PrimaryPictureFolder, "/Pictures/Planets/");
+    EXPECT_EQ(data.Config.PrimaryPictureFolder, "Pictures/Planets/");
     EXPECT_FALSE(result.AllFilesRead());
 }
 
@@ -96,15 +96,6 @@ TEST_F(StartUpTest, ReloadReadsTheNewFolderButKeepsModAndPictures) {
     Settings saved;
     ASSERT_TRUE(LoadSettings(folder.Path(), saved, reporter));
     EXPECT_EQ(saved.DataDirectory, "Other/Data");
-}
-
-TEST_F(StartUpTest, ResetForgetsEverything) {
-    CopyShipped();
-    StartUp(folder.Path(), data, random, 1, reporter);
-    data.Reset();
-    EXPECT_TRUE(data.Stellar.Entries().empty());
-    EXPECT_TRUE(data.SystemNames.Entries().empty());
-    EXPECT_EQ(data.Config.ModName, "");
 }
 
 }  // namespace

@@ -2,26 +2,16 @@
 
 #include <set>
 
-#include "TempFolder.h"
+#include "TestFiles.h"
 #include "catalog/ModDefinition.h"
 #include "catalog/SystemTypes.h"
 #include "model/RandomSource.h"
-#include "model/Reporter.h"
 
 namespace {
 
 std::string L(const std::string& key, const std::string& value) { return Keyed(key, 49, value); }
 
-class SystemTypesTest : public ::testing::Test {
-protected:
-    bool Parse(const std::vector<std::string>& lines, bool crlf = true) {
-        return types.ParseSystemTypes(folder.Write("SystemTypes.txt", lines, crlf), reporter);
-    }
-
-    TempFolder folder;
-    SystemTypeCatalog types;
-    RecordingReporter reporter;
-};
+using SystemTypesTest = DataFileTest<SystemTypeCatalog, &SystemTypeCatalog::ParseSystemTypes>;
 
 TEST_F(SystemTypesTest, ReadsPortraitsBackgroundsAndAtmospheres) {
     const std::vector<std::string> lines{
@@ -32,46 +22,46 @@ TEST_F(SystemTypesTest, ReadsPortraitsBackgroundsAndAtmospheres) {
         L("Portrait Bitmap", "P2.bmp"), L("Portrait Picture Index", "0"), L("System Physical Type", "Normal"),
         L("Portrait Bitmap", "P3.bmp"), L("Portrait Picture Index", "1")};
     for (bool crlf : {true, false}) {
-        ASSERT_TRUE(Parse(lines, crlf));
-        EXPECT_EQ(types.Atmospheres(), (std::vector<std::string>{"None", "Oxygen", "Methane"}));
-        EXPECT_EQ(types.StellarBackgrounds(), (std::vector<std::string>{"Sky_A.bmp", "Sky_B.bmp"}));
-        ASSERT_EQ(types.Portraits().size(), 3u);
-        EXPECT_EQ(types.Portraits()[0].PortraitIndex, "3");
-        const auto normal = types.PortraitsOfPhysicalType("Normal");
+        ASSERT_TRUE(Read(lines, crlf));
+        EXPECT_EQ(table.Atmospheres(), (std::vector<std::string>{"None", "Oxygen", "Methane"}));
+        EXPECT_EQ(table.StellarBackgrounds(), (std::vector<std::string>{"Sky_A.bmp", "Sky_B.bmp"}));
+        ASSERT_EQ(table.Portraits().size(), 3u);
+        EXPECT_EQ(table.Portraits()[0].PortraitIndex, "3");
+        const auto normal = table.PortraitsOfPhysicalType("Normal");
         ASSERT_EQ(normal.size(), 2u);
         EXPECT_EQ(normal[1].PortraitBitmap, "P3.bmp");
-        EXPECT_EQ(types.FindPortrait("P2.bmp").PhysicalType, "Nebulae");
-        EXPECT_EQ(types.FindPortrait("p2.bmp").PhysicalType, "");
-        EXPECT_EQ(types.FindBackground("Sky_B.bmp"), "Sky_B.bmp");
-        EXPECT_EQ(types.FindBackground("sky_b.bmp"), "");
+        EXPECT_EQ(table.FindPortrait("P2.bmp").PhysicalType, "Nebulae");
+        EXPECT_EQ(table.FindPortrait("p2.bmp").PhysicalType, "");
+        EXPECT_EQ(table.FindBackground("Sky_B.bmp"), "Sky_B.bmp");
+        EXPECT_EQ(table.FindBackground("sky_b.bmp"), "");
     }
     EXPECT_TRUE(reporter.entries.empty());
 }
 
 TEST_F(SystemTypesTest, ZeroBackgroundsGiveTheDefaultSkyAndEveryCountLineAdds) {
-    ASSERT_TRUE(Parse({L("Number of Stellar Background Images", "0")}));
-    EXPECT_EQ(types.StellarBackgrounds(), std::vector<std::string>{"Skybox001.bmp"});
-    ASSERT_TRUE(Parse({L("Number of Stellar Background Images", "1"), L("a", "A.bmp"),
+    ASSERT_TRUE(Read({L("Number of Stellar Background Images", "0")}));
+    EXPECT_EQ(table.StellarBackgrounds(), std::vector<std::string>{"Skybox001.bmp"});
+    ASSERT_TRUE(Read({L("Number of Stellar Background Images", "1"), L("a", "A.bmp"),
                        L("Number of Stellar Background Images", "1"), L("b", "B.bmp")}));
-    EXPECT_EQ(types.StellarBackgrounds(), (std::vector<std::string>{"A.bmp", "B.bmp"}));
+    EXPECT_EQ(table.StellarBackgrounds(), (std::vector<std::string>{"A.bmp", "B.bmp"}));
 }
 
 TEST_F(SystemTypesTest, RandomBackgroundDrawsEveryNameAndSurvivesAnEmptyList) {
     RandomSource random(3);
-    EXPECT_EQ(types.RandomBackground(random), "");
-    ASSERT_TRUE(Parse({L("Number of Stellar Background Images", "3"), L("1", "A"), L("2", "B"), L("3", "C")}));
+    EXPECT_EQ(table.RandomBackground(random), "");
+    ASSERT_TRUE(Read({L("Number of Stellar Background Images", "3"), L("1", "A"), L("2", "B"), L("3", "C")}));
     std::set<std::string> seen;
-    for (int i = 0; i < 100; ++i) seen.insert(types.RandomBackground(random));
+    for (int i = 0; i < 100; ++i) seen.insert(table.RandomBackground(random));
     EXPECT_EQ(seen, (std::set<std::string>{"A", "B", "C"}));
 }
 
 TEST_F(SystemTypesTest, FailuresAreReportedAndKeepWhatWasRead) {
-    EXPECT_FALSE(Parse({L("System Physical Type", "Normal"), L("Portrait Bitmap", "P1.bmp"),
+    EXPECT_FALSE(Read({L("System Physical Type", "Normal"), L("Portrait Bitmap", "P1.bmp"),
                         L("Number of Stellar Background Images", "2"), L("1", "A")}));
-    EXPECT_FALSE(Parse({L("System Physical Type", "Normal"), L("Portrait Bitmap", "P1.bmp"),
+    EXPECT_FALSE(Read({L("System Physical Type", "Normal"), L("Portrait Bitmap", "P1.bmp"),
                         L("Portrait Picture Index", "0"), L("Number of Stellar Background Images", "two")}));
-    EXPECT_EQ(types.Portraits().size(), 1u);
-    EXPECT_FALSE(types.ParseSystemTypes(folder.Path() / "none.txt", reporter));
+    EXPECT_EQ(table.Portraits().size(), 1u);
+    EXPECT_FALSE(table.ParseSystemTypes(folder.Path() / "none.txt", reporter));
     EXPECT_EQ(reporter.Messages(), std::vector<std::string>(3, "The 'SystemTypes.txt' path is incorrect"));
 }
 

@@ -31,6 +31,12 @@ TEST(TextHelpers, PaddingAndTrimming) {
     EXPECT_EQ(CommaToPoint("1,5,2"), "1.5.2");
 }
 
+TEST(TextHelpers, SplittingKeepsEmptyParts) {
+    EXPECT_EQ(SplitAt("", '/'), std::vector<std::string>{""});
+    EXPECT_EQ(SplitAt("a//b/", '/'), (std::vector<std::string>{"a", "", "b", ""}));
+    EXPECT_EQ(SplitAt("Ring 3", ' '), (std::vector<std::string>{"Ring", "3"}));
+}
+
 TEST(TextHelpers, WholeNumbersRefuseGarbageAndOverflow) {
     EXPECT_EQ(ParseInt32(" -42 "), -42);
     EXPECT_EQ(ParseInt32("+7"), 7);
@@ -73,6 +79,7 @@ TEST(TextHelpers, LinesSplitOnCrLfAndLfAlike) {
     EXPECT_EQ(SplitLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
     EXPECT_TRUE(SplitLines("").empty());
+    EXPECT_FALSE(ReadTextLines(FreshFolder("lines")));  // a folder is not an empty text file
 }
 
 TEST(TextHelpers, SafeWriteReplacesOnlyWhenComplete) {
