@@ -28,7 +28,6 @@ public:
     QRadioButton* o2 = nullptr;
 
     void Ok();
-    void CancelDialog();
 
 private:
     QWidget* FolderRow(const QString& caption, const char* browserName, QLineEdit*& field, const std::string& value);

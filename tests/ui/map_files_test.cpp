@@ -21,6 +21,12 @@ protected:
             s->addStellarBackground(sky);
         }
     }
+    // The stand-in compiler the build made, copied into a folder of the test's program folder.
+    void InstallCompiler(const std::string& subfolder) {
+        std::filesystem::create_directories(folder.Path() / subfolder);
+        std::filesystem::copy_file(std::filesystem::path(DIZ_PROGRAM_DIR) / "TarsisMapCompiler.exe",
+                                   folder.Path() / subfolder / "TarsisMapCompiler.exe");
+    }
     std::filesystem::path Local(const std::string& name) const { return folder.Path() / (name + ".txt"); }
 };
 
@@ -68,6 +74,7 @@ TEST_F(MapFilesTest, SaveThroughTheMenuDialogSetsTheMapName) {
 
 TEST_F(MapFilesTest, GenerateRunsTheCompilerAndMovesTheMap) {
     AddSmallMap();
+    InstallCompiler("Compiler");
     data.Config.MapCompilerPath = "Compiler";
     window->Shared().MapName = "compiled";
     window->MapCommand(0);
@@ -110,9 +117,7 @@ TEST_F(MapFilesTest, ACompilerThatWritesNoMapEndsTheWaitWithAnError) {
 
 TEST_F(MapFilesTest, GenerateWithTheCompilerInTheProgramFolderKeepsTheTxt) {
     AddSmallMap();
-    std::filesystem::copy_file(folder.Path() / "Compiler" / "TarsisMapCompiler.exe",
-                               folder.Path() / "TarsisMapCompiler.exe");
-    std::filesystem::permissions(folder.Path() / "TarsisMapCompiler.exe", std::filesystem::perms::owner_all);
+    InstallCompiler(".");
     data.Config.MapCompilerPath = ".";
     window->Shared().MapName = "here";
     window->MapCommand(0);
