@@ -154,13 +154,7 @@ TEST_F(EditorWindowTest, MirrorWarpFromAToBLeadsBackAndCarriesTheAbilities) {
         warp.cmdOk->click();
         return d.result();
     });
-    prompts.QueueDialog([](QDialog& d) {
-        auto& abilities = dynamic_cast<FAbilities&>(d);
-        EXPECT_EQ(abilities.cmbAbility[0]->count(), 2);  // the empty item and the one warp ability
-        abilities.cmbAbility[0]->setCurrentIndex(1);
-        abilities.cmdOk->click();
-        return d.result();
-    });
+    QueueAbilityPicks({{0, 1}}, 2);  // the empty item and the one warp ability
     window.CreateObjectCommand(KindWarpPoint);
 
     const auto here = ObjectsOf(alpha);
@@ -364,13 +358,7 @@ TEST_F(EditorWindowTest, AbilitiesChosenInTheDialogReachTheObjectAndTheSavedMap)
         star.cmdOk->click();
         return d.result();
     });
-    prompts.QueueDialog([](QDialog& d) {
-        auto& abilities = dynamic_cast<FAbilities&>(d);
-        abilities.cmbAbility[0]->setCurrentIndex(3);
-        abilities.cmbAbility[2]->setCurrentIndex(1);  // slots need not be contiguous
-        abilities.cmdOk->click();
-        return d.result();
-    });
+    QueueAbilityPicks({{0, 3}, {2, 1}});  // slots need not be contiguous
     window.CreateObjectCommand(KindStar);
 
     const SpaceObjectRef star = ObjectsOf(alpha).at(0);

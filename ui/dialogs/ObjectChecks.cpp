@@ -60,13 +60,6 @@ Checks ResourceChecks(const std::string& kind, const std::string& minerals, cons
     return checks;
 }
 
-void WriteResources(const std::string& minerals, const std::string& organics, const std::string& radioactives,
-                    CurrentObjectRecord& current) {
-    current.Minerals = Whole(minerals);
-    current.Organics = Whole(organics);
-    current.Radioactives = Whole(radioactives);
-}
-
 std::string WithSpecificType(const std::string& failure, const SpecificTypeCheck& type, std::int32_t& objectType) {
     return failure.empty() ? type.Run(objectType) : failure;
 }
@@ -124,13 +117,9 @@ std::string FirstPlanetFailure(const PlanetFields& f, const SpecificTypeCheck& t
 }
 
 void WritePlanetFields(const PlanetFields& f, CurrentObjectRecord& current) {
-    current.X = Whole(f.x);
-    current.Y = Whole(f.y);
-    current.Name = f.name;
-    current.Size = f.size;
-    current.Type = f.type;
+    // A planet is written as an asteroid field plus what only planets have.
+    WriteAsteroidFields({f.name, f.x, f.y, f.size, f.type, f.minerals, f.organics, f.radioactives}, current);
     current.Atmosphere = f.atmosphere;
-    WriteResources(f.minerals, f.organics, f.radioactives, current);
     current.Radiation = Whole(f.radiation);
     current.Temperature = Whole(f.temperature);
     current.Gravity = RealText(f.gravity);
@@ -153,7 +142,9 @@ void WriteAsteroidFields(const AsteroidFields& f, CurrentObjectRecord& current) 
     current.Name = f.name;
     current.Size = f.size;
     current.Type = f.type;
-    WriteResources(f.minerals, f.organics, f.radioactives, current);
+    current.Minerals = Whole(f.minerals);
+    current.Organics = Whole(f.organics);
+    current.Radioactives = Whole(f.radioactives);
 }
 
 std::string FirstWarpFailure(const WarpFields& f, const CUniverse& universe, const SpecificTypeCheck& type,
