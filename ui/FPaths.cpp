@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -27,7 +28,7 @@ FPaths::FPaths(const Settings& current, QWidget* parent) : QDialog(parent), pend
     options->addWidget(o2 = new QRadioButton(tr("No")));
     (current.MultipleObjectsInSameSector == "True" ? o1 : o2)->setChecked(true);
     layout->addWidget(Frame1);
-    AddOkCancelRow(this, layout, [this] { Ok(); }, tr("Ok"));
+    AddOkCancelRow(this, layout, [this] { Ok(); }, tr("Ok")).cmdNo->setObjectName("cmdCancel");
 }
 
 QWidget* FPaths::FolderRow(const QString& caption, const char* browserName, QLineEdit*& field,
@@ -54,4 +55,9 @@ void FPaths::Ok() {
     pending_.MultipleObjectsInSameSector = o1->isChecked() ? "True" : "false";
     accepted_ = true;
     accept();
+}
+
+void FPaths::reject() {
+    accepted_ = false;
+    QDialog::reject();
 }

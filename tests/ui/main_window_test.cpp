@@ -277,7 +277,7 @@ TEST_F(MainWindowTest, ChangeSettingsCancelledChangesNothing) {
     prompts.QueueDialog([](QDialog& dialog) {
         auto* paths = qobject_cast<FPaths*>(&dialog);
         paths->TxtData->setText("Elsewhere/Data");
-        paths->findChild<QPushButton*>("cmdNo")->click();
+        paths->findChild<QPushButton*>("cmdCancel")->click();
         return dialog.result();
     });
     window->ChangeSettings();
