@@ -69,6 +69,8 @@ public:
     void MapCommand(int index);
     void SaveMenuCommand();      // FSave
     void GenerateMenuCommand();  // FGenerate
+    // The name dialog of the two menu entries: OK sets MapName and runs MapCommand(index).
+    void MapNameDialog(const QString& caption, int index);
     void LoadCommand();          // CmdLoad_Click
     void LoadMenuCommand();      // FLoad
     void RandomMapCommand();     // cmdRandom_Click

@@ -45,18 +45,14 @@ struct FMapEditor::LongOperation {
     BusyGuard menus_;
 };
 
-void FMapEditor::SaveMenuCommand() {
-    FMapName dialog(tr("Save Map"), shared_.MapName, [this](const std::string& name) {
-        shared_.MapName = name;
-        MapCommand(1);
-    }, this);
-    prompts_.ExecDialog(dialog);
-}
+void FMapEditor::SaveMenuCommand() { MapNameDialog(tr("Save Map"), 1); }
 
-void FMapEditor::GenerateMenuCommand() {
-    FMapName dialog(tr("Save&Generate Map"), shared_.MapName, [this](const std::string& name) {
+void FMapEditor::GenerateMenuCommand() { MapNameDialog(tr("Save&Generate Map"), 0); }
+
+void FMapEditor::MapNameDialog(const QString& caption, int index) {
+    FMapName dialog(caption, shared_.MapName, [this, index](const std::string& name) {
         shared_.MapName = name;
-        MapCommand(0);
+        MapCommand(index);
     }, this);
     prompts_.ExecDialog(dialog);
 }

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/DialogParts.h"
 #include "ui/FolderList.h"
 #include "ui/MessageBoxPrompts.h"
 
@@ -27,17 +28,7 @@ FPaths::FPaths(const Settings& current, QWidget* parent) : QDialog(parent), pend
     options->addWidget(o2 = new QRadioButton(tr("No")));
     (current.MultipleObjectsInSameSector == "True" ? o1 : o2)->setChecked(true);
     layout->addWidget(Frame1);
-    auto* buttons = new QHBoxLayout;
-    auto* cmdOk = new QPushButton(tr("Ok"));
-    cmdOk->setObjectName("cmdOk");
-    auto* cmdCancel = new QPushButton(tr("Cancel"));
-    cmdCancel->setObjectName("cmdCancel");
-    connect(cmdOk, &QPushButton::clicked, this, &FPaths::Ok);
-    connect(cmdCancel, &QPushButton::clicked, this, &FPaths::CancelDialog);
-    buttons->addStretch();
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
-    layout->addLayout(buttons);
+    AddOkCancelRow(this, layout, [this] { Ok(); }, tr("Ok")).cmdNo->setObjectName("cmdCancel");
 }
 
 QWidget* FPaths::FolderRow(const QString& caption, const char* browserName, QLineEdit*& field,
@@ -66,7 +57,7 @@ void FPaths::Ok() {
     accept();
 }
 
-void FPaths::CancelDialog() {
+void FPaths::reject() {
     accepted_ = false;
-    reject();
+    QDialog::reject();
 }

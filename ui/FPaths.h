@@ -28,7 +28,8 @@ public:
     QRadioButton* o2 = nullptr;
 
     void Ok();
-    void CancelDialog();
+    // Cancel, Escape or closing: the settings stay as they were.
+    void reject() override;
 
 private:
     QWidget* FolderRow(const QString& caption, const char* browserName, QLineEdit*& field, const std::string& value);

@@ -3,14 +3,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "catalog/GameData.h"
 #include "random/NameGenerator.h"
+#include "ui/DialogParts.h"
 #include "ui/EditorState.h"
 #include "ui/MessageBoxPrompts.h"
 #include "ui/SystemDialogChecks.h"
@@ -19,10 +18,8 @@
 namespace {
 
 QComboBox* EditableList(const char* name) {
-    auto* list = new QComboBox;
+    QComboBox* list = NewEditableList();
     list->setObjectName(name);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
     return list;
 }
 
@@ -53,18 +50,7 @@ void FSystem::BuildFields() {
     txtSystemDescription->setMaximumHeight(80);
     layout->addLayout(form);
     layout->addWidget(chkCanStart = new QCheckBox(tr("Empires can Start here")));
-    auto* buttons = new QHBoxLayout;
-    auto* cmdOk = new QPushButton(tr("OK"));
-    cmdOk->setObjectName("cmdOk");
-    cmdOk->setDefault(true);
-    auto* cmdNo = new QPushButton(tr("Cancel"));
-    cmdNo->setObjectName("cmdNo");
-    buttons->addStretch();
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdNo);
-    layout->addLayout(buttons);
-    connect(cmdOk, &QPushButton::clicked, this, &FSystem::Ok);
-    connect(cmdNo, &QPushButton::clicked, this, &FSystem::reject);
+    AddOkCancelRow(this, layout, [this] { Ok(); });
 }
 
 void FSystem::FillLists() {

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,36 +11,9 @@
 #include "catalog/GameData.h"
 #include "random/GenerationContext.h"
 #include "random/RandomChecks.h"
+#include "ui/DialogParts.h"
 #include "ui/MessageBoxPrompts.h"
 #include "ui/UserPrompts.h"
-
-namespace {
-
-// The Ok / Cancel row every dialog here ends with.
-QHBoxLayout* OkCancel(QDialog* dialog, const QString& ok, std::function<void()> onOk) {
-    auto* row = new QHBoxLayout;
-    auto* cmdOk = new QPushButton(ok);
-    cmdOk->setObjectName("cmdOk");
-    cmdOk->setDefault(true);
-    auto* cmdNo = new QPushButton(QObject::tr("Cancel"));
-    cmdNo->setObjectName("cmdNo");
-    QObject::connect(cmdOk, &QPushButton::clicked, dialog, std::move(onOk));
-    QObject::connect(cmdNo, &QPushButton::clicked, dialog, &QDialog::reject);
-    row->addStretch();
-    row->addWidget(cmdOk);
-    row->addWidget(cmdNo);
-    return row;
-}
-
-QComboBox* EditableList(const QStringList& items) {
-    auto* list = new QComboBox;
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->addItems(items);
-    return list;
-}
-
-}  // namespace
 
 FMapName::FMapName(const QString& caption, const std::string& mapName, std::function<void(const std::string&)> run,
                    QWidget* parent)
@@ -51,7 +23,7 @@ FMapName::FMapName(const QString& caption, const std::string& mapName, std::func
     auto* form = new QFormLayout;
     form->addRow(tr("Map File Name:"), TxtFileName = new QLineEdit(FromBytes(mapName)));
     layout->addLayout(form);
-    layout->addLayout(OkCancel(this, tr("OK"), [this] { Ok(); }));
+    AddOkCancelRow(this, layout, [this] { Ok(); }, tr("OK"));
 }
 
 void FMapName::Ok() {
@@ -71,7 +43,7 @@ FLoad::FLoad(const QStringList& maps, std::string& mapName, std::function<void()
     form->addRow(tr("Selected Map File:"), TxtFileName = new QLineEdit);
     TxtFileName->setReadOnly(true);
     layout->addLayout(form);
-    layout->addLayout(OkCancel(this, tr("Ok"), [this] { Ok(); }));
+    AddOkCancelRow(this, layout, [this] { Ok(); }, tr("Ok"));
     connect(F, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { FileClicked(item->text()); });
 }
 
@@ -93,15 +65,15 @@ FRandom::FRandom(const GameData& data, UserPrompts& prompts, QWidget* parent)
     for (const QuadrantType& type : data.QuadrantTypes.Types()) types << FromBytes(type.Name);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    form->addRow(tr("Quadrant Type:"), cmbGalType = EditableList(types));
+    form->addRow(tr("Quadrant Type:"), cmbGalType = NewEditableList(types));
     form->addRow(tr("Number of Systems:"), TxtMaxNumber = new QLineEdit("50"));
-    form->addRow(tr("Quadrant Shape:"), CmbShape = EditableList({ShapeRandom, ShapeSpiral, ShapeGrid, ShapeIslands}));
+    form->addRow(tr("Quadrant Shape:"), CmbShape = NewEditableList({ShapeRandom, ShapeSpiral, ShapeGrid, ShapeIslands}));
     layout->addLayout(form);
     auto* note = new QLabel(tr("Quadrant Shape will be applied if there are more Systems than locations defined in "
                                "the quadrant type"));
     note->setWordWrap(true);
     layout->addWidget(note);
-    layout->addLayout(OkCancel(this, tr("Ok"), [this] { Ok(); }));
+    AddOkCancelRow(this, layout, [this] { Ok(); }, tr("Ok"));
     connect(cmbGalType, &QComboBox::currentTextChanged, this, &FRandom::TypeChanged);
     TypeChanged(cmbGalType->currentText());
 }
@@ -135,10 +107,10 @@ FSystemType::FSystemType(const GameData& data, UserPrompts& prompts,
     for (const RandomSystemType& type : data.RandomSystemTypes.Types()) types << FromBytes(type.Name);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    form->addRow(tr("System Type:"), cmbType = EditableList(types));
+    form->addRow(tr("System Type:"), cmbType = NewEditableList(types));
     form->addRow(tr("System Name [Optional]:"), txtname = new QLineEdit);
     layout->addLayout(form);
-    layout->addLayout(OkCancel(this, tr("Ok"), [this] { Ok(); }));
+    AddOkCancelRow(this, layout, [this] { Ok(); }, tr("Ok"));
 }
 
 void FSystemType::Ok() {

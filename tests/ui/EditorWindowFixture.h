@@ -110,6 +110,20 @@ protected:
         window.CreateObjectCommand(kind);
     }
 
+    // Queues the abilities dialog: each (slot, item) pair picks an item of that
+    // slot's list, then OK. With `items` set, every list must offer that many.
+    void QueueAbilityPicks(std::vector<std::pair<int, int>> picks, int items = -1) {
+        prompts.QueueDialog([picks, items](QDialog& d) {
+            auto& abilities = dynamic_cast<FAbilities&>(d);
+            if (items >= 0) {
+                for (QComboBox* list : abilities.cmbAbility) EXPECT_EQ(list->count(), items);
+            }
+            for (const auto& [slot, item] : picks) abilities.cmbAbility.at(slot)->setCurrentIndex(item);
+            abilities.cmdOk->click();
+            return d.result();
+        });
+    }
+
     std::vector<SpaceObjectRef> ObjectsOf(const SystemRef& system) {
         return window.Universe().SpaceObjectsOf(system->ID);
     }

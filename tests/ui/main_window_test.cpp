@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "EditorFixture.h"
@@ -276,7 +277,7 @@ TEST_F(MainWindowTest, ChangeSettingsCancelledChangesNothing) {
     prompts.QueueDialog([](QDialog& dialog) {
         auto* paths = qobject_cast<FPaths*>(&dialog);
         paths->TxtData->setText("Elsewhere/Data");
-        paths->CancelDialog();
+        paths->findChild<QPushButton*>("cmdCancel")->click();
         return dialog.result();
     });
     window->ChangeSettings();

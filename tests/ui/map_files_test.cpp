@@ -21,16 +21,18 @@ protected:
             s->addStellarBackground(sky);
         }
     }
-    std::filesystem::path Local(const std::string& name) const { return folder.Path() / (name + ".txt"); }
-    // The built stand-in compiler, put into a folder of the test's program folder.
-    void InstallCompiler(const std::string& compilerFolder) {
-        const std::filesystem::path target = folder.Path() / compilerFolder;
-        std::filesystem::create_directories(target);
+    // The stand-in compiler the build made, copied into a folder of the test's program folder.
+    void InstallCompiler(const std::string& subfolder) {
+        std::filesystem::create_directories(folder.Path() / subfolder);
         std::filesystem::copy_file(std::filesystem::path(DIZ_PROGRAM_DIR) / "TarsisMapCompiler.exe",
-                                   target / "TarsisMapCompiler.exe",
-                                   std::filesystem::copy_options::overwrite_existing);
-        data.Config.MapCompilerPath = compilerFolder;
+                                   folder.Path() / subfolder / "TarsisMapCompiler.exe");
     }
+    void Generate(const std::string& compilerFolder, const std::string& mapName) {
+        data.Config.MapCompilerPath = compilerFolder;
+        window->Shared().MapName = mapName;
+        window->MapCommand(0);
+    }
+    std::filesystem::path Local(const std::string& name) const { return folder.Path() / (name + ".txt"); }
 };
 
 TEST_F(MapFilesTest, SaveRefusesAnEmptyMapAndAnEmptyName) {
@@ -78,8 +80,7 @@ TEST_F(MapFilesTest, SaveThroughTheMenuDialogSetsTheMapName) {
 TEST_F(MapFilesTest, GenerateRunsTheCompilerAndMovesTheMap) {
     AddSmallMap();
     InstallCompiler("Compiler");
-    window->Shared().MapName = "compiled";
-    window->MapCommand(0);
+    Generate("Compiler", "compiled");
     ASSERT_FALSE(prompts.Messages().empty());
     EXPECT_EQ(prompts.Messages().back(), "Work Done,'compiled.map' created in 'Default/Maps'");
     EXPECT_TRUE(FileExists(folder.Path() / "Default" / "Maps" / "compiled.map"));
@@ -91,10 +92,8 @@ TEST_F(MapFilesTest, GenerateRunsTheCompilerAndMovesTheMap) {
 
 TEST_F(MapFilesTest, GenerateWithoutACompilerReportsTheFailedStart) {
     AddSmallMap();
-    data.Config.MapCompilerPath = "NoCompilerHere";
     std::filesystem::create_directories(folder.Path() / "NoCompilerHere");
-    window->Shared().MapName = "nocompiler";
-    window->MapCommand(0);
+    Generate("NoCompilerHere", "nocompiler");
     const std::string last = prompts.Messages().back();
     EXPECT_NE(last.find(" - "), std::string::npos) << last;
     EXPECT_NE(last.find("TarsisMapCompiler.exe"), std::string::npos) << last;
@@ -108,9 +107,7 @@ TEST_F(MapFilesTest, ACompilerThatWritesNoMapEndsTheWaitWithAnError) {
     if (!std::filesystem::exists("/bin/true")) GTEST_SKIP() << "needs /bin/true";
     std::filesystem::create_directories(folder.Path() / "Silent");
     std::filesystem::copy_file("/bin/true", folder.Path() / "Silent" / "TarsisMapCompiler.exe");
-    data.Config.MapCompilerPath = "Silent";
-    window->Shared().MapName = "silent";
-    window->MapCommand(0);
+    Generate("Silent", "silent");
     EXPECT_EQ(prompts.Messages().back(), "There have been errors generating the Map");
     EXPECT_GE(window->Shared().TickCount, 5);
     EXPECT_TRUE(FileExists(folder.Path() / "Silent" / "silent.txt"));  // left for a look
@@ -120,8 +117,7 @@ TEST_F(MapFilesTest, ACompilerThatWritesNoMapEndsTheWaitWithAnError) {
 TEST_F(MapFilesTest, GenerateWithTheCompilerInTheProgramFolderKeepsTheTxt) {
     AddSmallMap();
     InstallCompiler(".");
-    window->Shared().MapName = "here";
-    window->MapCommand(0);
+    Generate(".", "here");
     EXPECT_EQ(prompts.Messages().back(), "Work Done,'here.map' created in 'Default/Maps'");
     EXPECT_TRUE(FileExists(Local("here")));
     EXPECT_TRUE(FileExists(folder.Path() / "Default" / "Maps" / "here.map"));

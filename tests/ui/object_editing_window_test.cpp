@@ -71,17 +71,6 @@ TEST_F(ObjectEditingWindowTest, CreateMoveAndEditAStarThroughTheWindow) {
     EXPECT_EQ(sol->NObjetos(), 1);
 }
 
-TEST_F(ObjectEditingWindowTest, CreateStarInANebulaIsRefused) {
-    const SystemRef fog = AddSystem("Fog", 2, 2);
-    fog->PhysicalType = PhysicalNebulae;
-    PressCell(2, 2);
-    const QPointF sector = SectorMiddle(0, 0);
-    window->SystemMapPress(2, sector.x(), sector.y());
-    window->CreateObjectCommand(KindStar);
-    EXPECT_EQ(prompts.Messages(), std::vector<std::string>{"You can't add Stars in this type of System"});
-    EXPECT_TRUE(prompts.openedDialogs.empty());
-}
-
 TEST_F(ObjectEditingWindowTest, AboutOpensItsDialog) {
     window->AboutCommand();
     EXPECT_EQ(prompts.openedDialogs, std::vector<std::string>{"About"});

@@ -1,9 +1,9 @@
 #include "ui/dialogs/FAbilities.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "ui/DialogParts.h"
 #include "ui/dialogs/QtText.h"
 
 FAbilities::FAbilities(AbilityChoice& choice, QWidget* parent) : QDialog(parent), choice_(choice) {
@@ -18,18 +18,12 @@ FAbilities::FAbilities(AbilityChoice& choice, QWidget* parent) : QDialog(parent)
         cmbAbility[i]->setMinimumContentsLength(40);
         form->addRow(QString("Ability %1:").arg(i + 1), cmbAbility[i]);
     }
-    cmdOk = new QPushButton("OK", this);
-    cmdNo = new QPushButton("Cancel", this);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(cmdOk);
-    row->addWidget(cmdNo);
-    outer->addLayout(row);
-    connect(cmdOk, &QPushButton::clicked, this, [this] {
+    const OkCancelRow buttons = AddOkCancelRow(this, outer, [this] {
         StoreSlots();
         accept();
     });
-    connect(cmdNo, &QPushButton::clicked, this, &QDialog::reject);
+    cmdOk = buttons.cmdOk;
+    cmdNo = buttons.cmdNo;
 }
 
 void FAbilities::LoadLists() {

@@ -16,63 +16,42 @@ QStringList ToList(const std::vector<std::string>& texts) {
 }  // namespace
 
 FPlanet::FPlanet(const DialogLinks& links, QWidget* parent) : ObjectDialog(links, KindPlanet, "Planet", parent) {
-    TxtPlanetName = AddText("Planet Name:");
-    txtPlanetX = AddText("X Pos.:");
-    txtPlanetY = AddText("Y Pos.:");
-    cmbPlanetSize = AddCombo("Planet Size:", {"Tiny", "Small", "Medium", "Large", "Huge", "Ringworld", "Sphereworld"});
-    cmbPlanetType = AddCombo("Planet Type:", {"Rock", "Ice", "Gas Giant"});
-    cmbPlanetAtmosphere = AddCombo("Planet Atmosphere:", {});
-    TxtPlanetMinerals = AddText("Mineral Value:");
-    TxtPlanetOrganics = AddText("Organic Value:");
-    TxtPlanetRadioactives = AddText("Radioactive Value:");
-    TxtPlanetGravity = AddText("Gravity:");
-    TxtPlanetTemperature = AddText("Temperature:");
-    TxtPlanetCondition = AddText("Conditions:");
-    TxtPlanetRadiation = AddText("Radiation:");
+    using C = CurrentObjectRecord;
+    TxtPlanetName = AddText("Planet Name:", &C::Name);
+    txtPlanetX = AddText("X Pos.:", &C::X);
+    txtPlanetY = AddText("Y Pos.:", &C::Y);
+    cmbPlanetSize =
+        AddCombo("Planet Size:", {"Tiny", "Small", "Medium", "Large", "Huge", "Ringworld", "Sphereworld"}, &C::Size);
+    cmbPlanetType = AddCombo("Planet Type:", {"Rock", "Ice", "Gas Giant"}, &C::Type);
+    cmbPlanetAtmosphere = AddCombo("Planet Atmosphere:", {}, &C::Atmosphere);
+    TxtPlanetMinerals = AddText("Mineral Value:", &C::Minerals);
+    TxtPlanetOrganics = AddText("Organic Value:", &C::Organics);
+    TxtPlanetRadioactives = AddText("Radioactive Value:", &C::Radioactives);
+    TxtPlanetGravity = AddText("Gravity:", &C::Gravity);
+    TxtPlanetTemperature = AddText("Temperature:", &C::Temperature);
+    TxtPlanetCondition = AddText("Conditions:", &C::Conditions);
+    TxtPlanetRadiation = AddText("Radiation:", &C::Radiation);
     AddExactRow();
     cmdRandomPlanet = new QPushButton("Random", this);
-    AddButtons(cmdRandomPlanet);
-    WatchChoice(cmbPlanetSize);
-    WatchChoice(cmbPlanetType);
-    WatchChoice(cmbPlanetAtmosphere);
+    AddLeadingButton(cmdRandomPlanet);
     connect(cmdRandomPlanet, &QPushButton::clicked, this, [this] { FillRandom(); });
+    for (QComboBox* choice : {cmbPlanetSize, cmbPlanetType, cmbPlanetAtmosphere}) WatchChoice(choice);
 }
 
 void FPlanet::LoadFields() {
-    const CurrentObjectRecord& c = l_.editor.CurrentObject;
-    const bool creating = l_.editor.CreatingNew;
     {
-        const QSignalBlocker size(cmbPlanetSize), type(cmbPlanetType), atmosphere(cmbPlanetAtmosphere);
+        const QSignalBlocker quiet(cmbPlanetAtmosphere);
         cmbPlanetAtmosphere->clear();
         cmbPlanetAtmosphere->addItems(ToList(l_.catalogue.Atmospheres()));
-        SetText(TxtPlanetName, c.Name);
-        SetText(txtPlanetX, c.X);
-        SetText(txtPlanetY, c.Y);
-        SetText(cmbPlanetSize, creating ? std::string() : c.Size);
-        SetText(cmbPlanetType, creating ? std::string() : c.Type);
-        SetText(cmbPlanetAtmosphere, creating ? std::string() : c.Atmosphere);
-        SetText(TxtPlanetMinerals, c.Minerals);
-        SetText(TxtPlanetOrganics, c.Organics);
-        SetText(TxtPlanetRadioactives, c.Radioactives);
-        SetText(TxtPlanetGravity, c.Gravity);
-        SetText(TxtPlanetTemperature, c.Temperature);
-        SetText(TxtPlanetCondition, c.Conditions);
-        SetText(TxtPlanetRadiation, c.Radiation);
     }
-    shownSize_ = creating ? std::string() : c.Size;
-    shownType_ = creating ? std::string() : c.Type;
-    shownAtmosphere_ = creating ? std::string() : c.Atmosphere;
-    ClearTypeChanged();
-    FillSpecificTypes();
+    ShowCurrentObject();
+    // A new planet starts with nothing chosen.
+    if (l_.editor.CreatingNew) BlankChoices();
+    FinishOpening();
 }
 
 TypeChoice FPlanet::CurrentChoice() const {
     return {"", TextOf(cmbPlanetSize), TextOf(cmbPlanetType), TextOf(cmbPlanetAtmosphere)};
-}
-
-bool FPlanet::ChoiceWordsChanged() const {
-    return shownSize_ != TextOf(cmbPlanetSize) || shownType_ != TextOf(cmbPlanetType) ||
-           shownAtmosphere_ != TextOf(cmbPlanetAtmosphere);
 }
 
 PlanetFields FPlanet::Fields() const {
@@ -102,51 +81,32 @@ void FPlanet::FillRandom() {
 
 FAsteroid::FAsteroid(const DialogLinks& links, QWidget* parent)
     : ObjectDialog(links, KindAsteroids, "Asteroids", parent) {
-    TxtAstName = AddText("Asteroids Name:");
-    TxtAstX = AddText("X Pos.:");
-    TxtAstY = AddText("Y Pos.:");
-    CmbAstSize = AddCombo("Asteroids Size:", {"Tiny", "Small", "Medium", "Large", "Huge"});
-    cmbAstType = AddCombo("Asteroids Type:", {"Rock", "Ice"});
-    TxtAstMinerals = AddText("Mineral Value:");
-    TxtAstOrganics = AddText("Organic Value:");
-    TxtAstRadioactives = AddText("Radioactive Value:");
+    using C = CurrentObjectRecord;
+    TxtAstName = AddText("Asteroids Name:", &C::Name);
+    TxtAstX = AddText("X Pos.:", &C::X);
+    TxtAstY = AddText("Y Pos.:", &C::Y);
+    CmbAstSize = AddCombo("Asteroids Size:", {"Tiny", "Small", "Medium", "Large", "Huge"}, &C::Size);
+    cmbAstType = AddCombo("Asteroids Type:", {"Rock", "Ice"}, &C::Type);
+    TxtAstMinerals = AddText("Mineral Value:", &C::Minerals);
+    TxtAstOrganics = AddText("Organic Value:", &C::Organics);
+    TxtAstRadioactives = AddText("Radioactive Value:", &C::Radioactives);
     AddExactRow();
     cmdRandomAst = new QPushButton("Random", this);
-    AddButtons(cmdRandomAst);
+    AddLeadingButton(cmdRandomAst);
+    connect(cmdRandomAst, &QPushButton::clicked, this, [this] { FillRandom(); });
     WatchChoice(CmbAstSize);
     WatchChoice(cmbAstType);
-    connect(cmdRandomAst, &QPushButton::clicked, this, [this] { FillRandom(); });
 }
 
 void FAsteroid::LoadFields() {
-    const CurrentObjectRecord& c = l_.editor.CurrentObject;
-    {
-        const QSignalBlocker size(CmbAstSize), type(cmbAstType);
-        SetText(TxtAstName, c.Name);
-        SetText(TxtAstX, c.X);
-        SetText(TxtAstY, c.Y);
-        SetText(CmbAstSize, c.Size);
-        SetText(cmbAstType, c.Type);
-        SetText(TxtAstMinerals, c.Minerals);
-        SetText(TxtAstOrganics, c.Organics);
-        SetText(TxtAstRadioactives, c.Radioactives);
-    }
-    shownSize_ = c.Size;
-    shownType_ = c.Type;
-    ClearTypeChanged();
-    if (l_.editor.CreatingNew) {
-        // A new field offers its types once a size or type is chosen.
-        cmbExact->clear();
-        return;
-    }
-    FillSpecificTypes();
+    ShowCurrentObject();
+    const bool creating = l_.editor.CreatingNew;
+    FinishOpening(!creating);
+    // A new field offers its types once a size or type is chosen.
+    if (creating) cmbExact->clear();
 }
 
 TypeChoice FAsteroid::CurrentChoice() const { return {"", TextOf(CmbAstSize), TextOf(cmbAstType), ""}; }
-
-bool FAsteroid::ChoiceWordsChanged() const {
-    return shownSize_ != TextOf(CmbAstSize) || shownType_ != TextOf(cmbAstType);
-}
 
 AsteroidFields FAsteroid::Fields() const {
     return {TextOf(TxtAstName),     TextOf(TxtAstX),        TextOf(TxtAstY),

@@ -25,14 +25,12 @@ public:
 
 protected:
     TypeChoice CurrentChoice() const override;
-    bool ChoiceWordsChanged() const override;
     std::string FirstFailure(const SpecificTypeCheck& type, std::int32_t& objectType) const override;
     void WriteFields(CurrentObjectRecord& current) const override;
 
 private:
     PlanetFields Fields() const;
     void FillRandom();
-    std::string shownSize_, shownType_, shownAtmosphere_;
 };
 
 // "Asteroids": name, sector, size, type and resources of an asteroid field.
@@ -53,12 +51,10 @@ public:
 
 protected:
     TypeChoice CurrentChoice() const override;
-    bool ChoiceWordsChanged() const override;
     std::string FirstFailure(const SpecificTypeCheck& type, std::int32_t& objectType) const override;
     void WriteFields(CurrentObjectRecord& current) const override;
 
 private:
     AsteroidFields Fields() const;
     void FillRandom();
-    std::string shownSize_, shownType_;
 };

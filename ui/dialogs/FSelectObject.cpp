@@ -1,10 +1,10 @@
 #include "ui/dialogs/FSelectObject.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "model/CSystem.h"
+#include "ui/DialogParts.h"
 #include "ui/dialogs/QtText.h"
 
 std::string SelectionText(const CSpaceObject& object) {
@@ -28,16 +28,10 @@ FSelectObject::FSelectObject(const std::vector<SpaceObjectRef>& objects, QWidget
     for (const SpaceObjectRef& object : objects) cmbObject->addItem(ToQt(SelectionText(*object)));
     cmbObject->setCurrentIndex(objects.empty() ? -1 : 0);
     form->addRow("Object:", cmbObject);
-    cmdOk = new QPushButton("OK", this);
-    cmdNo = new QPushButton("Cancel", this);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(cmdOk);
-    row->addWidget(cmdNo);
-    outer->addLayout(row);
-    connect(cmdOk, &QPushButton::clicked, this, [this] {
+    const OkCancelRow buttons = AddOkCancelRow(this, outer, [this] {
         picked_ = cmbObject->currentIndex() < 0 ? 0 : cmbObject->currentIndex();
         accept();
     });
-    connect(cmdNo, &QPushButton::clicked, this, &QDialog::reject);
+    cmdOk = buttons.cmdOk;
+    cmdNo = buttons.cmdNo;
 }

@@ -1,40 +1,23 @@
 #include "ui/dialogs/FStar.h"
 
-#include <QSignalBlocker>
-
 FStar::FStar(const DialogLinks& links, QWidget* parent) : ObjectDialog(links, KindStar, "Star", parent) {
-    TxtStarName = AddText("Star Name:");
-    TxtStarX = AddText("X Pos.:");
-    TxtStarY = AddText("Y Pos.:");
-    cmbstarColor = AddCombo("Star Color:", {"Yellow", "Red", "Blue", "White", "Orange", "Green", "Purple"});
-    cmbStarSize = AddCombo("Star Size:", {"Tiny", "Small", "Medium", "Large", "Huge"});
+    using C = CurrentObjectRecord;
+    TxtStarName = AddText("Star Name:", &C::Name);
+    TxtStarX = AddText("X Pos.:", &C::X);
+    TxtStarY = AddText("Y Pos.:", &C::Y);
+    cmbstarColor = AddCombo("Star Color:", {"Yellow", "Red", "Blue", "White", "Orange", "Green", "Purple"}, &C::Colour);
+    cmbStarSize = AddCombo("Star Size:", {"Tiny", "Small", "Medium", "Large", "Huge"}, &C::Size);
     AddExactRow();
-    AddButtons();
     WatchChoice(cmbstarColor);
     WatchChoice(cmbStarSize);
 }
 
 void FStar::LoadFields() {
-    const CurrentObjectRecord& c = l_.editor.CurrentObject;
-    {
-        const QSignalBlocker colour(cmbstarColor), size(cmbStarSize);
-        SetText(TxtStarName, c.Name);
-        SetText(TxtStarX, c.X);
-        SetText(TxtStarY, c.Y);
-        SetText(cmbstarColor, c.Colour);
-        SetText(cmbStarSize, c.Size);
-    }
-    shownColour_ = c.Colour;
-    shownSize_ = c.Size;
-    ClearTypeChanged();
-    FillSpecificTypes();
+    ShowCurrentObject();
+    FinishOpening();
 }
 
 TypeChoice FStar::CurrentChoice() const { return {TextOf(cmbstarColor), TextOf(cmbStarSize), "", ""}; }
-
-bool FStar::ChoiceWordsChanged() const {
-    return shownColour_ != TextOf(cmbstarColor) || shownSize_ != TextOf(cmbStarSize);
-}
 
 StarFields FStar::Fields() const {
     return {TextOf(TxtStarName), TextOf(TxtStarX), TextOf(TxtStarY), TextOf(cmbstarColor), TextOf(cmbStarSize)};
@@ -47,20 +30,16 @@ std::string FStar::FirstFailure(const SpecificTypeCheck& type, std::int32_t& obj
 void FStar::WriteFields(CurrentObjectRecord& current) const { WriteStarFields(Fields(), current); }
 
 FStorm::FStorm(const DialogLinks& links, QWidget* parent) : ObjectDialog(links, KindStorm, "Storm", parent) {
-    txtStormX = AddText("X Pos.:");
-    TxtStormY = AddText("Y Pos.:");
+    txtStormX = AddText("X Pos.:", &CurrentObjectRecord::X);
+    TxtStormY = AddText("Y Pos.:", &CurrentObjectRecord::Y);
     cmbStormColor = AddCombo("Storm Color:", {"White", "Red", "Blue", "Yellow"});
     AddExactRow();
-    AddButtons();
 }
 
 void FStorm::LoadFields() {
-    const CurrentObjectRecord& c = l_.editor.CurrentObject;
-    SetText(txtStormX, c.X);
-    SetText(TxtStormY, c.Y);
+    ShowCurrentObject();
     cmbStormColor->setEditText(QString());
-    ClearTypeChanged();
-    FillSpecificTypes();
+    FinishOpening();
 }
 
 StormFields FStorm::Fields() const { return {TextOf(txtStormX), TextOf(TxtStormY)}; }

@@ -16,13 +16,11 @@ public:
 
 protected:
     TypeChoice CurrentChoice() const override;
-    bool ChoiceWordsChanged() const override;
     std::string FirstFailure(const SpecificTypeCheck& type, std::int32_t& objectType) const override;
     void WriteFields(CurrentObjectRecord& current) const override;
 
 private:
     StarFields Fields() const;
-    std::string shownColour_, shownSize_;
 };
 
 // "Storm": sector and specific type of a storm.
@@ -39,7 +37,6 @@ public:
 
 protected:
     TypeChoice CurrentChoice() const override { return {}; }
-    bool ChoiceWordsChanged() const override { return false; }
     std::string FirstFailure(const SpecificTypeCheck& type, std::int32_t& objectType) const override;
     void WriteFields(CurrentObjectRecord& current) const override;
 

@@ -1,39 +1,31 @@
 #include "ui/dialogs/FWarp.h"
 
-#include <QSignalBlocker>
-
 #include "ui/dialogs/QtText.h"
 
 FWarp::FWarp(const DialogLinks& links, QWidget* parent) : ObjectDialog(links, KindWarpPoint, "Warp Point", parent) {
-    txtWarpX = AddText("X Pos.:");
-    TxtWarpY = AddText("Y Pos.:");
+    using C = CurrentObjectRecord;
+    txtWarpX = AddText("X Pos.:", &C::X);
+    TxtWarpY = AddText("Y Pos.:", &C::Y);
     cmbWarpDestination = AddCombo("Destination System:", {});
-    TxtWarpDestX = AddText("X in destination:");
-    TxtWarpDestY = AddText("Y in destination:");
-    cmbWarpSize = AddCombo("Warp Size:", {"Tiny", "Small", "Medium", "Large", "Huge"});
+    TxtWarpDestX = AddText("X in destination:", &C::DestX);
+    TxtWarpDestY = AddText("Y in destination:", &C::DestY);
+    cmbWarpSize = AddCombo("Warp Size:", {"Tiny", "Small", "Medium", "Large", "Huge"}, &C::Size);
     AddExactRow();
-    AddButtons();
     WatchChoice(cmbWarpSize);
 }
 
 void FWarp::LoadFields() {
     const CurrentObjectRecord& c = l_.editor.CurrentObject;
-    const bool creating = l_.editor.CreatingNew;
-    {
-        const QSignalBlocker size(cmbWarpSize);
-        cmbWarpDestination->clear();
-        for (const std::string& name : c.DestinationList) cmbWarpDestination->addItem(ToQt(name));
-        SetText(txtWarpX, c.X);
-        SetText(TxtWarpY, c.Y);
-        // A new warp proposes the sector mirrored through the system centre.
-        SetText(TxtWarpDestX, creating ? -c.X : c.DestX);
-        SetText(TxtWarpDestY, creating ? -c.Y : c.DestY);
-        SetText(cmbWarpSize, c.Size);
-        SetText(cmbWarpDestination, c.DestinationName);
+    cmbWarpDestination->clear();
+    for (const std::string& name : c.DestinationList) cmbWarpDestination->addItem(ToQt(name));
+    ShowCurrentObject();
+    SetText(cmbWarpDestination, c.DestinationName);
+    // A new warp proposes the sector mirrored through the system centre.
+    if (l_.editor.CreatingNew) {
+        SetText(TxtWarpDestX, -c.X);
+        SetText(TxtWarpDestY, -c.Y);
     }
-    shownSize_ = c.Size;
-    ClearTypeChanged();
-    FillSpecificTypes();
+    FinishOpening();
 }
 
 WarpFields FWarp::Fields() const {

@@ -17,11 +17,9 @@ public:
 
 protected:
     TypeChoice CurrentChoice() const override { return {"", TextOf(cmbWarpSize), "", ""}; }
-    bool ChoiceWordsChanged() const override { return shownSize_ != TextOf(cmbWarpSize); }
     std::string FirstFailure(const SpecificTypeCheck& type, std::int32_t& objectType) const override;
     void WriteFields(CurrentObjectRecord& current) const override;
 
 private:
     WarpFields Fields() const;
-    std::string shownSize_;
 };

@@ -14,12 +14,15 @@ namespace {
 // One check: a test that fails, and the message it reports.
 struct Check {
     bool fails;
-    const char* message;
+    std::string message;
 };
+using Checks = std::vector<Check>;
 
-std::string FirstFailure(const std::vector<Check>& checks) {
-    for (const Check& check : checks)
-        if (check.fails) return check.message;
+// The first failing check of the groups, taken in order.
+std::string FirstFailure(std::initializer_list<Checks> groups) {
+    for (const Checks& group : groups)
+        for (const Check& check : group)
+            if (check.fails) return check.message;
     return {};
 }
 
@@ -38,6 +41,29 @@ std::int32_t Whole(const std::string& text) { return ReadWholeField(text).value_
 // The files use the point as decimal separator whatever was typed.
 std::string RealText(const std::string& text) { return CommaToPoint(text); }
 
+// "The Star X must be numeric", "The Star Y must be numeric".
+Checks SectorChecks(const std::string& kind, const std::string& x, const std::string& y) {
+    return {{NotWhole(x), "The " + kind + " X must be numeric"}, {NotWhole(y), "The " + kind + " Y must be numeric"}};
+}
+
+// Whole numbers first, then their range, in the order minerals, organics, radioactives.
+Checks ResourceChecks(const std::string& kind, const std::string& minerals, const std::string& organics,
+                      const std::string& radioactives) {
+    const std::string names[] = {"minerals", "organics", "radioactives"};
+    const std::string* texts[] = {&minerals, &organics, &radioactives};
+    Checks checks;
+    for (int i = 0; i < 3; ++i)
+        checks.push_back({NotWhole(*texts[i]), "The " + kind + " " + names[i] + " production must be numeric"});
+    for (int i = 0; i < 3; ++i)
+        checks.push_back({OutOfRange(*texts[i], 0, 255),
+                          "The " + kind + " " + names[i] + " production must in range (0,255)"});
+    return checks;
+}
+
+std::string WithSpecificType(const std::string& failure, const SpecificTypeCheck& type, std::int32_t& objectType) {
+    return failure.empty() ? type.Run(objectType) : failure;
+}
+
 }  // namespace
 
 std::string SpecificTypeCheck::Run(std::int32_t& objectType) const {
@@ -46,14 +72,13 @@ std::string SpecificTypeCheck::Run(std::int32_t& objectType) const {
 }
 
 std::string FirstStarFailure(const StarFields& f, const SpecificTypeCheck& type, std::int32_t& objectType) {
-    std::string failure = FirstFailure({
-        {f.name.empty(), "The Star needs a name"},
-        {NotWhole(f.x), "The Star X must be numeric"},
-        {NotWhole(f.y), "The Star Y must be numeric"},
-        {f.colour.empty(), "The Star must have a color"},
-        {f.size.empty(), "The Star must have size"},
-    });
-    return failure.empty() ? type.Run(objectType) : failure;
+    return WithSpecificType(FirstFailure({
+                                {{f.name.empty(), "The Star needs a name"}},
+                                SectorChecks("Star", f.x, f.y),
+                                {{f.colour.empty(), "The Star must have a color"},
+                                 {f.size.empty(), "The Star must have size"}},
+                            }),
+                            type, objectType);
 }
 
 void WriteStarFields(const StarFields& f, CurrentObjectRecord& current) {
@@ -65,11 +90,7 @@ void WriteStarFields(const StarFields& f, CurrentObjectRecord& current) {
 }
 
 std::string FirstStormFailure(const StormFields& f, const SpecificTypeCheck& type, std::int32_t& objectType) {
-    std::string failure = FirstFailure({
-        {NotWhole(f.x), "The Storm X must be numeric"},
-        {NotWhole(f.y), "The Storm Y must be numeric"},
-    });
-    return failure.empty() ? type.Run(objectType) : failure;
+    return WithSpecificType(FirstFailure({SectorChecks("Storm", f.x, f.y)}), type, objectType);
 }
 
 void WriteStormFields(const StormFields& f, CurrentObjectRecord& current) {
@@ -78,39 +99,27 @@ void WriteStormFields(const StormFields& f, CurrentObjectRecord& current) {
 }
 
 std::string FirstPlanetFailure(const PlanetFields& f, const SpecificTypeCheck& type, std::int32_t& objectType) {
-    std::string failure = FirstFailure({
-        {f.name.empty(), "The Planet needs a name"},
-        {f.size.empty() || f.type.empty() || f.atmosphere.empty(), "The Planet must have Size, Type and Atmosphere"},
-        {NotWhole(f.x), "The Planet X must be numeric"},
-        {NotWhole(f.y), "The Planet Y must be numeric"},
-        {NotWhole(f.minerals), "The Planet minerals production must be numeric"},
-        {NotWhole(f.organics), "The Planet organics production must be numeric"},
-        {NotWhole(f.radioactives), "The Planet radioactives production must be numeric"},
-        {OutOfRange(f.minerals, 0, 255), "The Planet minerals production must in range (0,255)"},
-        {OutOfRange(f.organics, 0, 255), "The Planet organics production must in range (0,255)"},
-        {OutOfRange(f.radioactives, 0, 255), "The Planet radioactives production must in range (0,255)"},
-        {NotNumeric(f.gravity), "The Planet gravity must be numeric"},
-        {OutOfRange(f.gravity, 0.0, 2.0), "The Planet gravity must be in range (0.0,2.0)"},
-        {NotWhole(f.temperature), "The Planet temperature must be numeric"},
-        {OutOfRange(f.temperature, -200, 200), "The Planet temperature must be in range (-200,200)"},
-        {NotNumeric(f.conditions), "The Planet conditions must be numeric"},
-        {OutOfRange(f.conditions, -0.5, 2), "The Planet Condition must be in range (-0.5,2)"},
-        {NotWhole(f.radiation), "The Planet radiation must be numeric"},
-        {OutOfRange(f.radiation, 0, 500), "The Planet radiation must be in range (0,500)"},
+    const std::string failure = FirstFailure({
+        {{f.name.empty(), "The Planet needs a name"},
+         {f.size.empty() || f.type.empty() || f.atmosphere.empty(), "The Planet must have Size, Type and Atmosphere"}},
+        SectorChecks("Planet", f.x, f.y),
+        ResourceChecks("Planet", f.minerals, f.organics, f.radioactives),
+        {{NotNumeric(f.gravity), "The Planet gravity must be numeric"},
+         {OutOfRange(f.gravity, 0.0, 2.0), "The Planet gravity must be in range (0.0,2.0)"},
+         {NotWhole(f.temperature), "The Planet temperature must be numeric"},
+         {OutOfRange(f.temperature, -200, 200), "The Planet temperature must be in range (-200,200)"},
+         {NotNumeric(f.conditions), "The Planet conditions must be numeric"},
+         {OutOfRange(f.conditions, -0.5, 2), "The Planet Condition must be in range (-0.5,2)"},
+         {NotWhole(f.radiation), "The Planet radiation must be numeric"},
+         {OutOfRange(f.radiation, 0, 500), "The Planet radiation must be in range (0,500)"}},
     });
-    return failure.empty() ? type.Run(objectType) : failure;
+    return WithSpecificType(failure, type, objectType);
 }
 
 void WritePlanetFields(const PlanetFields& f, CurrentObjectRecord& current) {
-    current.X = Whole(f.x);
-    current.Y = Whole(f.y);
-    current.Name = f.name;
-    current.Size = f.size;
-    current.Type = f.type;
+    // A planet is written as an asteroid field plus what only planets have.
+    WriteAsteroidFields({f.name, f.x, f.y, f.size, f.type, f.minerals, f.organics, f.radioactives}, current);
     current.Atmosphere = f.atmosphere;
-    current.Minerals = Whole(f.minerals);
-    current.Organics = Whole(f.organics);
-    current.Radioactives = Whole(f.radioactives);
     current.Radiation = Whole(f.radiation);
     current.Temperature = Whole(f.temperature);
     current.Gravity = RealText(f.gravity);
@@ -118,19 +127,13 @@ void WritePlanetFields(const PlanetFields& f, CurrentObjectRecord& current) {
 }
 
 std::string FirstAsteroidFailure(const AsteroidFields& f, const SpecificTypeCheck& type, std::int32_t& objectType) {
-    std::string failure = FirstFailure({
-        {f.name.empty(), "The Asteroids need a name"},
-        {f.size.empty() || f.type.empty(), "The Asteroids must have Size and Type"},
-        {NotWhole(f.x), "The Asteroids X must be numeric"},
-        {NotWhole(f.y), "The Asteroids Y must be numeric"},
-        {NotWhole(f.minerals), "The Asteroids minerals production must be numeric"},
-        {NotWhole(f.organics), "The Asteroids organics production must be numeric"},
-        {NotWhole(f.radioactives), "The Asteroids radioactives production must be numeric"},
-        {OutOfRange(f.minerals, 0, 255), "The Asteroids minerals production must in range (0,255)"},
-        {OutOfRange(f.organics, 0, 255), "The Asteroids organics production must in range (0,255)"},
-        {OutOfRange(f.radioactives, 0, 255), "The Asteroids radioactives production must in range (0,255)"},
+    const std::string failure = FirstFailure({
+        {{f.name.empty(), "The Asteroids need a name"},
+         {f.size.empty() || f.type.empty(), "The Asteroids must have Size and Type"}},
+        SectorChecks("Asteroids", f.x, f.y),
+        ResourceChecks("Asteroids", f.minerals, f.organics, f.radioactives),
     });
-    return failure.empty() ? type.Run(objectType) : failure;
+    return WithSpecificType(failure, type, objectType);
 }
 
 void WriteAsteroidFields(const AsteroidFields& f, CurrentObjectRecord& current) {
@@ -146,15 +149,14 @@ void WriteAsteroidFields(const AsteroidFields& f, CurrentObjectRecord& current) 
 
 std::string FirstWarpFailure(const WarpFields& f, const CUniverse& universe, const SpecificTypeCheck& type,
                              std::int32_t& objectType) {
-    std::string failure = FirstFailure({
-        {universe.FindSystemByName(f.destinationName) == nullptr, "The Warp destination System must exist"},
-        {NotWhole(f.x), "The Warp X must be numeric"},
-        {NotWhole(f.y), "The Warp Y must be numeric"},
-        {NotWhole(f.destX), "The Warp destination X must be numeric"},
-        {NotWhole(f.destY), "The Warp Y destination must be numeric"},
-        {f.size.empty(), "The Warp must have size"},
+    const std::string failure = FirstFailure({
+        {{universe.FindSystemByName(f.destinationName) == nullptr, "The Warp destination System must exist"}},
+        SectorChecks("Warp", f.x, f.y),
+        {{NotWhole(f.destX), "The Warp destination X must be numeric"},
+         {NotWhole(f.destY), "The Warp Y destination must be numeric"},
+         {f.size.empty(), "The Warp must have size"}},
     });
-    return failure.empty() ? type.Run(objectType) : failure;
+    return WithSpecificType(failure, type, objectType);
 }
 
 void WriteWarpFields(const WarpFields& f, CurrentObjectRecord& current) {

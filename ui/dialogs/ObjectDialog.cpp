@@ -1,9 +1,10 @@
 #include "ui/dialogs/ObjectDialog.h"
 
-#include <QHBoxLayout>
 #include <QPixmap>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "ui/DialogParts.h"
 #include "ui/dialogs/FAbilities.h"
 #include "ui/dialogs/QtText.h"
 
@@ -38,28 +39,37 @@ ObjectDialog::ObjectDialog(const DialogLinks& links, std::int32_t kind, const QS
     Im->setMinimumSize(96, 96);
     Im->setAlignment(Qt::AlignCenter);
     CmdHabilities = new QPushButton("Abilities", this);
-    cmdOk = new QPushButton("OK", this);
-    cmdNo = new QPushButton("Cancel", this);
-    cmdOk->setDefault(true);
+    const OkCancelRow buttons = AddOkCancelRow(this, outer, [this] { Confirm(); });
+    buttonRow_ = buttons.row;
+    cmdOk = buttons.cmdOk;
+    cmdNo = buttons.cmdNo;
+    buttonRow_->insertWidget(0, CmdHabilities);
     cmbExact->setEditable(true);
     connect(cmbExact, &QComboBox::editTextChanged, this, &ObjectDialog::ExactChanged);
-    connect(cmdOk, &QPushButton::clicked, this, &ObjectDialog::Confirm);
-    connect(cmdNo, &QPushButton::clicked, this, &ObjectDialog::reject);
     connect(CmdHabilities, &QPushButton::clicked, this, &ObjectDialog::OpenAbilities);
 }
 
-QComboBox* ObjectDialog::AddCombo(const char* label, const QStringList& items) {
+QComboBox* ObjectDialog::AddCombo(const char* label, const QStringList& items, TextField shown) {
     auto* combo = new QComboBox(this);
     combo->setEditable(true);
     combo->addItems(items);
     combo->setEditText(QString());
     form_->addRow(label, combo);
+    if (shown) showers_.push_back([combo, shown](const CurrentObjectRecord& c) { SetText(combo, c.*shown); });
     return combo;
 }
 
-QLineEdit* ObjectDialog::AddText(const char* label) {
+QLineEdit* ObjectDialog::AddText(const char* label, TextField shown) {
     auto* edit = new QLineEdit(this);
     form_->addRow(label, edit);
+    showers_.push_back([edit, shown](const CurrentObjectRecord& c) { SetText(edit, c.*shown); });
+    return edit;
+}
+
+QLineEdit* ObjectDialog::AddText(const char* label, WholeField shown) {
+    auto* edit = new QLineEdit(this);
+    form_->addRow(label, edit);
+    showers_.push_back([edit, shown](const CurrentObjectRecord& c) { SetText(edit, c.*shown); });
     return edit;
 }
 
@@ -68,18 +78,39 @@ void ObjectDialog::AddExactRow() {
     form_->addRow(Im);
 }
 
-void ObjectDialog::AddButtons(QPushButton* extra) {
-    auto* row = new QHBoxLayout;
-    if (extra) row->addWidget(extra);
-    row->addWidget(CmdHabilities);
-    row->addStretch();
-    row->addWidget(cmdOk);
-    row->addWidget(cmdNo);
-    static_cast<QVBoxLayout*>(layout())->addLayout(row);
-}
+void ObjectDialog::AddLeadingButton(QPushButton* button) { buttonRow_->insertWidget(0, button); }
 
 void ObjectDialog::WatchChoice(QComboBox* combo) {
+    watched_.push_back(combo);
     connect(combo, &QComboBox::editTextChanged, this, [this] { ChoiceChanged(); });
+}
+
+void ObjectDialog::ShowCurrentObject() {
+    for (QComboBox* combo : watched_) combo->blockSignals(true);
+    for (const auto& show : showers_) show(l_.editor.CurrentObject);
+    for (QComboBox* combo : watched_) combo->blockSignals(false);
+}
+
+void ObjectDialog::BlankChoices() {
+    for (QComboBox* combo : watched_) {
+        const QSignalBlocker quiet(combo);
+        combo->setEditText(QString());
+    }
+}
+
+void ObjectDialog::FinishOpening(bool fillTypes) {
+    shownChoices_.clear();
+    for (const QComboBox* combo : watched_) shownChoices_.push_back(combo->currentText());
+    typeChanged_ = false;
+    if (fillTypes) FillSpecificTypes();
+}
+
+bool ObjectDialog::ChoiceWordsChanged() const {
+    for (std::size_t i = 0; i < watched_.size(); ++i) {
+        const QString shown = i < shownChoices_.size() ? shownChoices_[i] : QString();
+        if (watched_[i]->currentText() != shown) return true;
+    }
+    return false;
 }
 
 void ObjectDialog::FillSpecificTypes() {

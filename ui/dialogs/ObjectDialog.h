@@ -3,11 +3,14 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/dialogs/DialogLinks.h"
 #include "ui/dialogs/ObjectChecks.h"
@@ -36,8 +39,6 @@ public:
 protected:
     // The choices that narrow the specific type list now.
     virtual TypeChoice CurrentChoice() const = 0;
-    // True when a size, colour, type or atmosphere differs from the opening one.
-    virtual bool ChoiceWordsChanged() const = 0;
     virtual std::string FirstFailure(const SpecificTypeCheck& type, std::int32_t& objectType) const = 0;
     virtual void WriteFields(CurrentObjectRecord& current) const = 0;
 
@@ -45,25 +46,42 @@ protected:
     void FillSpecificTypes();
     // A choice changed: refill and clear the specific type.
     void ChoiceChanged();
-    void ClearTypeChanged() { typeChanged_ = false; }
 
-    QComboBox* AddCombo(const char* label, const QStringList& items);
-    QLineEdit* AddText(const char* label);
+    using TextField = std::string CurrentObjectRecord::*;
+    using WholeField = std::int32_t CurrentObjectRecord::*;
+    // A row whose field shows the CurrentObject member on opening (none: blank).
+    QComboBox* AddCombo(const char* label, const QStringList& items, TextField shown = nullptr);
+    QLineEdit* AddText(const char* label, TextField shown);
+    QLineEdit* AddText(const char* label, WholeField shown);
     void AddExactRow();
-    void AddButtons(QPushButton* extra = nullptr);
+    // Puts a button before Abilities on the bottom row.
+    void AddLeadingButton(QPushButton* button);
     // Choosing or typing in the combo runs ChoiceChanged.
     void WatchChoice(QComboBox* combo);
+    // Every row shows its CurrentObject member; the choice handlers stay quiet.
+    void ShowCurrentObject();
+    // Blanks the watched choices, quietly.
+    void BlankChoices();
+    // The fields are shown: remembers the choices, clears the type-changed
+    // flag and, if asked, fills the specific type list.
+    void FinishOpening(bool fillTypes = true);
 
     DialogLinks l_;
     QFormLayout* form_;
+    QHBoxLayout* buttonRow_;
 
 private:
+    // True when a watched choice differs from the one shown on opening.
+    bool ChoiceWordsChanged() const;
     void ExactChanged(const QString& text);
     void Confirm();
     void OpenAbilities();
 
     std::int32_t kind_;
     bool typeChanged_ = false;
+    std::vector<std::function<void(const CurrentObjectRecord&)>> showers_;
+    std::vector<QComboBox*> watched_;
+    std::vector<QString> shownChoices_;
 };
 
 std::string TextOf(const QLineEdit* edit);

@@ -19,6 +19,24 @@ std::string Either(const std::string& catalogueWord, const std::string& ownWord)
     return catalogueWord.empty() ? ownWord : catalogueWord;
 }
 
+// The name, size word and resources planets and asteroid fields share.
+void WriteFieldValues(const CurrentObjectRecord& c, CSpaceObject& object) {
+    object.name = Trim(c.Name);
+    object.SizeP = c.Size;
+    object.resMinerals = c.Minerals;
+    object.resOrganics = c.Organics;
+    object.resRadioactives = c.Radioactives;
+}
+
+void ReadFieldValues(const CSpaceObject& object, const StellarTypeWords& words, CurrentObjectRecord& c) {
+    c.Name = Trim(object.name);
+    c.Size = Either(words.Size, object.SizeP);
+    c.Type = Either(words.SubType, object.TypeP);
+    c.Minerals = object.resMinerals;
+    c.Organics = object.resOrganics;
+    c.Radioactives = object.resRadioactives;
+}
+
 }  // namespace
 
 std::string KindWord(std::int32_t kind) {
@@ -136,25 +154,15 @@ void ObjectPlacement::WriteCurrentInto(CSpaceObject& object, const SystemRef& sy
     switch (object.Tipo) {
         case KindStar: object.name = Trim(c.Name); break;
         case KindPlanet:
-            object.name = Trim(c.Name);
-            object.SizeP = c.Size;
+            WriteFieldValues(c, object);
             object.TypeP = c.Type;
             object.AtmosphereP = c.Atmosphere;
-            object.resMinerals = c.Minerals;
-            object.resOrganics = c.Organics;
-            object.resRadioactives = c.Radioactives;
             object.Temperature = c.Temperature;
             object.Conditions = c.Conditions;
             object.Gravity = c.Gravity;
             object.Radiation = c.Radiation;
             break;
-        case KindAsteroids:
-            object.name = Trim(c.Name);
-            object.SizeP = c.Size;
-            object.resMinerals = c.Minerals;
-            object.resOrganics = c.Organics;
-            object.resRadioactives = c.Radioactives;
-            break;
+        case KindAsteroids: WriteFieldValues(c, object); break;
         case KindWarpPoint:
             object.destSystem = DestinationOfCurrent();
             object.destCoord = {c.DestX, c.DestY};
@@ -193,26 +201,14 @@ void ObjectPlacement::LoadObjectIntoCurrent(const CSpaceObject& object) {
             c.Size = words.Size;
             break;
         case KindPlanet:
-            c.Name = Trim(object.name);
-            c.Minerals = object.resMinerals;
-            c.Organics = object.resOrganics;
-            c.Radioactives = object.resRadioactives;
+            ReadFieldValues(object, words, c);
             c.Conditions = object.Conditions;
             c.Radiation = object.Radiation;
             c.Temperature = object.Temperature;
             c.Gravity = object.Gravity;
-            c.Size = Either(words.Size, object.SizeP);
-            c.Type = Either(words.SubType, object.TypeP);
             c.Atmosphere = Either(words.Atmosphere, object.AtmosphereP);
             break;
-        case KindAsteroids:
-            c.Name = Trim(object.name);
-            c.Size = Either(words.Size, object.SizeP);
-            c.Type = Either(words.SubType, object.TypeP);
-            c.Minerals = object.resMinerals;
-            c.Organics = object.resOrganics;
-            c.Radioactives = object.resRadioactives;
-            break;
+        case KindAsteroids: ReadFieldValues(object, words, c); break;
         case KindWarpPoint:
             c.DestinationName = object.destSystem ? Trim(object.destSystem->name) : std::string();
             c.DestX = object.destCoord.X;
