@@ -97,7 +97,6 @@ SystemRef CreateRandomSystem(GenerationContext& context, std::int32_t column, st
 
 SpaceObjectRef CreateRandomObject(GenerationContext& context, const SystemTypeObject& object, const SystemRef& S,
                                   std::int32_t X, std::int32_t Y, ObjectCounters& counters) {
-    // A kind the generator does not know still becomes a (kindless) object.
     auto created = std::make_shared<CSpaceObject>();
     if (object.PhysicalKind == "Star")
         MakeStar(context, *created, object, *S, counters);
@@ -107,6 +106,13 @@ SpaceObjectRef CreateRandomObject(GenerationContext& context, const SystemTypeOb
         MakeAsteroids(context, *created, object, *S, counters);
     else if (object.PhysicalKind == "Storm")
         MakeStorm(context, *created, counters);
+    else {
+        // A kindless object would be written as ability lines alone, which no
+        // reader (nor the map compiler) can take back: leave it out.
+        context.reporter.Error("The object kind '" + object.PhysicalKind +
+                               "' of a System Type is not known; the object is left out");
+        return nullptr;
+    }
     created->systema = S;
     created->coord = {X, Y};
     AttachAbilities(context, *created, object.AbilityGroup);

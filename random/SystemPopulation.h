@@ -22,7 +22,7 @@ SystemRef CreateRandomSystem(GenerationContext& context, std::int32_t column, st
 
 // Makes one object of the type at sector (X, Y) of system S, with its name,
 // catalogue type, random values and abilities drawn by chance, and adds it
-// to the universe.
+// to the universe. A kind it does not know is reported and gives nothing.
 SpaceObjectRef CreateRandomObject(GenerationContext& context, const SystemTypeObject& object, const SystemRef& S,
                                   std::int32_t X, std::int32_t Y, ObjectCounters& counters);
 

@@ -105,6 +105,20 @@ TEST_F(DefaultDataTest, PortraitsBackgroundsAndSystemTypes) {
     EXPECT_GE(data->RandomSystemTypes.FindRandomSystemType("Asteroid Belt").Objects.size(), 15u);
 }
 
+// A generated system holds only what the editor lets a user put there: no
+// object but warp points in a black hole, only storms besides them in a nebula.
+TEST_F(DefaultDataTest, SystemTypesHoldOnlyKindsTheirPhysicalTypeAllows) {
+    for (const auto& t : data->RandomSystemTypes.Types()) {
+        for (const auto& o : t.Objects) {
+            if (t.PhysicalType == "Black Hole") {
+                ADD_FAILURE() << t.Name << " holds a " << o.PhysicalKind;
+            } else if (t.PhysicalType == "Nebulae") {
+                EXPECT_EQ(o.PhysicalKind, "Storm") << t.Name;
+            }
+        }
+    }
+}
+
 // Every object of every system type draws a catalogue type without a message.
 TEST_F(DefaultDataTest, EverySystemTypeObjectFindsACatalogueType) {
     RandomSource random(3);

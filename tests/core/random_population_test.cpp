@@ -202,3 +202,19 @@ TEST(RandomChecks, RandomMapRequestInTheDialogsOrder) {
     EXPECT_EQ(CheckSystemTypeChoice(d, "Nebula"), "");
     EXPECT_EQ(CheckSystemTypeChoice(d, "nebula"), "Select a valid System Type");
 }
+
+TEST(SystemPopulation, AnUnknownObjectKindIsReportedAndLeftOut) {
+    // Such an object would be written as ability lines alone and make the map
+    // unreadable; it must never reach the universe.
+    Fixture f;
+    GenerationContext context = f.Context();
+    const SystemRef system = AddPopulated(f, context, "Vega Type", "Vega");
+    const std::int32_t before = f.universe.NObjetosU();
+    SystemTypeObject comet;
+    comet.PhysicalKind = "Comet";
+    ObjectCounters counters;
+    EXPECT_EQ(CreateRandomObject(context, comet, system, 0, 0, counters), nullptr);
+    EXPECT_EQ(f.universe.NObjetosU(), before);
+    ASSERT_FALSE(f.reporter.entries.empty());
+    EXPECT_NE(f.reporter.entries.back().message.find("'Comet'"), std::string::npos);
+}
