@@ -146,51 +146,37 @@ std::string MapTextWriter::AppendObject(const CSpaceObject& object, std::int32_t
     return {};
 }
 
+// Storms and warp points carry their kind's words as "Name", never their own.
 void MapTextWriter::AppendKindLines(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out) {
-    const std::string location = Location(object.coord);
-    const auto resources = [&](const ResourceKeys& keys) {
-        out.Key(prefix, keys.minerals, std::to_string(object.resMinerals));
-        out.Key(prefix, keys.organics, std::to_string(object.resOrganics));
-        out.Key(prefix, keys.radioactives, std::to_string(object.resRadioactives));
-    };
-    switch (object.Tipo) {
-        case KindStar:
-            out.Key(prefix, "Physical Type", "Star");
-            out.Key(prefix, "Sector Location", location);
-            out.Key(prefix, "Name", object.name);
-            break;
-        case KindPlanet:
-            out.Key(prefix, "Physical Type", "Planet");
-            out.Key(prefix, "Sector Location", location);
-            out.Key(prefix, "Name", object.name);
-            resources(PlanetResourceKeys);
-            out.Key(prefix, "Planet Conditions", object.Conditions);
-            out.Key(prefix, "Planet Gravity", object.Gravity);
-            out.Key(prefix, "Planet Temperature", std::to_string(object.Temperature));
-            out.Key(prefix, "Planet Radiation", std::to_string(object.Radiation));
-            break;
-        case KindAsteroids:
-            out.Key(prefix, "Physical Type", "Asteroids");
-            out.Key(prefix, "Sector Location", location);
-            out.Key(prefix, "Name", object.name);
-            resources(AsteroidResourceKeys);
-            break;
-        case KindStorm:
-            out.Key(prefix, "Physical Type", "Storm");
-            out.Key(prefix, "Sector Location", location);
-            out.Key(prefix, "Name", "Storm");
-            break;
-        case KindWarpPoint:
-            out.Key(prefix, "Physical Type", "Warp Point");
-            out.Key(prefix, "Sector Location", location);
-            out.Key(prefix, "Name", "Warp Point");
-            out.Key(prefix, "WP Destination System", object.destSystem ? object.destSystem->name : std::string());
-            out.Key(prefix, "WP Destination Sector", Location(object.destCoord));
-            break;
-        default: return;
+    const std::string physicalType = ObjectPhysicalTypeText(object.Tipo);
+    if (physicalType.empty()) return;
+    const bool ownName = object.Tipo != KindStorm && object.Tipo != KindWarpPoint;
+    out.Key(prefix, "Physical Type", physicalType);
+    out.Key(prefix, "Sector Location", Location(object.coord));
+    out.Key(prefix, "Name", ownName ? object.name : physicalType);
+    if (object.Tipo == KindPlanet) AppendPlanetLines(object, prefix, out);
+    if (object.Tipo == KindAsteroids) AppendResources(object, AsteroidResourceKeys, prefix, out);
+    if (object.Tipo == KindWarpPoint) {
+        out.Key(prefix, "WP Destination System", object.destSystem ? object.destSystem->name : std::string());
+        out.Key(prefix, "WP Destination Sector", Location(object.destCoord));
     }
     out.Key(prefix, "Stellar Object Name", TypeName(object.StellarObjectType));
-    out.Key(prefix, "Number of Abilities", std::to_string(HeldAbilities(object)));
+    out.Key(prefix, "Number of Abilities", HeldAbilities(object));
+}
+
+void MapTextWriter::AppendPlanetLines(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out) {
+    AppendResources(object, PlanetResourceKeys, prefix, out);
+    out.Key(prefix, "Planet Conditions", object.Conditions);
+    out.Key(prefix, "Planet Gravity", object.Gravity);
+    out.Key(prefix, "Planet Temperature", object.Temperature);
+    out.Key(prefix, "Planet Radiation", object.Radiation);
+}
+
+void MapTextWriter::AppendResources(const CSpaceObject& object, const ResourceKeys& keys, const std::string& prefix,
+                                    TxtLineBuffer& out) {
+    out.Key(prefix, keys.minerals, object.resMinerals);
+    out.Key(prefix, keys.organics, object.resOrganics);
+    out.Key(prefix, keys.radioactives, object.resRadioactives);
 }
 
 void MapTextWriter::AppendAbilities(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out) const {
@@ -201,7 +187,7 @@ void MapTextWriter::AppendAbilities(const CSpaceObject& object, const std::strin
         out.Key(abilityPrefix, "Type", ability.Tipe);
         out.Key(abilityPrefix, "Description", ability.Description);
         out.Key(abilityPrefix, "Scope", ability.Scope);
-        out.Key(abilityPrefix, "Range Formula", std::to_string(ability.RangeFormula));
+        out.Key(abilityPrefix, "Range Formula", ability.RangeFormula);
         out.Key(abilityPrefix, "Amount 1 Formula", ability.Amount1);
         out.Key(abilityPrefix, "Amount 2 Formula", ability.Amount2);
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "mapfile/StellarTypeNames.h"
+#include "mapfile/TxtKeys.h"
 #include "mapfile/TxtLineBuffer.h"
 #include "model/CUniverse.h"
 
@@ -59,6 +60,9 @@ private:
     static std::string CheckObjectLimit(const CSpaceObject& object, std::int32_t K);
     void AppendSystemHead(const CSystem& system, TxtLineBuffer& out) const;
     void AppendKindLines(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out);
+    static void AppendPlanetLines(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out);
+    static void AppendResources(const CSpaceObject& object, const ResourceKeys& keys, const std::string& prefix,
+                                TxtLineBuffer& out);
     void AppendAbilities(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out) const;
 
     const CUniverse& universe_;

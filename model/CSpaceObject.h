@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/Records.h"
@@ -17,6 +18,12 @@ enum ObjectKind : std::uint8_t {
     KindPlanet = 4,
     KindAsteroids = 8,
 };
+
+// "Star", "Warp Point", "Storm", "Planet" or "Asteroids": the physical type
+// text of a kind in a txt map; empty for any other code.
+std::string ObjectPhysicalTypeText(std::uint8_t Tipo);
+// The kind code of a physical type text; 0 when the text names none.
+std::uint8_t ObjectKindFromText(std::string_view text);
 
 // The stellar object type a new warp point refers to before one is chosen.
 constexpr std::int32_t DefaultWarpStellarType = 683;

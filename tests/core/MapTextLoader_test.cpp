@@ -123,16 +123,16 @@ TEST(MapTextLoader, MoreThan99ObjectsLoad) {
 }
 
 TEST(MapTextLoader, BlackHoleTemplateOfAnyLengthIsPassedByItsKey) {
-    TempFolder folder("template");
-    WriteFile(folder.path() / "BlackHole.dat", CrLf({"Number of Black Hole Clouds := 0", "Cloud := x", "Other"}));
+    TempFolder folder;
+    WriteFile(folder.Path() / "BlackHole.dat", CrLf({"Number of Black Hole Clouds := 0", "Cloud := x", "Other"}));
     CUniverse u;
     SystemRef hole = AddSystem(u, "Hole", 2, 2, PhysicalBlackHole);
     AddObject(u, hole, "STAR", 0, 0, "Dim", 1);
-    const std::string text = MapText(u, folder.path());
+    const std::string text = MapText(u, folder.Path());
     LoadResult loaded = Load(text);
     ASSERT_TRUE(loaded.Ok()) << loaded.error;
     EXPECT_EQ(loaded.universe->NObjetosU(), 1);
-    EXPECT_EQ(MapText(*loaded.universe, folder.path()), text);
+    EXPECT_EQ(MapText(*loaded.universe, folder.Path()), text);
 }
 
 TEST(MapTextLoader, BlackHoleBlockWithoutItsObjectCountIsAnError) {
@@ -280,10 +280,10 @@ TEST(MapTextLoader, MissingFileAndUnknownTypeNames) {
 }
 
 TEST(MapTextLoader, LoadsWhatSaveMapTextWrote) {
-    TempFolder folder("saveload");
-    WriteFile(folder.path() / "BlackHole.dat", ReadFile(ShippedProgramFolder / "BlackHole.dat"));
-    ASSERT_EQ(SaveMapText(RichUniverse(), FakeTypeNames(), folder.path(), "Rich"), "");
-    LoadResult loaded = LoadMapText(LocalTxtPath(folder.path(), "Rich"), FakeTypeNames(), LoadOptions{true, true});
+    TempFolder folder;
+    WriteFile(folder.Path() / "BlackHole.dat", ReadFile(ShippedProgramFolder / "BlackHole.dat"));
+    ASSERT_EQ(SaveMapText(RichUniverse(), FakeTypeNames(), folder.Path(), "Rich"), "");
+    LoadResult loaded = LoadMapText(LocalTxtPath(folder.Path(), "Rich"), FakeTypeNames(), LoadOptions{true, true});
     ASSERT_TRUE(loaded.Ok()) << loaded.error;
     EXPECT_EQ(loaded.universe->NObjetosU(), 6);
 }
