@@ -56,8 +56,8 @@ std::string Delete(const fs::path& file) {
     return ec ? FileErrorText(ec, file) : std::string();
 }
 
-// True when the compiler folder is the program folder: the local txt is then
-// the compiler's own copy and must stay.
+// True when two paths name one existing file (the compiler folder may be the
+// program folder or the maps folder).
 bool SameFile(const fs::path& a, const fs::path& b) {
     std::error_code ec;
     return fs::equivalent(a, b, ec) && !ec;
@@ -72,9 +72,12 @@ std::string CopyTxtToCompiler(const CompilePaths& paths) {
 
 bool CompiledMapReady(const CompilePaths& paths) { return FileExists(paths.compilerMap); }
 
+// When the compiler writes straight into the maps folder its .map is already
+// the final one: nothing to copy, and it must not be deleted.
 std::string MoveCompiledMap(const CompilePaths& paths) {
-    std::string error = CopyReplacing(paths.compilerMap, paths.finalMap);
+    const bool mapInPlace = SameFile(paths.compilerMap, paths.finalMap);
+    std::string error = mapInPlace ? std::string() : CopyReplacing(paths.compilerMap, paths.finalMap);
     if (error.empty() && !SameFile(paths.localTxt, paths.compilerTxt)) error = Delete(paths.compilerTxt);
-    if (error.empty()) error = Delete(paths.compilerMap);
+    if (error.empty() && !mapInPlace) error = Delete(paths.compilerMap);
     return error;
 }

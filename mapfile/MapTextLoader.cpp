@@ -174,7 +174,7 @@ std::int32_t MapTextLoader::ReadObjectCount(CSystem& system) {
 void MapTextLoader::SkipBlackHoleTemplate() {
     for (auto next = in_.Peek(); next && !LineHasKey(*next, ObjectCountKey); next = in_.Peek()) {
         in_.Fixed(*next, "a line of the black-hole template");
-        if (*next == MapSeparatorLine() || LineHasKey(*next, "System Name") || next->rfind("Space Object ", 0) == 0)
+        if (BreaksBlackHoleTemplate(*next))
             in_.Fail("expected the black-hole template lines followed by \"Number of Space Objects\"");
     }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalog/TextHelpers.h"
+#include "mapfile/MapLineReader.h"
 #include "mapfile/TxtKeys.h"
 
 namespace {
@@ -36,6 +37,11 @@ std::vector<std::string> MapHeaderLines() {
 }
 
 std::vector<std::string> MapFooterLines() { return {MapSeparatorLine(), "*END*", MapSeparatorLine()}; }
+
+bool BreaksBlackHoleTemplate(std::string_view line) {
+    return LineHasKey(line, "Number of Space Objects") || line == MapSeparatorLine() ||
+           LineHasKey(line, "System Name") || line.rfind("Space Object ", 0) == 0;
+}
 
 std::int32_t KindLineCount(std::uint8_t Tipo) {
     switch (Tipo) {
@@ -204,6 +210,10 @@ std::string MapTextWriter::LoadBlackHoleTemplate() {
     const std::filesystem::path path = programFolder_ / BlackHoleTemplateName;
     auto lines = FileExists(path) ? ReadTextLines(path) : std::nullopt;
     if (!lines) return "the black-hole template '" + path.string() + "' cannot be read";
+    const auto breaking = std::find_if(lines->begin(), lines->end(), BreaksBlackHoleTemplate);
+    if (breaking != lines->end())
+        return "the black-hole template '" + path.string() + "' holds the line \"" + *breaking +
+               "\", which would end the block early";
     blackHoleTemplate_ = std::move(lines);
     return {};
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -23,6 +24,11 @@ inline constexpr const char* BlackHoleTemplateName = "BlackHole.dat";
 const std::string& MapSeparatorLine();
 std::vector<std::string> MapHeaderLines();
 std::vector<std::string> MapFooterLines();
+
+// True for a line that would end a black-hole template early when the map is
+// read back: the object count, the separator, a system's first key or an
+// object key. A template holding one cannot be written.
+bool BreaksBlackHoleTemplate(std::string_view line);
 
 // The lines one object kind writes before its abilities (0 for an unknown kind).
 std::int32_t KindLineCount(std::uint8_t Tipo);

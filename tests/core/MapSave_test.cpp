@@ -91,3 +91,17 @@ TEST(MapSave, CompilerInTheProgramFolderKeepsTheLocalTxt) {
     EXPECT_TRUE(FileExists(paths.localTxt));
     EXPECT_FALSE(FileExists(paths.compilerMap));
 }
+
+TEST(MapSave, CompilerWritingIntoTheMapsFolderKeepsItsMap) {
+    TempFolder folder;
+    const fs::path program = folder.Path() / "program", maps = folder.Path() / "maps";
+    for (const auto& f : {program, maps}) fs::create_directories(f);
+    const CompilePaths paths = MakeCompilePaths(program, maps, maps, "Gamma");
+    WriteFile(paths.localTxt, "map text");
+    ASSERT_EQ(CopyTxtToCompiler(paths), "");
+    WriteFile(paths.compilerMap, "binary");
+    ASSERT_EQ(MoveCompiledMap(paths), "");
+    EXPECT_EQ(ReadFile(maps / "Gamma.map"), "binary");
+    EXPECT_FALSE(FileExists(paths.compilerTxt));
+    EXPECT_TRUE(FileExists(paths.localTxt));
+}

@@ -219,23 +219,24 @@ TEST(MapTextLoader, MalformedValuesNameTheLineAndWhatWasExpected) {
         std::string expected;
     };
     const Case cases[] = {
-        {13, Key("Quadrant Xpos", "ten"), "line 13: expected a whole number from 0 to 67 for \"Quadrant Xpos\""},
-        {14, Key("Quadrant Ypos", "50"), "line 14: expected a whole number from 0 to 49"},
-        {15, Key("System Physical Type", "Pulsar"), "line 15: expected \"Normal\", \"Black Hole\" or \"Nebulae\""},
-        {17, Key("Portrait Picture Index", "300"), "line 17: expected a whole number from 0 to 255"},
-        {25, Key("WP Min Radius", "far"), "line 25: expected a number for \"WP Min Radius\""},
-        {29, Key("Number of Space Objects", "-1"), "line 29: expected a whole number from 0 to"},
-        {30, Key("Space Object 2 Physical Type", "Planet"), "line 30: expected the key \"Space Object 1 Physical Type\""},
-        {30, Key("Space Object 1 Physical Type", "Moon"), "line 30: expected \"Star\", \"Planet\""},
-        {31, Key("Space Object 1 Sector Location", "1; 1"), "line 31: expected two whole numbers"},
-        {31, Key("Space Object 1 Sector Location", "7"), "line 31: expected two whole numbers"},
-        {33, Key("Space Object 1 Planet Value Minerals", "99999999999"), "line 33: expected a whole number"},
-        {41, Key("Space Object 1 Number of Abilities", "x"), "line 41: expected a whole number"},
+        {13, Key("Quadrant Xpos", "ten"), "expected a whole number from 0 to 67 for \"Quadrant Xpos\""},
+        {14, Key("Quadrant Ypos", "50"), "expected a whole number from 0 to 49"},
+        {15, Key("System Physical Type", "Pulsar"), "expected \"Normal\", \"Black Hole\" or \"Nebulae\""},
+        {17, Key("Portrait Picture Index", "300"), "expected a whole number from 0 to 255"},
+        {25, Key("WP Min Radius", "far"), "expected a number for \"WP Min Radius\""},
+        {29, Key("Number of Space Objects", "-1"), "expected a whole number from 0 to"},
+        {30, Key("Space Object 2 Physical Type", "Planet"), "expected the key \"Space Object 1 Physical Type\""},
+        {30, Key("Space Object 1 Physical Type", "Moon"), "expected \"Star\", \"Planet\""},
+        {31, Key("Space Object 1 Sector Location", "1; 1"), "expected two whole numbers"},
+        {31, Key("Space Object 1 Sector Location", "7"), "expected two whole numbers"},
+        {33, Key("Space Object 1 Planet Value Minerals", "99999999999"), "expected a whole number"},
+        {41, Key("Space Object 1 Number of Abilities", "x"), "expected a whole number"},
     };
     for (const Case& c : cases) {
         LoadResult loaded = Load(WithLine(text, c.line, c.replacement));
         EXPECT_FALSE(loaded.Ok()) << c.replacement;
-        EXPECT_NE(loaded.error.find("Test.txt, " + c.expected), std::string::npos) << loaded.error;
+        EXPECT_NE(loaded.error.find("Test.txt, line " + std::to_string(c.line) + ": " + c.expected), std::string::npos)
+            << loaded.error;
     }
 }
 

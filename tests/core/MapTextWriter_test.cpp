@@ -214,3 +214,16 @@ TEST(MapTextWriter, BlackHoleBlockCopiesTheTemplateFromTheProgramFolder) {
     EXPECT_NE(SaveMapText(u, FakeTypeNames(), folder.Path(), "Abyss"), "");
     EXPECT_FALSE(FileExists(folder.Path() / "Abyss.txt"));
 }
+
+TEST(MapTextWriter, TemplateLineThatWouldEndTheBlockEarlyIsRefused) {
+    TempFolder folder;
+    CUniverse u;
+    AddSystem(u, "Abyss", 3, 3, PhysicalBlackHole);
+    for (const std::string& line : {std::string("Number of Space Objects                           := 0"),
+                                    std::string(87, '='), std::string("Space Object 1 Physical Type := Star")}) {
+        WriteFile(folder.Path() / "BlackHole.dat", "Number of Black Hole Clouds := 0\r\n" + line + "\r\n");
+        const std::string error = SaveMapText(u, FakeTypeNames(), folder.Path(), "Abyss");
+        EXPECT_NE(error.find("would end the block early"), std::string::npos) << line;
+        EXPECT_FALSE(FileExists(folder.Path() / "Abyss.txt"));
+    }
+}
