@@ -41,8 +41,7 @@ private:
 };
 
 void EncodeAbilities(const CSpaceObject& object, ByteWriter& out) {
-    const auto count = std::min<std::size_t>(static_cast<std::size_t>(std::max(object.nhabilidades, 0)),
-                                             object.habilidades.size());
+    const auto count = static_cast<std::size_t>(object.HeldAbilities());
     out.U32(static_cast<std::uint32_t>(count));
     for (std::size_t j = 0; j < count; ++j) {
         const CAbility& a = object.habilidades[j];

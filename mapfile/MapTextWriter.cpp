@@ -10,12 +10,6 @@ namespace {
 
 std::string Location(const CCoord& coord) { return std::to_string(coord.X) + ", " + std::to_string(coord.y); }
 
-// Abilities actually held: the count never reaches past the list.
-std::int32_t HeldAbilities(const CSpaceObject& object) {
-    const auto held = static_cast<std::int32_t>(object.habilidades.size());
-    return std::clamp(object.nhabilidades, 0, held);
-}
-
 // A padded key, ":= ", a short value and CR LF: enough that the buffer of a
 // whole map rarely grows while it is written.
 constexpr std::size_t EstimatedLineLength = 68;
@@ -55,7 +49,7 @@ std::int32_t KindLineCount(std::uint8_t Tipo) {
 }
 
 std::int32_t ObjectLineCount(const CSpaceObject& object) {
-    return KindLineCount(object.Tipo) + 6 * HeldAbilities(object);
+    return KindLineCount(object.Tipo) + 6 * object.HeldAbilities();
 }
 
 std::vector<std::string> TxtBlock::Lines() const { return SplitLines(text); }
@@ -167,7 +161,7 @@ void MapTextWriter::AppendKindLines(const CSpaceObject& object, const std::strin
         out.Key(prefix, "WP Destination Sector", Location(object.destCoord));
     }
     out.Key(prefix, "Stellar Object Name", TypeName(object.StellarObjectType));
-    out.Key(prefix, "Number of Abilities", HeldAbilities(object));
+    out.Key(prefix, "Number of Abilities", object.HeldAbilities());
 }
 
 void MapTextWriter::AppendPlanetLines(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out) {
@@ -186,7 +180,7 @@ void MapTextWriter::AppendResources(const CSpaceObject& object, const ResourceKe
 }
 
 void MapTextWriter::AppendAbilities(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out) const {
-    const std::int32_t count = HeldAbilities(object);
+    const std::int32_t count = object.HeldAbilities();
     for (std::int32_t j = 0; j < count; ++j) {
         const CAbility& ability = object.habilidades[static_cast<std::size_t>(j)];
         const std::string abilityPrefix = prefix + "Ability " + std::to_string(j + 1) + " ";

@@ -89,6 +89,10 @@ void CSpaceObject::IniciaCObjeto(const std::string& TipoS) {
 
 void CSpaceObject::AddAbility(const CAbility& AB) { AppendAbility(habilidades, nhabilidades, AB); }
 
+std::int32_t CSpaceObject::HeldAbilities() const {
+    return std::clamp(nhabilidades, 0, static_cast<std::int32_t>(habilidades.size()));
+}
+
 void CSpaceObject::GetAbilities(std::vector<CAbility>& AB, std::int32_t& nab) const {
     CopyAbilities(habilidades, nhabilidades, AB, nab);
 }

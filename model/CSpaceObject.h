@@ -60,6 +60,8 @@ public:
     void IniciaCObjeto(const std::string& TipoS);
 
     void AddAbility(const CAbility& AB);
+    // nhabilidades, never counting past the ability list.
+    std::int32_t HeldAbilities() const;
     // nab = nhabilidades; AB receives the first nab abilities (untouched when 0).
     void GetAbilities(std::vector<CAbility>& AB, std::int32_t& nab) const;
     void RemoveAbilities();

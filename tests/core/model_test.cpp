@@ -61,6 +61,13 @@ TEST(Records, AbilitiesAreCountedApartFromTheInitialSlot) {
     EXPECT_EQ(abilities[1].Tipe, "Second");
     star->RemoveAbilities();
     EXPECT_EQ(star->nhabilidades, 0);
+
+    // A count set by hand past the list never lets a writer read beyond it.
+    star->AddAbility(a);
+    star->nhabilidades = 5;
+    EXPECT_EQ(star->HeldAbilities(), 1);
+    star->nhabilidades = -2;
+    EXPECT_EQ(star->HeldAbilities(), 0);
 }
 
 TEST(Records, FootprintOfAStarIsItsThreeByThreeBlock) {
@@ -80,6 +87,8 @@ TEST(System, RemovalKeepsTheOrderOfTheRest) {
         o->ID = id;
         s->addObject(o);
     }
+    s->removeObject(7);  // no such object: nothing is dropped
+    EXPECT_EQ(s->NObjetos(), 3);
     s->removeObject(2);
     ASSERT_EQ(s->NObjetos(), 2);
     EXPECT_EQ(s->objects[0]->ID, 1);
@@ -132,6 +141,13 @@ TEST(Universe, RemovingASystemTakesItsObjectsAndKeepsOtherIds) {
     AddTestObject(u, a, "PLANET", 3, 3);
     AddTestObject(u, b, "STORM", 4, 4);
     u.RemoveSystem(a->ID);
+    EXPECT_EQ(Ids(u.Objects()), (std::vector<int>{2, 4}));
+    EXPECT_EQ(Ids(b->objects), (std::vector<int>{2, 4}));
+    EXPECT_EQ(u.NSistemas(), 1);
+
+    // Unknown IDs remove nothing (the last element is never dropped instead).
+    u.RemoveSpaceObject(b->ID, 99);
+    u.RemoveSystem(99);
     EXPECT_EQ(Ids(u.Objects()), (std::vector<int>{2, 4}));
     EXPECT_EQ(Ids(b->objects), (std::vector<int>{2, 4}));
     EXPECT_EQ(u.NSistemas(), 1);
