@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "ModelTestSupport.h"
@@ -35,12 +34,7 @@ private:
     std::map<std::int32_t, std::string> names_;
 };
 
-inline std::string ReadFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
+inline std::string ReadFile(const std::filesystem::path& file) { return ReadFileBytes(file).value_or(""); }
 
 inline void WriteFile(const std::filesystem::path& file, const std::string& text) {
     std::ofstream(file, std::ios::binary) << text;
