@@ -179,6 +179,17 @@ TEST(MapTextWriter, ObjectLimitAllowsThirtyOnePlanetAbilitiesAndRefusesMore) {
     EXPECT_NE(refused.error.find("Space Object 7 needs 204 lines"), std::string::npos) << refused.error;
 }
 
+TEST(MapTextWriter, ObjectOfAnUnknownKindWritesOnlyItsAbilityLines) {
+    SpaceObjectRef odd = NewSpaceObject("comet");
+    odd->AddAbility(Ability("Tail", "3"));
+    TxtBlock block = GenerateTxt(*odd, 2, FakeTypeNames());
+    ASSERT_EQ(block.error, "");
+    const std::vector<std::string> lines = block.Lines();
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0], "Space Object 2 Ability 1 Type                     := Tail");
+    EXPECT_EQ(lines[4], "Space Object 2 Ability 1 Amount 1 Formula         := 3");
+}
+
 TEST(MapTextWriter, BlockLimitIsAnErrorAndTheSaveKeepsTheOldFile) {
     TempFolder folder;
     CUniverse u;
