@@ -73,11 +73,12 @@ std::string CopyTxtToCompiler(const CompilePaths& paths) {
 bool CompiledMapReady(const CompilePaths& paths) { return FileExists(paths.compilerMap); }
 
 // When the compiler writes straight into the maps folder its .map is already
-// the final one: nothing to copy, and it must not be deleted.
+// the final one: nothing to copy. Whichever folders coincide, neither the
+// local txt nor the final map is ever deleted.
 std::string MoveCompiledMap(const CompilePaths& paths) {
-    const bool mapInPlace = SameFile(paths.compilerMap, paths.finalMap);
-    std::string error = mapInPlace ? std::string() : CopyReplacing(paths.compilerMap, paths.finalMap);
-    if (error.empty() && !SameFile(paths.localTxt, paths.compilerTxt)) error = Delete(paths.compilerTxt);
-    if (error.empty() && !mapInPlace) error = Delete(paths.compilerMap);
+    std::string error;
+    if (!SameFile(paths.compilerMap, paths.finalMap)) error = CopyReplacing(paths.compilerMap, paths.finalMap);
+    for (const fs::path& file : {paths.compilerTxt, paths.compilerMap})
+        if (error.empty() && !SameFile(file, paths.localTxt) && !SameFile(file, paths.finalMap)) error = Delete(file);
     return error;
 }

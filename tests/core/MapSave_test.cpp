@@ -104,4 +104,15 @@ TEST(MapSave, CompilerWritingIntoTheMapsFolderKeepsItsMap) {
     EXPECT_EQ(ReadFile(maps / "Gamma.map"), "binary");
     EXPECT_FALSE(FileExists(paths.compilerTxt));
     EXPECT_TRUE(FileExists(paths.localTxt));
+
+    // Program, compiler and maps folder all one: both files stay, even when
+    // the caller names the map as the compiler's txt to keep the local one.
+    CompilePaths same = MakeCompilePaths(program, program, program, "Delta");
+    WriteFile(same.localTxt, "map text");
+    WriteFile(same.compilerMap, "binary");
+    ASSERT_EQ(MoveCompiledMap(same), "");
+    same.compilerTxt = same.compilerMap;
+    ASSERT_EQ(MoveCompiledMap(same), "");
+    EXPECT_EQ(ReadFile(program / "Delta.map"), "binary");
+    EXPECT_EQ(ReadFile(program / "Delta.txt"), "map text");
 }
