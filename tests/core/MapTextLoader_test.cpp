@@ -22,7 +22,7 @@ CUniverse RichUniverse() {
     SystemRef fog = AddSystem(u, "Fog", 30, 12, PhysicalNebulae);
     home->EmpireCanStartInSystem = false;
     home->PortraitIndex = 200;
-    fog->nhabilidades = 0;
+    fog->nhabilidades = 3;  // system abilities are never written: the block says 0
     AddObject(u, home, "STAR", 0, 0, "Home Sun", 1);
     SpaceObjectRef planet = AddObject(u, home, "PLANET", -13, 10, "Home Prime", 2);
     planet->Conditions = "1.5";
@@ -80,6 +80,7 @@ TEST(MapTextLoader, RoundTripKeepsEveryFieldAndWritesTheSameBytes) {
     EXPECT_EQ(u.Systems()[1]->PhysicalType, PhysicalBlackHole);
     EXPECT_EQ(u.Systems()[1]->GetSkyBox(), "Sky_Abyss.bmp");
     EXPECT_EQ(u.Systems()[2]->PhysicalType, PhysicalNebulae);
+    EXPECT_EQ(u.Systems()[2]->nhabilidades, 0);
     EXPECT_FALSE(u.Systems()[0]->EmpireCanStartInSystem);
     EXPECT_EQ(u.Systems()[0]->PortraitIndex, 200);
     const CSpaceObject& planet = *u.Objects()[1];
