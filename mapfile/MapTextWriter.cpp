@@ -148,12 +148,12 @@ std::string MapTextWriter::AppendObject(const CSpaceObject& object, std::int32_t
 
 // Storms and warp points carry their kind's words as "Name", never their own.
 void MapTextWriter::AppendKindLines(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out) {
-    const std::string physicalType = ObjectPhysicalTypeText(object.Tipo);
+    const std::string_view physicalType = ObjectPhysicalTypeText(object.Tipo);
     if (physicalType.empty()) return;
     const bool ownName = object.Tipo != KindStorm && object.Tipo != KindWarpPoint;
     out.Key(prefix, "Physical Type", physicalType);
     out.Key(prefix, "Sector Location", Location(object.coord));
-    out.Key(prefix, "Name", ownName ? object.name : physicalType);
+    out.Key(prefix, "Name", ownName ? std::string_view(object.name) : physicalType);
     if (object.Tipo == KindPlanet) AppendPlanetLines(object, prefix, out);
     if (object.Tipo == KindAsteroids) AppendResources(object, AsteroidResourceKeys, prefix, out);
     if (object.Tipo == KindWarpPoint) {

@@ -33,7 +33,7 @@ void CopyAbilities(const std::vector<CAbility>& list, std::int32_t count, std::v
 
 }  // namespace
 
-std::string ObjectPhysicalTypeText(std::uint8_t Tipo) {
+std::string_view ObjectPhysicalTypeText(std::uint8_t Tipo) {
     switch (Tipo) {
         case KindStar: return "Star";
         case KindWarpPoint: return "Warp Point";

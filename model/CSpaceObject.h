@@ -21,7 +21,7 @@ enum ObjectKind : std::uint8_t {
 
 // "Star", "Warp Point", "Storm", "Planet" or "Asteroids": the physical type
 // text of a kind in a txt map; empty for any other code.
-std::string ObjectPhysicalTypeText(std::uint8_t Tipo);
+std::string_view ObjectPhysicalTypeText(std::uint8_t Tipo);
 // The kind code of a physical type text; 0 when the text names none.
 std::uint8_t ObjectKindFromText(std::string_view text);
 
