@@ -10,21 +10,30 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Little-endian fields appended to a byte string.
+// Little-endian fields appended to a byte string. Fields go in by their type:
+// a text as its length and bytes, a whole number in four bytes, a byte or a
+// flag in one.
 class ByteWriter {
 public:
     void U8(std::uint8_t value) { bytes_.push_back(static_cast<char>(value)); }
     void U16(std::uint16_t value) { Little(value, 2); }
     void U32(std::uint32_t value) { Little(value, 4); }
-    void I32(std::int32_t value) { Little(static_cast<std::uint32_t>(value), 4); }
-    void Text(const std::string& text) {
-        U32(static_cast<std::uint32_t>(text.size()));
-        bytes_ += text;
-    }
     void Raw(std::string_view raw) { bytes_.append(raw); }
     std::string Take() { return std::move(bytes_); }
 
+    template <typename... Fields>
+    void Put(const Fields&... fields) {
+        (Field(fields), ...);
+    }
+
 private:
+    void Field(const std::string& text) {
+        U32(static_cast<std::uint32_t>(text.size()));
+        bytes_ += text;
+    }
+    void Field(std::int32_t value) { U32(static_cast<std::uint32_t>(value)); }
+    void Field(std::uint8_t value) { U8(value); }
+    void Field(bool flag) { U8(flag ? 1 : 0); }
     void Little(std::uint32_t value, int size) {
         for (int i = 0; i < size; ++i) U8(static_cast<std::uint8_t>(value >> (8 * i)));
     }
@@ -32,57 +41,32 @@ private:
 };
 
 void EncodeAbilities(const CSpaceObject& object, ByteWriter& out) {
-    const auto count = std::min<std::size_t>(static_cast<std::size_t>(std::max(object.nhabilidades, 0)),
-                                             object.habilidades.size());
+    const auto count = static_cast<std::size_t>(object.HeldAbilities());
     out.U32(static_cast<std::uint32_t>(count));
     for (std::size_t j = 0; j < count; ++j) {
         const CAbility& a = object.habilidades[j];
-        out.Text(a.Tipe);
-        out.Text(a.Description);
-        out.Text(a.Scope);
-        out.I32(a.RangeFormula);
-        out.Text(a.Amount1);
-        out.Text(a.Amount2);
+        out.Put(a.Tipe, a.Description, a.Scope, a.RangeFormula, a.Amount1, a.Amount2);
     }
 }
 
 void EncodeObject(const CSpaceObject& object, const std::unordered_map<const CSystem*, std::uint32_t>& index,
                   const StellarTypeNames& names, ByteWriter& out) {
-    out.U8(object.Tipo);
-    out.I32(object.coord.X);
-    out.I32(object.coord.y);
-    out.Text(object.name);
-    out.Text(names.TypeNameOfOrdinal(object.StellarObjectType));
-    if (object.Tipo == KindPlanet || object.Tipo == KindAsteroids) {
-        out.I32(object.resMinerals);
-        out.I32(object.resOrganics);
-        out.I32(object.resRadioactives);
-    }
-    if (object.Tipo == KindPlanet) {
-        out.Text(object.Conditions);
-        out.Text(object.Gravity);
-        out.I32(object.Temperature);
-        out.I32(object.Radiation);
-    }
+    out.Put(object.Tipo, object.coord.X, object.coord.y, object.name,
+            names.TypeNameOfOrdinal(object.StellarObjectType));
+    if (object.Tipo == KindPlanet || object.Tipo == KindAsteroids)
+        out.Put(object.resMinerals, object.resOrganics, object.resRadioactives);
+    if (object.Tipo == KindPlanet) out.Put(object.Conditions, object.Gravity, object.Temperature, object.Radiation);
     if (object.Tipo == KindWarpPoint) {
         const auto found = index.find(object.destSystem.get());
         out.U32(found == index.end() ? 0xFFFFFFFFu : found->second);
-        out.I32(object.destCoord.X);
-        out.I32(object.destCoord.y);
+        out.Put(object.destCoord.X, object.destCoord.y);
     }
     EncodeAbilities(object, out);
 }
 
 void EncodeSystem(const CSystem& system, ByteWriter& out) {
-    out.Text(system.name);
-    out.Text(system.Description);
-    out.I32(system.X);
-    out.I32(system.y);
-    out.U8(system.PhysicalType);
-    out.Text(system.PortraitBitmap);
-    out.U8(system.PortraitIndex);
-    out.Text(system.GetSkyBox());
-    out.U8(system.EmpireCanStartInSystem ? 1 : 0);
+    out.Put(system.name, system.Description, system.X, system.y, system.PhysicalType, system.PortraitBitmap,
+            system.PortraitIndex, system.GetSkyBox(), system.EmpireCanStartInSystem);
 }
 
 std::string StripQuotes(std::string text) {
@@ -99,7 +83,7 @@ std::string EncodeCompiledMap(const CUniverse& universe, const StellarTypeNames&
     ByteWriter out;
     out.Raw(std::string_view(CompiledMapMagic, 4));
     out.U16(CompiledMapVersion);
-    out.Text(modName);
+    out.Put(modName);
     out.U32(static_cast<std::uint32_t>(universe.NSistemas()));
     for (const auto& system : universe.Systems()) {
         EncodeSystem(*system, out);

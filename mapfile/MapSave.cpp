@@ -56,8 +56,8 @@ std::string Delete(const fs::path& file) {
     return ec ? FileErrorText(ec, file) : std::string();
 }
 
-// True when the compiler folder is the program folder: the local txt is then
-// the compiler's own copy and must stay.
+// True when two paths name one existing file (the compiler folder may be the
+// program folder or the maps folder).
 bool SameFile(const fs::path& a, const fs::path& b) {
     std::error_code ec;
     return fs::equivalent(a, b, ec) && !ec;
@@ -72,9 +72,13 @@ std::string CopyTxtToCompiler(const CompilePaths& paths) {
 
 bool CompiledMapReady(const CompilePaths& paths) { return FileExists(paths.compilerMap); }
 
+// When the compiler writes straight into the maps folder its .map is already
+// the final one: nothing to copy. Whichever folders coincide, neither the
+// local txt nor the final map is ever deleted.
 std::string MoveCompiledMap(const CompilePaths& paths) {
-    std::string error = CopyReplacing(paths.compilerMap, paths.finalMap);
-    if (error.empty() && !SameFile(paths.localTxt, paths.compilerTxt)) error = Delete(paths.compilerTxt);
-    if (error.empty()) error = Delete(paths.compilerMap);
+    std::string error;
+    if (!SameFile(paths.compilerMap, paths.finalMap)) error = CopyReplacing(paths.compilerMap, paths.finalMap);
+    for (const fs::path& file : {paths.compilerTxt, paths.compilerMap})
+        if (error.empty() && !SameFile(file, paths.localTxt) && !SameFile(file, paths.finalMap)) error = Delete(file);
     return error;
 }

@@ -49,6 +49,7 @@ std::string CopyTxtToCompiler(const CompilePaths& paths);
 // True once the compiler has written its .map.
 bool CompiledMapReady(const CompilePaths& paths);
 // Copies the compiled .map into the maps folder (replacing an older one), then
-// deletes the compiler's txt (unless it is the local txt itself) and .map.
+// deletes the compiler's txt and .map, unless either is the local txt or the
+// final map itself.
 // Stops at the first failure.
 std::string MoveCompiledMap(const CompilePaths& paths);

@@ -55,7 +55,7 @@ private:
     void ReadObject(const SystemRef& system, std::int32_t K);
     void ReadKindLines(CSpaceObject& object, std::string_view physicalType);
     void ReadResources(CSpaceObject& object, const ResourceKeys& keys);
-    void ReadWarpLines(CSpaceObject& object);
+    void ReadWarpDestination(CSpaceObject& object);
     void ReadAbilities(CSpaceObject& object);
     std::int32_t StellarOrdinal(std::string_view name);
     std::optional<CCoord> SectorBound() const {
@@ -174,7 +174,7 @@ std::int32_t MapTextLoader::ReadObjectCount(CSystem& system) {
 void MapTextLoader::SkipBlackHoleTemplate() {
     for (auto next = in_.Peek(); next && !LineHasKey(*next, ObjectCountKey); next = in_.Peek()) {
         in_.Fixed(*next, "a line of the black-hole template");
-        if (*next == MapSeparatorLine() || LineHasKey(*next, "System Name") || next->rfind("Space Object ", 0) == 0)
+        if (BreaksBlackHoleTemplate(*next))
             in_.Fail("expected the black-hole template lines followed by \"Number of Space Objects\"");
     }
 }
@@ -195,22 +195,16 @@ void MapTextLoader::ReadObject(const SystemRef& system, std::int32_t K) {
 }
 
 void MapTextLoader::ReadKindLines(CSpaceObject& object, std::string_view physicalType) {
-    if (physicalType == "Warp Point") {
-        ReadWarpLines(object);
-        return;
-    }
-    if (physicalType == "Star") object.Tipo = KindStar;
-    else if (physicalType == "Planet") object.Tipo = KindPlanet;
-    else if (physicalType == "Asteroids") object.Tipo = KindAsteroids;
-    else if (physicalType == "Storm") object.Tipo = KindStorm;
-    else
+    object.Tipo = ObjectKindFromText(physicalType);
+    if (object.Tipo == 0)
         in_.Fail("expected \"Star\", \"Planet\", \"Asteroids\", \"Storm\" or \"Warp Point\" for \"" + prefix_ +
                  "Physical Type\", found \"" + std::string(physicalType) + "\"");
     object.coord = in_.Location({prefix_, "Sector Location"}, SectorBound());
     const std::string_view name = in_.Value({prefix_, "Name"});
-    if (object.Tipo != KindStorm) object.name = name;
+    if (object.Tipo != KindStorm && object.Tipo != KindWarpPoint) object.name = name;
     if (object.Tipo == KindPlanet) ReadResources(object, PlanetResourceKeys);
     if (object.Tipo == KindAsteroids) ReadResources(object, AsteroidResourceKeys);
+    if (object.Tipo == KindWarpPoint) ReadWarpDestination(object);
     object.StellarObjectType = StellarOrdinal(in_.Value({prefix_, "Stellar Object Name"}));
 }
 
@@ -226,14 +220,10 @@ void MapTextLoader::ReadResources(CSpaceObject& object, const ResourceKeys& keys
 }
 
 // The destination is kept by name until every system exists.
-void MapTextLoader::ReadWarpLines(CSpaceObject& object) {
-    object.Tipo = KindWarpPoint;
-    object.coord = in_.Location({prefix_, "Sector Location"}, SectorBound());
-    in_.Value({prefix_, "Name"});
+void MapTextLoader::ReadWarpDestination(CSpaceObject& object) {
     warpDestination_ = in_.Text({prefix_, "WP Destination System"});
     warpDestinationLine_ = in_.LineNumber();
     object.destCoord = in_.Location({prefix_, "WP Destination Sector"}, SectorBound());
-    object.StellarObjectType = StellarOrdinal(in_.Value({prefix_, "Stellar Object Name"}));
 }
 
 void MapTextLoader::ReadAbilities(CSpaceObject& object) {

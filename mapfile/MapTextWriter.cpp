@@ -3,17 +3,12 @@
 #include <algorithm>
 
 #include "catalog/TextHelpers.h"
+#include "mapfile/MapLineReader.h"
 #include "mapfile/TxtKeys.h"
 
 namespace {
 
 std::string Location(const CCoord& coord) { return std::to_string(coord.X) + ", " + std::to_string(coord.y); }
-
-// Abilities actually held: the count never reaches past the list.
-std::int32_t HeldAbilities(const CSpaceObject& object) {
-    const auto held = static_cast<std::int32_t>(object.habilidades.size());
-    return std::clamp(object.nhabilidades, 0, held);
-}
 
 // A padded key, ":= ", a short value and CR LF: enough that the buffer of a
 // whole map rarely grows while it is written.
@@ -37,6 +32,11 @@ std::vector<std::string> MapHeaderLines() {
 
 std::vector<std::string> MapFooterLines() { return {MapSeparatorLine(), "*END*", MapSeparatorLine()}; }
 
+bool BreaksBlackHoleTemplate(std::string_view line) {
+    return LineHasKey(line, "Number of Space Objects") || line == MapSeparatorLine() ||
+           LineHasKey(line, "System Name") || line.rfind("Space Object ", 0) == 0;
+}
+
 std::int32_t KindLineCount(std::uint8_t Tipo) {
     switch (Tipo) {
         case KindStar: return 5;
@@ -49,7 +49,7 @@ std::int32_t KindLineCount(std::uint8_t Tipo) {
 }
 
 std::int32_t ObjectLineCount(const CSpaceObject& object) {
-    return KindLineCount(object.Tipo) + 6 * HeldAbilities(object);
+    return KindLineCount(object.Tipo) + 6 * object.HeldAbilities();
 }
 
 std::vector<std::string> TxtBlock::Lines() const { return SplitLines(text); }
@@ -146,62 +146,48 @@ std::string MapTextWriter::AppendObject(const CSpaceObject& object, std::int32_t
     return {};
 }
 
+// Storms and warp points carry their kind's words as "Name", never their own.
 void MapTextWriter::AppendKindLines(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out) {
-    const std::string location = Location(object.coord);
-    const auto resources = [&](const ResourceKeys& keys) {
-        out.Key(prefix, keys.minerals, std::to_string(object.resMinerals));
-        out.Key(prefix, keys.organics, std::to_string(object.resOrganics));
-        out.Key(prefix, keys.radioactives, std::to_string(object.resRadioactives));
-    };
-    switch (object.Tipo) {
-        case KindStar:
-            out.Key(prefix, "Physical Type", "Star");
-            out.Key(prefix, "Sector Location", location);
-            out.Key(prefix, "Name", object.name);
-            break;
-        case KindPlanet:
-            out.Key(prefix, "Physical Type", "Planet");
-            out.Key(prefix, "Sector Location", location);
-            out.Key(prefix, "Name", object.name);
-            resources(PlanetResourceKeys);
-            out.Key(prefix, "Planet Conditions", object.Conditions);
-            out.Key(prefix, "Planet Gravity", object.Gravity);
-            out.Key(prefix, "Planet Temperature", std::to_string(object.Temperature));
-            out.Key(prefix, "Planet Radiation", std::to_string(object.Radiation));
-            break;
-        case KindAsteroids:
-            out.Key(prefix, "Physical Type", "Asteroids");
-            out.Key(prefix, "Sector Location", location);
-            out.Key(prefix, "Name", object.name);
-            resources(AsteroidResourceKeys);
-            break;
-        case KindStorm:
-            out.Key(prefix, "Physical Type", "Storm");
-            out.Key(prefix, "Sector Location", location);
-            out.Key(prefix, "Name", "Storm");
-            break;
-        case KindWarpPoint:
-            out.Key(prefix, "Physical Type", "Warp Point");
-            out.Key(prefix, "Sector Location", location);
-            out.Key(prefix, "Name", "Warp Point");
-            out.Key(prefix, "WP Destination System", object.destSystem ? object.destSystem->name : std::string());
-            out.Key(prefix, "WP Destination Sector", Location(object.destCoord));
-            break;
-        default: return;
+    const std::string_view physicalType = ObjectPhysicalTypeText(object.Tipo);
+    if (physicalType.empty()) return;
+    const bool ownName = object.Tipo != KindStorm && object.Tipo != KindWarpPoint;
+    out.Key(prefix, "Physical Type", physicalType);
+    out.Key(prefix, "Sector Location", Location(object.coord));
+    out.Key(prefix, "Name", ownName ? std::string_view(object.name) : physicalType);
+    if (object.Tipo == KindPlanet) AppendPlanetLines(object, prefix, out);
+    if (object.Tipo == KindAsteroids) AppendResources(object, AsteroidResourceKeys, prefix, out);
+    if (object.Tipo == KindWarpPoint) {
+        out.Key(prefix, "WP Destination System", object.destSystem ? object.destSystem->name : std::string());
+        out.Key(prefix, "WP Destination Sector", Location(object.destCoord));
     }
     out.Key(prefix, "Stellar Object Name", TypeName(object.StellarObjectType));
-    out.Key(prefix, "Number of Abilities", std::to_string(HeldAbilities(object)));
+    out.Key(prefix, "Number of Abilities", object.HeldAbilities());
+}
+
+void MapTextWriter::AppendPlanetLines(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out) {
+    AppendResources(object, PlanetResourceKeys, prefix, out);
+    out.Key(prefix, "Planet Conditions", object.Conditions);
+    out.Key(prefix, "Planet Gravity", object.Gravity);
+    out.Key(prefix, "Planet Temperature", object.Temperature);
+    out.Key(prefix, "Planet Radiation", object.Radiation);
+}
+
+void MapTextWriter::AppendResources(const CSpaceObject& object, const ResourceKeys& keys, const std::string& prefix,
+                                    TxtLineBuffer& out) {
+    out.Key(prefix, keys.minerals, object.resMinerals);
+    out.Key(prefix, keys.organics, object.resOrganics);
+    out.Key(prefix, keys.radioactives, object.resRadioactives);
 }
 
 void MapTextWriter::AppendAbilities(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out) const {
-    const std::int32_t count = HeldAbilities(object);
+    const std::int32_t count = object.HeldAbilities();
     for (std::int32_t j = 0; j < count; ++j) {
         const CAbility& ability = object.habilidades[static_cast<std::size_t>(j)];
         const std::string abilityPrefix = prefix + "Ability " + std::to_string(j + 1) + " ";
         out.Key(abilityPrefix, "Type", ability.Tipe);
         out.Key(abilityPrefix, "Description", ability.Description);
         out.Key(abilityPrefix, "Scope", ability.Scope);
-        out.Key(abilityPrefix, "Range Formula", std::to_string(ability.RangeFormula));
+        out.Key(abilityPrefix, "Range Formula", ability.RangeFormula);
         out.Key(abilityPrefix, "Amount 1 Formula", ability.Amount1);
         out.Key(abilityPrefix, "Amount 2 Formula", ability.Amount2);
     }
@@ -218,6 +204,10 @@ std::string MapTextWriter::LoadBlackHoleTemplate() {
     const std::filesystem::path path = programFolder_ / BlackHoleTemplateName;
     auto lines = FileExists(path) ? ReadTextLines(path) : std::nullopt;
     if (!lines) return "the black-hole template '" + path.string() + "' cannot be read";
+    const auto breaking = std::find_if(lines->begin(), lines->end(), BreaksBlackHoleTemplate);
+    if (breaking != lines->end())
+        return "the black-hole template '" + path.string() + "' holds the line \"" + *breaking +
+               "\", which would end the block early";
     blackHoleTemplate_ = std::move(lines);
     return {};
 }

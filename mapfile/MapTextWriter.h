@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "mapfile/StellarTypeNames.h"
+#include "mapfile/TxtKeys.h"
 #include "mapfile/TxtLineBuffer.h"
 #include "model/CUniverse.h"
 
@@ -22,6 +24,11 @@ inline constexpr const char* BlackHoleTemplateName = "BlackHole.dat";
 const std::string& MapSeparatorLine();
 std::vector<std::string> MapHeaderLines();
 std::vector<std::string> MapFooterLines();
+
+// True for a line that would end a black-hole template early when the map is
+// read back: the object count, the separator, a system's first key or an
+// object key. A template holding one cannot be written.
+bool BreaksBlackHoleTemplate(std::string_view line);
 
 // The lines one object kind writes before its abilities (0 for an unknown kind).
 std::int32_t KindLineCount(std::uint8_t Tipo);
@@ -59,6 +66,9 @@ private:
     static std::string CheckObjectLimit(const CSpaceObject& object, std::int32_t K);
     void AppendSystemHead(const CSystem& system, TxtLineBuffer& out) const;
     void AppendKindLines(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out);
+    static void AppendPlanetLines(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out);
+    static void AppendResources(const CSpaceObject& object, const ResourceKeys& keys, const std::string& prefix,
+                                TxtLineBuffer& out);
     void AppendAbilities(const CSpaceObject& object, const std::string& prefix, TxtLineBuffer& out) const;
 
     const CUniverse& universe_;

@@ -25,7 +25,10 @@ public:
         EndLine();
     }
     void Key(std::string_view key, std::string_view value) { Key(key, {}, value); }
-    void Key(std::string_view key, std::int32_t value) { Key(key, {}, std::to_string(value)); }
+    void Key(std::string_view keyPrefix, std::string_view keyWord, std::int32_t value) {
+        Key(keyPrefix, keyWord, std::string_view(std::to_string(value)));
+    }
+    void Key(std::string_view key, std::int32_t value) { Key(key, {}, value); }
 
     // A line written as it stands.
     void Raw(std::string_view line) {

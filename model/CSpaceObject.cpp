@@ -33,6 +33,23 @@ void CopyAbilities(const std::vector<CAbility>& list, std::int32_t count, std::v
 
 }  // namespace
 
+std::string_view ObjectPhysicalTypeText(std::uint8_t Tipo) {
+    switch (Tipo) {
+        case KindStar: return "Star";
+        case KindWarpPoint: return "Warp Point";
+        case KindStorm: return "Storm";
+        case KindPlanet: return "Planet";
+        case KindAsteroids: return "Asteroids";
+        default: return {};
+    }
+}
+
+std::uint8_t ObjectKindFromText(std::string_view text) {
+    for (std::uint8_t code : {KindStar, KindWarpPoint, KindStorm, KindPlanet, KindAsteroids})
+        if (ObjectPhysicalTypeText(code) == text) return code;
+    return 0;
+}
+
 void CSpaceObject::IniciaCObjeto(const std::string& TipoS) {
     ID = -1;
     coord.IniciaCCoord();
@@ -71,6 +88,10 @@ void CSpaceObject::IniciaCObjeto(const std::string& TipoS) {
 }
 
 void CSpaceObject::AddAbility(const CAbility& AB) { AppendAbility(habilidades, nhabilidades, AB); }
+
+std::int32_t CSpaceObject::HeldAbilities() const {
+    return std::clamp(nhabilidades, 0, static_cast<std::int32_t>(habilidades.size()));
+}
 
 void CSpaceObject::GetAbilities(std::vector<CAbility>& AB, std::int32_t& nab) const {
     CopyAbilities(habilidades, nhabilidades, AB, nab);

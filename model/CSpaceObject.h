@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/Records.h"
@@ -17,6 +18,12 @@ enum ObjectKind : std::uint8_t {
     KindPlanet = 4,
     KindAsteroids = 8,
 };
+
+// "Star", "Warp Point", "Storm", "Planet" or "Asteroids": the physical type
+// text of a kind in a txt map; empty for any other code.
+std::string_view ObjectPhysicalTypeText(std::uint8_t Tipo);
+// The kind code of a physical type text; 0 when the text names none.
+std::uint8_t ObjectKindFromText(std::string_view text);
 
 // The stellar object type a new warp point refers to before one is chosen.
 constexpr std::int32_t DefaultWarpStellarType = 683;
@@ -53,6 +60,8 @@ public:
     void IniciaCObjeto(const std::string& TipoS);
 
     void AddAbility(const CAbility& AB);
+    // nhabilidades, never counting past the ability list.
+    std::int32_t HeldAbilities() const;
     // nab = nhabilidades; AB receives the first nab abilities (untouched when 0).
     void GetAbilities(std::vector<CAbility>& AB, std::int32_t& nab) const;
     void RemoveAbilities();

@@ -29,12 +29,12 @@ void SaveTwoSystems(const std::filesystem::path& folder, const std::string& name
 }  // namespace
 
 TEST(CompiledMap, WellFormedMapGivesABinaryMapAndNoErrorFile) {
-    TempFolder folder("compile_good");
-    SaveTwoSystems(folder.path(), "Good", "B");
-    WriteFile(folder.path() / "Good.err", "stale");
-    ASSERT_EQ(CompileMapFile(folder.path(), "Good.txt", "\"Standard Mod\""), "");
-    EXPECT_FALSE(FileExists(folder.path() / "Good.err"));
-    const std::string bytes = ReadFile(folder.path() / "Good.map");
+    TempFolder folder;
+    SaveTwoSystems(folder.Path(), "Good", "B");
+    WriteFile(folder.Path() / "Good.err", "stale");
+    ASSERT_EQ(CompileMapFile(folder.Path(), "Good.txt", "\"Standard Mod\""), "");
+    EXPECT_FALSE(FileExists(folder.Path() / "Good.err"));
+    const std::string bytes = ReadFile(folder.Path() / "Good.map");
     ASSERT_GE(bytes.size(), 28u);
     EXPECT_EQ(bytes.substr(0, 4), "TDZM");
     EXPECT_EQ(bytes[4], 1);
@@ -53,22 +53,22 @@ TEST(CompiledMap, WellFormedMapGivesABinaryMapAndNoErrorFile) {
 }
 
 TEST(CompiledMap, MalformedMapGivesAnErrorFileAndNoMap) {
-    TempFolder folder("compile_bad");
-    SaveTwoSystems(folder.path(), "Dangling", "Nowhere");
-    WriteFile(folder.path() / "Dangling.map", "stale result of an earlier run");
-    const std::string error = CompileMapFile(folder.path(), "Dangling.txt", "Mod");
+    TempFolder folder;
+    SaveTwoSystems(folder.Path(), "Dangling", "Nowhere");
+    WriteFile(folder.Path() / "Dangling.map", "stale result of an earlier run");
+    const std::string error = CompileMapFile(folder.Path(), "Dangling.txt", "Mod");
     EXPECT_NE(error.find("\"Nowhere\""), std::string::npos) << error;
-    EXPECT_FALSE(FileExists(folder.path() / "Dangling.map"));
-    EXPECT_EQ(ReadFile(folder.path() / "Dangling.err"), error + "\r\n");
+    EXPECT_FALSE(FileExists(folder.Path() / "Dangling.map"));
+    EXPECT_EQ(ReadFile(folder.Path() / "Dangling.err"), error + "\r\n");
 
-    std::vector<std::string> lines = *ReadTextLines(folder.path() / "Dangling.txt");
+    std::vector<std::string> lines = *ReadTextLines(folder.Path() / "Dangling.txt");
     lines[25] = "WP Max  Radius                                    := 400";
-    ASSERT_EQ(WriteTextFileSafely(folder.path() / "Typo.txt", lines), "");
-    EXPECT_NE(CompileMapFile(folder.path(), "Typo.txt", "Mod").find("line 26: expected the key \"WP Max Radius\""),
+    ASSERT_EQ(WriteTextFileSafely(folder.Path() / "Typo.txt", lines), "");
+    EXPECT_NE(CompileMapFile(folder.Path(), "Typo.txt", "Mod").find("line 26: expected the key \"WP Max Radius\""),
               std::string::npos);
-    EXPECT_FALSE(FileExists(folder.path() / "Typo.map"));
-    EXPECT_TRUE(FileExists(folder.path() / "Typo.err"));
+    EXPECT_FALSE(FileExists(folder.Path() / "Typo.map"));
+    EXPECT_TRUE(FileExists(folder.Path() / "Typo.err"));
 
-    EXPECT_NE(CompileMapFile(folder.path(), "Absent.txt", "Mod"), "");
-    EXPECT_TRUE(FileExists(folder.path() / "Absent.err"));
+    EXPECT_NE(CompileMapFile(folder.Path(), "Absent.txt", "Mod"), "");
+    EXPECT_TRUE(FileExists(folder.Path() / "Absent.err"));
 }

@@ -25,29 +25,29 @@ TEST(MapSave, ShippedSampleMapLoadsAndWritesBackByteForByte) {
     ASSERT_NE(physical, lines.end());
     const auto begin = physical + 12;
     const auto end = std::find(begin, lines.end(), PadRight("Number of Space Objects", 50) + ":= 2");
-    TempFolder folder("golden");
-    ASSERT_EQ(WriteTextFileSafely(folder.path() / "BlackHole.dat", std::vector<std::string>(begin, end)), "");
-    TxtBlock written = GenerateMapTxt(*loaded.universe, names, folder.path());
+    TempFolder folder;
+    ASSERT_EQ(WriteTextFileSafely(folder.Path() / "BlackHole.dat", std::vector<std::string>(begin, end)), "");
+    TxtBlock written = GenerateMapTxt(*loaded.universe, names, folder.Path());
     ASSERT_EQ(written.error, "");
     EXPECT_EQ(written.text, ReadFile(sample));
 }
 
 TEST(MapSave, SaveReplacesTheFileAndReportsAFolderThatCannotBeWritten) {
-    TempFolder folder("save");
+    TempFolder folder;
     CUniverse u;
     AddSystem(u, "First", 1, 1);
-    WriteFile(folder.path() / "Map.txt", "old contents");
-    ASSERT_EQ(SaveMapText(u, FakeTypeNames(), folder.path(), "Map"), "");
-    EXPECT_EQ(SplitLines(ReadFile(folder.path() / "Map.txt")).size(), 33u);
-    EXPECT_FALSE(FileExists(folder.path() / "Map.txt.tmp~"));
+    WriteFile(folder.Path() / "Map.txt", "old contents");
+    ASSERT_EQ(SaveMapText(u, FakeTypeNames(), folder.Path(), "Map"), "");
+    EXPECT_EQ(SplitLines(ReadFile(folder.Path() / "Map.txt")).size(), 33u);
+    EXPECT_FALSE(FileExists(folder.Path() / "Map.txt.tmp~"));
 
-    const std::string error = SaveMapText(u, FakeTypeNames(), folder.path() / "missing", "Map");
+    const std::string error = SaveMapText(u, FakeTypeNames(), folder.Path() / "missing", "Map");
     EXPECT_EQ(error.rfind(std::to_string(ENOENT) + " - ", 0), 0u) << error;
 }
 
 TEST(MapSave, CompileStepsCopyMoveAndCleanUp) {
-    TempFolder folder("compile_steps");
-    const fs::path program = folder.path() / "program", compiler = program / "Compiler", maps = folder.path() / "maps";
+    TempFolder folder;
+    const fs::path program = folder.Path() / "program", compiler = program / "Compiler", maps = folder.Path() / "maps";
     for (const auto& f : {program, compiler, maps}) fs::create_directories(f);
     const CompilePaths paths = MakeCompilePaths(program, compiler, maps, "Alpha");
     EXPECT_EQ(paths.compilerProgram, compiler / "TarsisMapCompiler.exe");
@@ -78,10 +78,10 @@ TEST(MapSave, CompileStepsCopyMoveAndCleanUp) {
 }
 
 TEST(MapSave, CompilerInTheProgramFolderKeepsTheLocalTxt) {
-    TempFolder folder("compile_same");
-    const fs::path maps = folder.path() / "maps";
+    TempFolder folder;
+    const fs::path maps = folder.Path() / "maps";
     fs::create_directories(maps);
-    const CompilePaths paths = MakeCompilePaths(folder.path(), folder.path() / ".", maps, "Beta");
+    const CompilePaths paths = MakeCompilePaths(folder.Path(), folder.Path() / ".", maps, "Beta");
     WriteFile(paths.localTxt, "map text");
     ASSERT_EQ(CopyTxtToCompiler(paths), "");
     EXPECT_EQ(ReadFile(paths.localTxt), "map text");
@@ -90,4 +90,29 @@ TEST(MapSave, CompilerInTheProgramFolderKeepsTheLocalTxt) {
     EXPECT_EQ(ReadFile(maps / "Beta.map"), "binary");
     EXPECT_TRUE(FileExists(paths.localTxt));
     EXPECT_FALSE(FileExists(paths.compilerMap));
+}
+
+TEST(MapSave, CompilerWritingIntoTheMapsFolderKeepsItsMap) {
+    TempFolder folder;
+    const fs::path program = folder.Path() / "program", maps = folder.Path() / "maps";
+    for (const auto& f : {program, maps}) fs::create_directories(f);
+    const CompilePaths paths = MakeCompilePaths(program, maps, maps, "Gamma");
+    WriteFile(paths.localTxt, "map text");
+    ASSERT_EQ(CopyTxtToCompiler(paths), "");
+    WriteFile(paths.compilerMap, "binary");
+    ASSERT_EQ(MoveCompiledMap(paths), "");
+    EXPECT_EQ(ReadFile(maps / "Gamma.map"), "binary");
+    EXPECT_FALSE(FileExists(paths.compilerTxt));
+    EXPECT_TRUE(FileExists(paths.localTxt));
+
+    // Program, compiler and maps folder all one: both files stay, even when
+    // the caller names the map as the compiler's txt to keep the local one.
+    CompilePaths same = MakeCompilePaths(program, program, program, "Delta");
+    WriteFile(same.localTxt, "map text");
+    WriteFile(same.compilerMap, "binary");
+    ASSERT_EQ(MoveCompiledMap(same), "");
+    same.compilerTxt = same.compilerMap;
+    ASSERT_EQ(MoveCompiledMap(same), "");
+    EXPECT_EQ(ReadFile(program / "Delta.map"), "binary");
+    EXPECT_EQ(ReadFile(program / "Delta.txt"), "map text");
 }

@@ -22,7 +22,7 @@ CUniverse RichUniverse() {
     SystemRef fog = AddSystem(u, "Fog", 30, 12, PhysicalNebulae);
     home->EmpireCanStartInSystem = false;
     home->PortraitIndex = 200;
-    fog->nhabilidades = 0;
+    fog->nhabilidades = 3;  // system abilities are never written: the block says 0
     AddObject(u, home, "STAR", 0, 0, "Home Sun", 1);
     SpaceObjectRef planet = AddObject(u, home, "PLANET", -13, 10, "Home Prime", 2);
     planet->Conditions = "1.5";
@@ -80,6 +80,7 @@ TEST(MapTextLoader, RoundTripKeepsEveryFieldAndWritesTheSameBytes) {
     EXPECT_EQ(u.Systems()[1]->PhysicalType, PhysicalBlackHole);
     EXPECT_EQ(u.Systems()[1]->GetSkyBox(), "Sky_Abyss.bmp");
     EXPECT_EQ(u.Systems()[2]->PhysicalType, PhysicalNebulae);
+    EXPECT_EQ(u.Systems()[2]->nhabilidades, 0);
     EXPECT_FALSE(u.Systems()[0]->EmpireCanStartInSystem);
     EXPECT_EQ(u.Systems()[0]->PortraitIndex, 200);
     const CSpaceObject& planet = *u.Objects()[1];
@@ -123,16 +124,16 @@ TEST(MapTextLoader, MoreThan99ObjectsLoad) {
 }
 
 TEST(MapTextLoader, BlackHoleTemplateOfAnyLengthIsPassedByItsKey) {
-    TempFolder folder("template");
-    WriteFile(folder.path() / "BlackHole.dat", CrLf({"Number of Black Hole Clouds := 0", "Cloud := x", "Other"}));
+    TempFolder folder;
+    WriteFile(folder.Path() / "BlackHole.dat", CrLf({"Number of Black Hole Clouds := 0", "Cloud := x", "Other"}));
     CUniverse u;
     SystemRef hole = AddSystem(u, "Hole", 2, 2, PhysicalBlackHole);
     AddObject(u, hole, "STAR", 0, 0, "Dim", 1);
-    const std::string text = MapText(u, folder.path());
+    const std::string text = MapText(u, folder.Path());
     LoadResult loaded = Load(text);
     ASSERT_TRUE(loaded.Ok()) << loaded.error;
     EXPECT_EQ(loaded.universe->NObjetosU(), 1);
-    EXPECT_EQ(MapText(*loaded.universe, folder.path()), text);
+    EXPECT_EQ(MapText(*loaded.universe, folder.Path()), text);
 }
 
 TEST(MapTextLoader, BlackHoleBlockWithoutItsObjectCountIsAnError) {
@@ -219,23 +220,24 @@ TEST(MapTextLoader, MalformedValuesNameTheLineAndWhatWasExpected) {
         std::string expected;
     };
     const Case cases[] = {
-        {13, Key("Quadrant Xpos", "ten"), "line 13: expected a whole number from 0 to 67 for \"Quadrant Xpos\""},
-        {14, Key("Quadrant Ypos", "50"), "line 14: expected a whole number from 0 to 49"},
-        {15, Key("System Physical Type", "Pulsar"), "line 15: expected \"Normal\", \"Black Hole\" or \"Nebulae\""},
-        {17, Key("Portrait Picture Index", "300"), "line 17: expected a whole number from 0 to 255"},
-        {25, Key("WP Min Radius", "far"), "line 25: expected a number for \"WP Min Radius\""},
-        {29, Key("Number of Space Objects", "-1"), "line 29: expected a whole number from 0 to"},
-        {30, Key("Space Object 2 Physical Type", "Planet"), "line 30: expected the key \"Space Object 1 Physical Type\""},
-        {30, Key("Space Object 1 Physical Type", "Moon"), "line 30: expected \"Star\", \"Planet\""},
-        {31, Key("Space Object 1 Sector Location", "1; 1"), "line 31: expected two whole numbers"},
-        {31, Key("Space Object 1 Sector Location", "7"), "line 31: expected two whole numbers"},
-        {33, Key("Space Object 1 Planet Value Minerals", "99999999999"), "line 33: expected a whole number"},
-        {41, Key("Space Object 1 Number of Abilities", "x"), "line 41: expected a whole number"},
+        {13, Key("Quadrant Xpos", "ten"), "expected a whole number from 0 to 67 for \"Quadrant Xpos\""},
+        {14, Key("Quadrant Ypos", "50"), "expected a whole number from 0 to 49"},
+        {15, Key("System Physical Type", "Pulsar"), "expected \"Normal\", \"Black Hole\" or \"Nebulae\""},
+        {17, Key("Portrait Picture Index", "300"), "expected a whole number from 0 to 255"},
+        {25, Key("WP Min Radius", "far"), "expected a number for \"WP Min Radius\""},
+        {29, Key("Number of Space Objects", "-1"), "expected a whole number from 0 to"},
+        {30, Key("Space Object 2 Physical Type", "Planet"), "expected the key \"Space Object 1 Physical Type\""},
+        {30, Key("Space Object 1 Physical Type", "Moon"), "expected \"Star\", \"Planet\""},
+        {31, Key("Space Object 1 Sector Location", "1; 1"), "expected two whole numbers"},
+        {31, Key("Space Object 1 Sector Location", "7"), "expected two whole numbers"},
+        {33, Key("Space Object 1 Planet Value Minerals", "99999999999"), "expected a whole number"},
+        {41, Key("Space Object 1 Number of Abilities", "x"), "expected a whole number"},
     };
     for (const Case& c : cases) {
         LoadResult loaded = Load(WithLine(text, c.line, c.replacement));
         EXPECT_FALSE(loaded.Ok()) << c.replacement;
-        EXPECT_NE(loaded.error.find("Test.txt, " + c.expected), std::string::npos) << loaded.error;
+        EXPECT_NE(loaded.error.find("Test.txt, line " + std::to_string(c.line) + ": " + c.expected), std::string::npos)
+            << loaded.error;
     }
 }
 
@@ -280,10 +282,10 @@ TEST(MapTextLoader, MissingFileAndUnknownTypeNames) {
 }
 
 TEST(MapTextLoader, LoadsWhatSaveMapTextWrote) {
-    TempFolder folder("saveload");
-    WriteFile(folder.path() / "BlackHole.dat", ReadFile(ShippedProgramFolder / "BlackHole.dat"));
-    ASSERT_EQ(SaveMapText(RichUniverse(), FakeTypeNames(), folder.path(), "Rich"), "");
-    LoadResult loaded = LoadMapText(LocalTxtPath(folder.path(), "Rich"), FakeTypeNames(), LoadOptions{true, true});
+    TempFolder folder;
+    WriteFile(folder.Path() / "BlackHole.dat", ReadFile(ShippedProgramFolder / "BlackHole.dat"));
+    ASSERT_EQ(SaveMapText(RichUniverse(), FakeTypeNames(), folder.Path(), "Rich"), "");
+    LoadResult loaded = LoadMapText(LocalTxtPath(folder.Path(), "Rich"), FakeTypeNames(), LoadOptions{true, true});
     ASSERT_TRUE(loaded.Ok()) << loaded.error;
     EXPECT_EQ(loaded.universe->NObjetosU(), 6);
 }

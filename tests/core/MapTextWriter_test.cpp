@@ -179,38 +179,62 @@ TEST(MapTextWriter, ObjectLimitAllowsThirtyOnePlanetAbilitiesAndRefusesMore) {
     EXPECT_NE(refused.error.find("Space Object 7 needs 204 lines"), std::string::npos) << refused.error;
 }
 
+TEST(MapTextWriter, ObjectOfAnUnknownKindWritesOnlyItsAbilityLines) {
+    SpaceObjectRef odd = NewSpaceObject("comet");
+    odd->AddAbility(Ability("Tail", "3"));
+    TxtBlock block = GenerateTxt(*odd, 2, FakeTypeNames());
+    ASSERT_EQ(block.error, "");
+    const std::vector<std::string> lines = block.Lines();
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0], "Space Object 2 Ability 1 Type                     := Tail");
+    EXPECT_EQ(lines[4], "Space Object 2 Ability 1 Amount 1 Formula         := 3");
+}
+
 TEST(MapTextWriter, BlockLimitIsAnErrorAndTheSaveKeepsTheOldFile) {
-    TempFolder folder("blocklimit");
+    TempFolder folder;
     CUniverse u;
     SystemRef crowded = AddSystem(u, "Crowded", 5, 5);
     for (int k = 0; k < 156; ++k) AddObject(u, crowded, "STORM", k % 27 - 13, 0);  // 19 + 156 * 5 = 799 lines
-    ASSERT_EQ(SaveMapText(u, FakeTypeNames(), folder.path(), "Crowded"), "");
-    const std::string saved = ReadFile(folder.path() / "Crowded.txt");
+    ASSERT_EQ(SaveMapText(u, FakeTypeNames(), folder.Path(), "Crowded"), "");
+    const std::string saved = ReadFile(folder.Path() / "Crowded.txt");
 
     AddObject(u, crowded, "STORM", 0, 1);  // 804 lines
-    std::string error = SaveMapText(u, FakeTypeNames(), folder.path(), "Crowded");
+    std::string error = SaveMapText(u, FakeTypeNames(), folder.Path(), "Crowded");
     EXPECT_NE(error.find("Crowded"), std::string::npos) << error;
     EXPECT_NE(error.find("804 lines"), std::string::npos) << error;
-    EXPECT_EQ(ReadFile(folder.path() / "Crowded.txt"), saved);
+    EXPECT_EQ(ReadFile(folder.Path() / "Crowded.txt"), saved);
 }
 
 TEST(MapTextWriter, BlackHoleBlockCopiesTheTemplateFromTheProgramFolder) {
-    TempFolder folder("blackhole");
-    WriteFile(folder.path() / "BlackHole.dat", "Template line one := 1\r\nTemplate line two\n");
+    TempFolder folder;
+    WriteFile(folder.Path() / "BlackHole.dat", "Template line one := 1\r\nTemplate line two\n");
     CUniverse u;
     SystemRef hole = AddSystem(u, "Abyss", 3, 3, PhysicalBlackHole);
     AddObject(u, hole, "ASTEROID", 1, 1, "Rocks", 3);
 
-    std::vector<std::string> lines = GenerateTxt(*hole, u, FakeTypeNames(), folder.path()).Lines();
+    std::vector<std::string> lines = GenerateTxt(*hole, u, FakeTypeNames(), folder.Path()).Lines();
     ASSERT_EQ(lines.size(), 16u + 2 + 1 + 8);
     EXPECT_EQ(lines[4], "System Physical Type                              := Black Hole");
     EXPECT_EQ(lines[16], "Template line one := 1");
     EXPECT_EQ(lines[17], "Template line two");
     EXPECT_EQ(lines[18], "Number of Space Objects                           := 1");
 
-    std::filesystem::remove(folder.path() / "BlackHole.dat");
-    TxtBlock missing = GenerateTxt(*hole, u, FakeTypeNames(), folder.path());
+    std::filesystem::remove(folder.Path() / "BlackHole.dat");
+    TxtBlock missing = GenerateTxt(*hole, u, FakeTypeNames(), folder.Path());
     EXPECT_NE(missing.error.find("BlackHole.dat"), std::string::npos) << missing.error;
-    EXPECT_NE(SaveMapText(u, FakeTypeNames(), folder.path(), "Abyss"), "");
-    EXPECT_FALSE(FileExists(folder.path() / "Abyss.txt"));
+    EXPECT_NE(SaveMapText(u, FakeTypeNames(), folder.Path(), "Abyss"), "");
+    EXPECT_FALSE(FileExists(folder.Path() / "Abyss.txt"));
+}
+
+TEST(MapTextWriter, TemplateLineThatWouldEndTheBlockEarlyIsRefused) {
+    TempFolder folder;
+    CUniverse u;
+    AddSystem(u, "Abyss", 3, 3, PhysicalBlackHole);
+    for (const std::string& line : {std::string("Number of Space Objects                           := 0"),
+                                    std::string(87, '='), std::string("Space Object 1 Physical Type := Star")}) {
+        WriteFile(folder.Path() / "BlackHole.dat", "Number of Black Hole Clouds := 0\r\n" + line + "\r\n");
+        const std::string error = SaveMapText(u, FakeTypeNames(), folder.Path(), "Abyss");
+        EXPECT_NE(error.find("would end the block early"), std::string::npos) << line;
+        EXPECT_FALSE(FileExists(folder.Path() / "Abyss.txt"));
+    }
 }

@@ -3,9 +3,10 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
+#include "ModelTestSupport.h"
+#include "TempFolder.h"
 #include "mapfile/StellarTypeNames.h"
 #include "model/CUniverse.h"
 
@@ -33,57 +34,25 @@ private:
     std::map<std::int32_t, std::string> names_;
 };
 
-// A fresh empty folder under the system's temporary folder, removed afterwards.
-class TempFolder {
-public:
-    explicit TempFolder(const std::string& tag) {
-        path_ = std::filesystem::temp_directory_path() /
-                ("diz_mapfile_" + tag + "_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-inline std::string ReadFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
+inline std::string ReadFile(const std::filesystem::path& file) { return ReadFileBytes(file).value_or(""); }
 
 inline void WriteFile(const std::filesystem::path& file, const std::string& text) {
     std::ofstream(file, std::ios::binary) << text;
 }
 
 inline SystemRef AddSystem(CUniverse& u, const std::string& name, int x, int y, std::uint8_t physical = 1) {
-    SystemRef s = NewSystem();
-    s->name = name;
-    s->X = x;
-    s->y = y;
-    s->PhysicalType = physical;
+    SystemRef s = AddTestSystem(u, name, x, y, physical);
     CStellarBackground sky;
     sky.Set(2, 1, 1, "Sky_" + name + ".bmp");
     s->addStellarBackground(sky);
-    u.AddSystem(s);
     return s;
 }
 
 inline SpaceObjectRef AddObject(CUniverse& u, const SystemRef& s, const std::string& kind, int x, int y,
                                 const std::string& name = {}, std::int32_t type = 0) {
-    SpaceObjectRef o = NewSpaceObject(kind);
-    o->coord = CCoord{x, y};
+    SpaceObjectRef o = AddTestObject(u, s, kind, x, y);
     if (!name.empty()) o->name = name;
     o->StellarObjectType = type;
-    o->systema = s;
-    u.AddSpaceObject(o, s->ID);
     return o;
 }
 

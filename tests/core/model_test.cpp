@@ -1,19 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "TestUniverse.h"
+#include "ModelTestSupport.h"
 #include "model/CUniverse.h"
 #include "model/RomanNumeral.h"
 
 namespace {
-
-SpaceObjectRef AddObject(CUniverse& u, const SystemRef& s, const std::string& kind, int x, int y) {
-    SpaceObjectRef o = NewSpaceObject(kind);
-    o->coord.X = x;
-    o->coord.y = y;
-    o->systema = s;
-    u.AddSpaceObject(o, s->ID);
-    return o;
-}
 
 std::vector<int> Ids(const std::vector<SpaceObjectRef>& objects) {
     std::vector<int> ids;
@@ -70,6 +61,13 @@ TEST(Records, AbilitiesAreCountedApartFromTheInitialSlot) {
     EXPECT_EQ(abilities[1].Tipe, "Second");
     star->RemoveAbilities();
     EXPECT_EQ(star->nhabilidades, 0);
+
+    // A count set by hand past the list never lets a writer read beyond it.
+    star->AddAbility(a);
+    star->nhabilidades = 5;
+    EXPECT_EQ(star->HeldAbilities(), 1);
+    star->nhabilidades = -2;
+    EXPECT_EQ(star->HeldAbilities(), 0);
 }
 
 TEST(Records, FootprintOfAStarIsItsThreeByThreeBlock) {
@@ -89,6 +87,8 @@ TEST(System, RemovalKeepsTheOrderOfTheRest) {
         o->ID = id;
         s->addObject(o);
     }
+    s->removeObject(7);  // no such object: nothing is dropped
+    EXPECT_EQ(s->NObjetos(), 3);
     s->removeObject(2);
     ASSERT_EQ(s->NObjetos(), 2);
     EXPECT_EQ(s->objects[0]->ID, 1);
@@ -108,22 +108,22 @@ TEST(System, RemovalKeepsTheOrderOfTheRest) {
 
 TEST(Universe, IdsFollowTheLastElementAndAreReusedAfterRemovingIt) {
     CUniverse u;
-    AddNamedSystem(u, "A");
-    AddNamedSystem(u, "B");
-    AddNamedSystem(u, "C");
+    AddTestSystem(u, "A");
+    AddTestSystem(u, "B");
+    AddTestSystem(u, "C");
     u.RemoveSystem(2);
-    EXPECT_EQ(AddNamedSystem(u, "D")->ID, 4);
+    EXPECT_EQ(AddTestSystem(u, "D")->ID, 4);
     u.RemoveSystem(4);
-    EXPECT_EQ(AddNamedSystem(u, "E")->ID, 4);
+    EXPECT_EQ(AddTestSystem(u, "E")->ID, 4);
     u.RemoveSystem(4);
     u.RemoveSystem(3);
-    EXPECT_EQ(AddNamedSystem(u, "F")->ID, 2);
+    EXPECT_EQ(AddTestSystem(u, "F")->ID, 2);
     EXPECT_EQ(u.NSistemas(), 2);
 }
 
 TEST(Universe, UnknownSystemIsADetachedPlaceholder) {
     CUniverse u;
-    AddNamedSystem(u, "A");
+    AddTestSystem(u, "A");
     SystemRef none = u.GetOneSystem(77);
     EXPECT_EQ(none->ID, NoID);
     EXPECT_EQ(none->name, "Unknown System");
@@ -134,13 +134,20 @@ TEST(Universe, UnknownSystemIsADetachedPlaceholder) {
 
 TEST(Universe, RemovingASystemTakesItsObjectsAndKeepsOtherIds) {
     CUniverse u;
-    auto a = AddNamedSystem(u, "A");
-    auto b = AddNamedSystem(u, "B", 1, 1);
-    AddObject(u, a, "STAR", 0, 0);
-    AddObject(u, b, "PLANET", 2, 2);
-    AddObject(u, a, "PLANET", 3, 3);
-    AddObject(u, b, "STORM", 4, 4);
+    auto a = AddTestSystem(u, "A");
+    auto b = AddTestSystem(u, "B", 1, 1);
+    AddTestObject(u, a, "STAR", 0, 0);
+    AddTestObject(u, b, "PLANET", 2, 2);
+    AddTestObject(u, a, "PLANET", 3, 3);
+    AddTestObject(u, b, "STORM", 4, 4);
     u.RemoveSystem(a->ID);
+    EXPECT_EQ(Ids(u.Objects()), (std::vector<int>{2, 4}));
+    EXPECT_EQ(Ids(b->objects), (std::vector<int>{2, 4}));
+    EXPECT_EQ(u.NSistemas(), 1);
+
+    // Unknown IDs remove nothing (the last element is never dropped instead).
+    u.RemoveSpaceObject(b->ID, 99);
+    u.RemoveSystem(99);
     EXPECT_EQ(Ids(u.Objects()), (std::vector<int>{2, 4}));
     EXPECT_EQ(Ids(b->objects), (std::vector<int>{2, 4}));
     EXPECT_EQ(u.NSistemas(), 1);
@@ -148,8 +155,8 @@ TEST(Universe, RemovingASystemTakesItsObjectsAndKeepsOtherIds) {
 
 TEST(Universe, EditingReplacesTheReferenceInBothLists) {
     CUniverse u;
-    auto a = AddNamedSystem(u, "A");
-    auto first = AddObject(u, a, "PLANET", 1, 1);
+    auto a = AddTestSystem(u, "A");
+    auto first = AddTestObject(u, a, "PLANET", 1, 1);
     auto replacement = NewSpaceObject("PLANET");
     replacement->ID = first->ID;
     replacement->systema = a;
@@ -161,8 +168,8 @@ TEST(Universe, EditingReplacesTheReferenceInBothLists) {
 
 TEST(Universe, OccupancyQueries) {
     CUniverse u;
-    auto a = AddNamedSystem(u, "A", 5, 5);
-    auto b = AddNamedSystem(u, "B", 6, 5);
+    auto a = AddTestSystem(u, "A", 5, 5);
+    auto b = AddTestSystem(u, "B", 6, 5);
     SystemRef found;
     bool occupied = false;
     u.GetWhichOccupied(5, 5, found, a->ID, occupied);
@@ -179,9 +186,9 @@ TEST(Universe, OccupancyQueries) {
     EXPECT_FALSE(occupied);
     EXPECT_TRUE(u.GetOccupied(6, 5));
 
-    auto star = AddObject(u, a, "STAR", 0, 0);
-    auto planet = AddObject(u, a, "PLANET", 1, 1);
-    AddObject(u, b, "PLANET", 1, 0);
+    auto star = AddTestObject(u, a, "STAR", 0, 0);
+    auto planet = AddTestObject(u, a, "PLANET", 1, 1);
+    AddTestObject(u, b, "PLANET", 1, 0);
     std::vector<SpaceObjectRef> here;
     int count = 0;
     u.GetObjectsPerSector(1, 0, a->ID, here, count);
@@ -198,9 +205,9 @@ TEST(Universe, OccupancyQueries) {
 
 TEST(Universe, WarpQueries) {
     CUniverse u;
-    auto a = AddNamedSystem(u, "A");
-    auto b = AddNamedSystem(u, "B", 1, 0);
-    auto warp = AddObject(u, a, "WARP", -3, 4);
+    auto a = AddTestSystem(u, "A");
+    auto b = AddTestSystem(u, "B", 1, 0);
+    auto warp = AddTestObject(u, a, "WARP", -3, 4);
     warp->destSystem = b;
     EXPECT_TRUE(u.ExistWarpInQuadrant(a->ID, 3));
     EXPECT_FALSE(u.ExistWarpInQuadrant(a->ID, 0));
@@ -214,12 +221,12 @@ TEST(Universe, WarpQueries) {
 
 TEST(Universe, NextObjectNames) {
     CUniverse u;
-    auto vega = AddNamedSystem(u, "Vega");
+    auto vega = AddTestSystem(u, "Vega");
     EXPECT_EQ(u.GetNextObjectName(vega->ID, KindStar), "Vega 1 Star");
-    AddObject(u, vega, "STORM", 0, 0);
-    AddObject(u, vega, "STORM", 1, 0);
+    AddTestObject(u, vega, "STORM", 0, 0);
+    AddTestObject(u, vega, "STORM", 1, 0);
     EXPECT_EQ(u.GetNextObjectName(vega->ID, KindStorm), "Vega III Storm");
-    AddObject(u, vega, "PLANET", 2, 0);
+    AddTestObject(u, vega, "PLANET", 2, 0);
     EXPECT_EQ(u.GetNextObjectName(vega->ID, KindPlanet), "Vega II ");
     EXPECT_EQ(u.GetNextObjectName(vega->ID, KindAsteroids), "Vega I Ast.");
 }
@@ -233,8 +240,8 @@ TEST(Roman, Numerals) {
 
 TEST(Universe, ClearingCutsTheLinksAndEmptiesBothLists) {
     CUniverse u;
-    auto a = AddNamedSystem(u, "A");
-    auto warp = AddObject(u, a, "WARP", 0, 0);
+    auto a = AddTestSystem(u, "A");
+    auto warp = AddTestObject(u, a, "WARP", 0, 0);
     warp->destSystem = a;
     std::weak_ptr<CSystem> watch = a;
     a.reset();

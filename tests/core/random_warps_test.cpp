@@ -3,7 +3,7 @@
 #include <map>
 #include <set>
 
-#include "TestUniverse.h"
+#include "ModelTestSupport.h"
 #include "RandomTestSupport.h"
 #include "random/RandomMap.h"
 #include "random/SystemQueries.h"
@@ -98,11 +98,11 @@ TEST(WarpLinks, GridLinksNeighboursWithoutTheQuadrantRule) {
 TEST(WarpLinks, ArmEndsStartNoSecondLink) {
     Fixture f;
     GenerationContext context = f.Context();
-    const SystemRef end = AddNamedSystem(f.universe, "End", 10, 10);
+    const SystemRef end = AddTestSystem(f.universe, "End", 10, 10);
     end->EndOfArm = true;
-    const SystemRef B = AddNamedSystem(f.universe, "B", 20, 5);
-    const SystemRef C = AddNamedSystem(f.universe, "C", 20, 20);
-    const SystemRef D = AddNamedSystem(f.universe, "D", 2, 20);
+    const SystemRef B = AddTestSystem(f.universe, "B", 20, 5);
+    const SystemRef C = AddTestSystem(f.universe, "C", 20, 20);
+    const SystemRef D = AddTestSystem(f.universe, "D", 2, 20);
     EXPECT_TRUE(CreateWarpPair(context, 0, end, B, false));
     EXPECT_FALSE(CreateWarpPair(context, 1, end, C, false));  // its own second link
     EXPECT_TRUE(CreateWarpPair(context, 3, D, end, false));   // others may still link to it
@@ -129,11 +129,11 @@ TEST(WarpLinks, QuadrantCodesAndTheirOpposites) {
 
 TEST(WarpLinks, WindowSearchOrderAndItsEnd) {
     CUniverse universe;
-    const SystemRef S = AddNamedSystem(universe, "S", 10, 10);
-    AddNamedSystem(universe, "Right", 11, 10);
-    AddNamedSystem(universe, "Left", 9, 10);
-    AddNamedSystem(universe, "Far", 60, 45);
-    AddNamedSystem(universe, "Outside", 70, 10);  // off the grid: never found
+    const SystemRef S = AddTestSystem(universe, "S", 10, 10);
+    AddTestSystem(universe, "Right", 11, 10);
+    AddTestSystem(universe, "Left", 9, 10);
+    AddTestSystem(universe, "Far", 60, 45);
+    AddTestSystem(universe, "Outside", 70, 10);  // off the grid: never found
     const GalaxyOccupancy occupancy(universe);
     const WarpSearch search(occupancy);
     std::vector<SystemRef> found = search.FindWarpCandidates(*S, 10);
@@ -160,9 +160,9 @@ TEST(WarpLinks, WindowSearchOrderAndItsEnd) {
 
 TEST(WarpLinks, ACellHoldingTwoSystemsYieldsBoth) {
     CUniverse universe;
-    const SystemRef S = AddNamedSystem(universe, "S", 3, 3);
-    AddNamedSystem(universe, "A", 9, 3);
-    AddNamedSystem(universe, "B", 9, 3);
+    const SystemRef S = AddTestSystem(universe, "S", 3, 3);
+    AddTestSystem(universe, "A", 9, 3);
+    AddTestSystem(universe, "B", 9, 3);
     const GalaxyOccupancy occupancy(universe);
     const auto found = WarpSearch(occupancy).FindWarpCandidates(*S, 5);
     ASSERT_EQ(found.size(), 2u);
@@ -173,8 +173,8 @@ TEST(WarpLinks, ACellHoldingTwoSystemsYieldsBoth) {
 TEST(WarpLinks, APairThatCannotFitIsDroppedInsteadOfRetriedForever) {
     Fixture f;
     GenerationContext context = f.Context();
-    const SystemRef A = AddNamedSystem(f.universe, "A", 10, 10);
-    const SystemRef B = AddNamedSystem(f.universe, "B", 20, 5);
+    const SystemRef A = AddTestSystem(f.universe, "A", 10, 10);
+    const SystemRef B = AddTestSystem(f.universe, "B", 20, 5);
     for (std::int32_t x = 1; x <= 8; ++x)
         for (std::int32_t y = 5; y <= 8; ++y) {
             SpaceObjectRef planet = NewSpaceObject("PLANET");
@@ -199,11 +199,11 @@ TEST(GalaxyOccupancy, AnswersAsTheUniverseDoes) {
     CUniverse universe;
     RandomSource random(11);
     for (int k = 0; k < 120; ++k) {
-        SystemRef s = AddNamedSystem(universe, std::string("S").append(std::to_string(k)), static_cast<std::int32_t>(random.Next() * 72) - 2,
+        SystemRef s = AddTestSystem(universe, std::string("S").append(std::to_string(k)), static_cast<std::int32_t>(random.Next() * 72) - 2,
                               static_cast<std::int32_t>(random.Next() * 54) - 2);
         s->Checked = random.Next() < 0.3;
     }
-    AddNamedSystem(universe, "Twin", universe.Systems()[0]->X, universe.Systems()[0]->y);
+    AddTestSystem(universe, "Twin", universe.Systems()[0]->X, universe.Systems()[0]->y);
     const GalaxyOccupancy occupancy(universe);
     for (std::int32_t X = -3; X <= 70; ++X)
         for (std::int32_t y = -3; y <= 52; ++y) {

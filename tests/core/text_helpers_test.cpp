@@ -1,27 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
+#include "TempFolder.h"
 #include "catalog/TextHelpers.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-fs::path FreshFolder(const std::string& name) {
-    fs::path folder = fs::temp_directory_path() / ("diz_text_" + name);
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-}  // namespace
 
 TEST(TextHelpers, PaddingAndTrimming) {
     EXPECT_EQ(PadRight("System Name", 50).size(), 50u);
@@ -83,10 +67,11 @@ TEST(TextHelpers, LinesSplitOnCrLfAndLfAlike) {
 }
 
 TEST(TextHelpers, SafeWriteReplacesOnlyWhenComplete) {
-    const fs::path folder = FreshFolder("safe");
+    TempFolder temp;
+    const fs::path& folder = temp.Path();
     const fs::path target = folder / "map.txt";
     ASSERT_EQ(WriteTextFileSafely(target, {"one", "two"}), "");
-    EXPECT_EQ(ReadBytes(target), "one\r\ntwo\r\n");
+    EXPECT_EQ(ReadFileBytes(target), "one\r\ntwo\r\n");
     auto lines = ReadTextLines(target);
     ASSERT_TRUE(lines);
     EXPECT_EQ(*lines, (std::vector<std::string>{"one", "two"}));
