@@ -63,7 +63,8 @@ TEST(TextHelpers, LinesSplitOnCrLfAndLfAlike) {
     EXPECT_EQ(SplitLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
     EXPECT_TRUE(SplitLines("").empty());
-    EXPECT_FALSE(ReadTextLines(FreshFolder("lines")));  // a folder is not an empty text file
+    TempFolder temp;
+    EXPECT_FALSE(ReadTextLines(temp.Path()));  // a folder is not an empty text file
 }
 
 TEST(TextHelpers, SafeWriteReplacesOnlyWhenComplete) {
