@@ -148,7 +148,6 @@ private:
     void CompileMap(const std::string& name);
     QProcess* StartCompiler(const CompilePaths& paths, const std::string& name);
     bool WaitForCompiler(const CompilePaths& paths, QProcess* compiler);
-    std::string MoveCompiledMapOnly(const CompilePaths& paths);
     QStringList MapFiles() const;
     GenerationContext MakeGenerationContext();
     void SelectGalaxySystem(const SystemRef& system);

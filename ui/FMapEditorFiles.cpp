@@ -25,11 +25,6 @@ namespace {
 
 constexpr int CompilerWaitSeconds = 5;
 
-bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
-    std::error_code ignored;
-    return std::filesystem::equivalent(a, b, ignored);
-}
-
 }  // namespace
 
 // Keeps the window's commands disabled while a long operation lets events
@@ -87,16 +82,13 @@ void FMapEditor::CompileMap(const std::string& name) {
     const CompilePaths paths =
         MakeCompilePaths(data_.ProgramFolder, ResolveFolder(data_.ProgramFolder, data_.Config.MapCompilerPath),
                          ResolveFolder(data_.ProgramFolder, data_.Config.MapFolder), name);
-    // With the compiler in the program folder the two txt files are one; it
-    // must then be neither copied onto itself nor deleted afterwards.
-    const bool sharedTxt = SameFile(paths.localTxt, paths.compilerTxt);
-    if (!sharedTxt) {
-        if (const std::string error = CopyTxtToCompiler(paths); !error.empty()) return prompts_.Error(error);
-    }
+    // The copy and the clean-up leave alone whatever the folders share (the
+    // compiler may live in the program or the maps folder).
+    if (const std::string error = CopyTxtToCompiler(paths); !error.empty()) return prompts_.Error(error);
     QProcess* compiler = StartCompiler(paths, name);
     if (!compiler) return;
     if (!WaitForCompiler(paths, compiler)) return prompts_.Error("There have been errors generating the Map");
-    const std::string error = sharedTxt ? MoveCompiledMapOnly(paths) : MoveCompiledMap(paths);
+    const std::string error = MoveCompiledMap(paths);
     if (!error.empty()) return prompts_.Error(error);
     prompts_.Information("Work Done,'" + name + ".map' created in '" + data_.Config.MapFolder + "'");
 }
@@ -128,12 +120,6 @@ bool FMapEditor::WaitForCompiler(const CompilePaths& paths, QProcess* compiler) 
         QThread::msleep(10);
     }
     return CompiledMapReady(paths);
-}
-
-std::string FMapEditor::MoveCompiledMapOnly(const CompilePaths& paths) {
-    CompilePaths keepTxt = paths;
-    keepTxt.compilerTxt = paths.compilerMap;  // deleted once the map is copied; the txt stays
-    return MoveCompiledMap(keepTxt);
 }
 
 void FMapEditor::LoadMenuCommand() {
