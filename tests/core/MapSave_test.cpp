@@ -77,21 +77,6 @@ TEST(MapSave, CompileStepsCopyMoveAndCleanUp) {
     EXPECT_TRUE(FileExists(paths.localTxt));
 }
 
-TEST(MapSave, CompilerInTheProgramFolderKeepsTheLocalTxt) {
-    TempFolder folder;
-    const fs::path maps = folder.Path() / "maps";
-    fs::create_directories(maps);
-    const CompilePaths paths = MakeCompilePaths(folder.Path(), folder.Path() / ".", maps, "Beta");
-    WriteFile(paths.localTxt, "map text");
-    ASSERT_EQ(CopyTxtToCompiler(paths), "");
-    EXPECT_EQ(ReadFile(paths.localTxt), "map text");
-    WriteFile(paths.compilerMap, "binary");
-    ASSERT_EQ(MoveCompiledMap(paths), "");
-    EXPECT_EQ(ReadFile(maps / "Beta.map"), "binary");
-    EXPECT_TRUE(FileExists(paths.localTxt));
-    EXPECT_FALSE(FileExists(paths.compilerMap));
-}
-
 TEST(MapSave, CompilerWritingIntoTheMapsFolderKeepsItsMap) {
     TempFolder folder;
     const fs::path program = folder.Path() / "program", maps = folder.Path() / "maps";

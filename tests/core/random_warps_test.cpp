@@ -70,8 +70,7 @@ void ExpectNoSharedSectors(const CUniverse& universe) {
 TEST(WarpLinks, LinksAreMutualMirroredAndOnePerQuadrant) {
     for (const char* shape : {"Random", "Spiral", "Islands"}) {
         Fixture f;
-        GenerationContext context = f.Context();
-        RandomMapGenerator().GenerateRandomMap(context, "Open", 60, shape);
+        f.GenerateMap("Open", 60, shape);
         SCOPED_TRACE(shape);
         ExpectMutualMirroredLinks(f.universe);
         ExpectOneWarpPerQuadrant(f.universe);
@@ -82,8 +81,7 @@ TEST(WarpLinks, LinksAreMutualMirroredAndOnePerQuadrant) {
 
 TEST(WarpLinks, GridLinksNeighboursWithoutTheQuadrantRule) {
     Fixture f;
-    GenerationContext context = f.Context();
-    RandomMapGenerator().GenerateRandomMap(context, "Open", 80, "Grid");
+    f.GenerateMap("Open", 80, "Grid");
     ExpectMutualMirroredLinks(f.universe);
     bool twoInAQuadrant = false;
     for (const auto& system : f.universe.Systems()) {
@@ -121,10 +119,7 @@ TEST(WarpLinks, QuadrantCodesAndTheirOpposites) {
         C.y = at.second;
         EXPECT_EQ(QuadrantCode(S, C), code) << at.first << "," << at.second;
     }
-    EXPECT_EQ(OppositeCode(0), 2);
-    EXPECT_EQ(OppositeCode(1), 3);
-    EXPECT_EQ(OppositeCode(2), 0);
-    EXPECT_EQ(OppositeCode(3), 1);
+    for (int code = 0; code < 4; ++code) EXPECT_EQ(OppositeCode(code), (code + 2) % 4);
 }
 
 TEST(WarpLinks, WindowSearchOrderAndItsEnd) {

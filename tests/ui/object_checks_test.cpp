@@ -1,33 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <map>
-
-#include "model/CUniverse.h"
+#include "../core/MapfileTestSupport.h"
 #include "ui/dialogs/FieldReading.h"
 #include "ui/dialogs/ObjectChecks.h"
 
 namespace {
 
-class FakeNames : public StellarTypeNames {
-public:
-    std::string TypeNameOfOrdinal(std::int32_t ordinal) const override {
-        for (const auto& [name, o] : ordinals)
-            if (o == ordinal) return name;
-        return {};
-    }
-    std::int32_t OrdinalOfTypeName(const std::string& name) const override {
-        auto it = ordinals.find(name);
-        return it == ordinals.end() ? 0 : it->second;
-    }
-    std::map<std::string, std::int32_t> ordinals{{"Yellow Dwarf", 3}, {"Terran", 7}};
-};
+using FakeNames = maptest::FakeTypeNames;  // "Yellow Medium Star" is 1, "Medium Rock Planet" 2
 
 PlanetFields GoodPlanet() {
     return {"Terra", "1", "2", "Medium", "Rock", "Oxygen", "10", "20", "30", "1", "15", "0.9", "100"};
 }
 
 struct PlanetCheckTest : ::testing::Test {
-    std::string Failure(const PlanetFields& f, bool changed = true, const std::string& exact = "Terran") {
+    std::string Failure(const PlanetFields& f, bool changed = true, const std::string& exact = "Medium Rock Planet") {
         objectType = 0;
         return FirstPlanetFailure(f, {names, changed, exact}, objectType);
     }
@@ -53,8 +39,8 @@ TEST(SpecificTypeCheck, UnchangedChoiceKeepsTheTypeAndChangedChoiceLooksItUp) {
     std::int32_t type = 7;
     EXPECT_EQ(SpecificTypeCheck({names, false, ""}).Run(type), "");
     EXPECT_EQ(type, 7);
-    EXPECT_EQ(SpecificTypeCheck({names, true, "Yellow Dwarf"}).Run(type), "");
-    EXPECT_EQ(type, 3);
+    EXPECT_EQ(SpecificTypeCheck({names, true, "Yellow Medium Star"}).Run(type), "");
+    EXPECT_EQ(type, 1);
     EXPECT_EQ(SpecificTypeCheck({names, true, ""}).Run(type), NoSpecificTypeMessage);
     EXPECT_EQ(type, 0);
 }
@@ -62,9 +48,9 @@ TEST(SpecificTypeCheck, UnchangedChoiceKeepsTheTypeAndChangedChoiceLooksItUp) {
 TEST(StarChecks, ReportTheFirstFailureInOrder) {
     FakeNames names;
     std::int32_t type = 0;
-    const SpecificTypeCheck chosen{names, true, "Yellow Dwarf"};
+    const SpecificTypeCheck chosen{names, true, "Yellow Medium Star"};
     EXPECT_EQ(FirstStarFailure({"Sol", "1", "2", "Yellow", "Medium"}, chosen, type), "");
-    EXPECT_EQ(type, 3);
+    EXPECT_EQ(type, 1);
     EXPECT_EQ(FirstStarFailure({"", "x", "2", "Yellow", "Medium"}, chosen, type), "The Star needs a name");
     EXPECT_EQ(FirstStarFailure({"Sol", "x", "y", "", ""}, chosen, type), "The Star X must be numeric");
     EXPECT_EQ(FirstStarFailure({"Sol", "1", "y", "", ""}, chosen, type), "The Star Y must be numeric");
@@ -102,7 +88,7 @@ TEST_F(PlanetCheckTest, RangesIncludeTheirBounds) {
     f.conditions = "-0.5";
     f.radiation = "500";
     EXPECT_EQ(Failure(f), "");
-    EXPECT_EQ(objectType, 7);
+    EXPECT_EQ(objectType, 2);
 
     auto with = [&](std::string PlanetFields::*field, const std::string& value) {
         PlanetFields g = GoodPlanet();

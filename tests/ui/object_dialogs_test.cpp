@@ -1,6 +1,6 @@
 #include <QPalette>
 
-#include "EditorWindowFixture.h"
+#include "EditorFixture.h"
 #include "ui/dialogs/ObjectChecks.h"
 #include "ui/dialogs/RandomResources.h"
 #include "ui/editing/GameDataCatalogue.h"
@@ -136,26 +136,6 @@ TEST_F(ObjectDialogTest, AnExistingPlanetOpensWithEveryValueAndANewOneWithoutWor
     EXPECT_EQ(fresh.cmbPlanetType->currentText(), "");
     EXPECT_EQ(fresh.cmbPlanetAtmosphere->currentText(), "");
     EXPECT_EQ(fresh.cmbExact->currentText(), "");
-}
-
-TEST_F(ObjectDialogTest, AnExistingWarpShowsItsOwnDestinationSector) {
-    window.Shared().CreatingNew = false;
-    Current().X = 3;
-    Current().Y = -5;
-    Current().DestX = 7;
-    Current().DestY = 1;
-    Current().Size = "Large";
-    Current().DestinationName = "Beta";
-    Current().DestinationList = {"Beta"};
-    FWarp warp(links);
-    warp.LoadFields();
-    EXPECT_EQ(warp.txtWarpX->text(), "3");
-    EXPECT_EQ(warp.TxtWarpY->text(), "-5");
-    EXPECT_EQ(warp.TxtWarpDestX->text(), "7");
-    EXPECT_EQ(warp.TxtWarpDestY->text(), "1");
-    EXPECT_EQ(warp.cmbWarpSize->currentText(), "Large");
-    EXPECT_EQ(warp.cmbWarpDestination->currentText(), "Beta");
-    EXPECT_EQ(warp.cmbExact->count(), 2);
 }
 
 TEST_F(ObjectDialogTest, NewAsteroidFieldOffersItsTypesOnlyOnceAChoiceIsMade) {

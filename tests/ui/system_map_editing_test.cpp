@@ -1,5 +1,4 @@
-#include "EditorWindowFixture.h"
-#include "mapfile/MapTextLoader.h"
+#include "EditorFixture.h"
 #include "mapfile/MapTextWriter.h"
 
 namespace {
@@ -95,8 +94,8 @@ TEST_F(EditorWindowTest, NewStarOpensWithAGeneratedNameMediumSizeAndNoTypeAndCan
 }
 
 TEST_F(EditorWindowTest, BlackHolesAndNebulaeRefuseTheKindsTheyCannotHold) {
-    const SystemRef hole = AddSystem("Hole", PhysicalBlackHole, 40, 5);
-    const SystemRef cloud = AddSystem("Cloud", PhysicalNebulae, 50, 5);
+    const SystemRef hole = AddSystem("Hole", 40, 5, PhysicalBlackHole);
+    const SystemRef cloud = AddSystem("Cloud", 50, 5, PhysicalNebulae);
     SelectSystem(hole);
     for (std::int32_t kind : {KindStar, KindPlanet, KindAsteroids, KindStorm}) Create(kind, 0, 0);
     EXPECT_EQ(prompts.Messages(), (Messages{"You can't add Stars in this type of System",
@@ -245,35 +244,4 @@ TEST_F(EditorWindowTest, AbilitiesChosenInTheDialogReachTheObjectAndTheSavedMap)
     EXPECT_EQ(star->name, "Renamed");
     ASSERT_EQ(star->nhabilidades, 2);
     EXPECT_EQ(star->habilidades[0].Tipe, offered[2].Tipe);
-}
-
-TEST_F(EditorWindowTest, AMapBuiltByHandSurvivesTheTxtMapUnchanged) {
-    Create(KindPlanet, 5, 2, PlanetDriver());
-    prompts.QueueAnswer(true);
-    Create(KindWarpPoint, 2, 3, WarpDriver("Beta", -1, 4));
-    // Moved after creation, then saved and read back.
-    const auto [fromX, fromY] = SectorPixel(5, 2);
-    const auto [toX, toY] = SectorPixel(-4, -3);
-    window.SystemMapPress(1, fromX, fromY);
-    window.SystemMapRelease(1, toX, toY);
-
-    const TxtBlock map = GenerateMapTxt(window.Universe(), data.Stellar, data.ProgramFolder);
-    ASSERT_EQ(map.error, "");
-    LoadResult loaded = LoadMapTextFromMemory(map.text, "hand.txt", data.Stellar);
-    ASSERT_TRUE(loaded.Ok()) << loaded.error;
-    const CUniverse& back = *loaded.universe;
-    ASSERT_EQ(back.NObjetosU(), 3);
-    const CSpaceObject& planet = *back.SpaceObjectsOf(back.FindSystemByName("Alpha")->ID).at(0);
-    EXPECT_EQ(planet.coord.X, -4);
-    EXPECT_EQ(planet.coord.y, -3);
-    EXPECT_EQ(data.Stellar.TypeNameOfOrdinal(planet.StellarObjectType), "Medium Rock Oxygen Planet");
-    EXPECT_EQ(planet.resMinerals, 120);
-    EXPECT_EQ(planet.Gravity, "1.1");
-    EXPECT_EQ(planet.Temperature, -20);
-    const SystemRef betaBack = back.FindSystemByName("Beta");
-    const CSpaceObject& mirror = *back.SpaceObjectsOf(betaBack->ID).at(0);
-    EXPECT_EQ(mirror.destSystem->name, "Alpha");
-    EXPECT_EQ(mirror.destCoord.X, 2);
-    EXPECT_EQ(mirror.destCoord.y, 3);
-    EXPECT_EQ(loaded.danglingWarps, 0);
 }
