@@ -51,16 +51,6 @@ TEST(Records, AbilitiesAreCountedApartFromTheInitialSlot) {
     EXPECT_EQ(star->HeldAbilities(), 0);
 }
 
-TEST(Records, FootprintOfAStarIsItsThreeByThreeBlock) {
-    auto star = NewSpaceObject("STAR");
-    EXPECT_TRUE(star->GetOccupied(-1, 1));
-    EXPECT_TRUE(star->GetOccupied(1, -1));
-    EXPECT_FALSE(star->GetOccupied(2, 0));
-    auto planet = NewSpaceObject("PLANET");
-    EXPECT_TRUE(planet->GetOccupied(0, 0));
-    EXPECT_FALSE(planet->GetOccupied(1, 0));
-}
-
 TEST(System, RemovalKeepsTheOrderOfTheRest) {
     auto s = NewSystem();
     for (int id = 1; id <= 3; ++id) {

@@ -132,16 +132,16 @@ TEST_F(MapFilesTest, LoadBringsBackTheSavedMap) {
     EXPECT_EQ(window.GalaxyImage().pixelColor(4 * 3 + 1, 4 * 4 + 2), QColor(255, 255, 0));
 }
 
-TEST_F(MapFilesTest, ABrokenMapIsReportedAndTheCurrentMapStays) {
+TEST_F(MapFilesTest, ATruncatedMapIsReportedWithItsLineAndTheCurrentMapStays) {
     AddSmallMap();
-    const std::string error = WriteTextFileSafely(Local("broken"), {"only", "three", "lines"});
-    ASSERT_TRUE(error.empty());
+    std::filesystem::copy_file(std::filesystem::path(DIZ_TEST_DATA_DIR) / "maps" / "Truncated.txt", Local("broken"));
     window.Shared().MapName = "broken";
     window.LoadCommand();
     EXPECT_EQ(window.Universe().NSistemas(), 2);
+    EXPECT_EQ(window.Universe().NObjetosU(), 3);
     ASSERT_EQ(prompts.Messages().size(), 2u);
     EXPECT_EQ(prompts.Messages()[0], "Are you sure? Any change made will be lost");
-    EXPECT_NE(prompts.Messages()[1].find("line 4"), std::string::npos) << prompts.Messages()[1];
+    EXPECT_NE(prompts.Messages()[1].find("line 41"), std::string::npos) << prompts.Messages()[1];
 }
 
 TEST_F(MapFilesTest, MenuDialogsSaveAndLoadByName) {

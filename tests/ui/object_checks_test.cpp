@@ -109,23 +109,6 @@ TEST_F(PlanetCheckTest, RangesIncludeTheirBounds) {
     EXPECT_EQ(with(&PlanetFields::y, "north"), "The Planet Y must be numeric");
 }
 
-TEST_F(PlanetCheckTest, WriteBackConvertsWholeFieldsAndKeepsRealTextsWithAPoint) {
-    PlanetFields f = GoodPlanet();
-    f.minerals = "12.5";
-    f.gravity = "1,25";
-    ASSERT_EQ(Failure(f), "");
-    CurrentObjectRecord current;
-    WritePlanetFields(f, current);
-    EXPECT_EQ(current.Minerals, 12);
-    EXPECT_EQ(current.Organics, 20);
-    EXPECT_EQ(current.Temperature, 15);
-    EXPECT_EQ(current.Gravity, "1.25");
-    EXPECT_EQ(current.Conditions, "0.9");
-    EXPECT_EQ(current.Atmosphere, "Oxygen");
-    EXPECT_EQ(current.X, 1);
-    EXPECT_EQ(current.Y, 2);
-}
-
 TEST(AsteroidChecks, ReportTheFirstFailureInOrder) {
     FakeNames names;
     std::int32_t type = 4;
