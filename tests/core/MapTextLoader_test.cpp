@@ -78,29 +78,17 @@ TEST(MapTextLoader, RoundTripKeepsEveryFieldAndWritesTheSameBytes) {
     ASSERT_TRUE(fromLf.Ok()) << fromLf.error;
     EXPECT_EQ(MapText(*fromLf.universe), text);
 
+    // The same bytes show every written field came back; what they do not show:
     const CUniverse& u = *loaded.universe;
     ASSERT_EQ(u.NSistemas(), 3);
     ASSERT_EQ(u.NObjetosU(), 6);
-    EXPECT_EQ(u.Systems()[1]->PhysicalType, PhysicalBlackHole);
-    EXPECT_EQ(u.Systems()[1]->GetSkyBox(), "Sky_Abyss.bmp");
-    EXPECT_EQ(u.Systems()[2]->PhysicalType, PhysicalNebulae);
     EXPECT_EQ(u.Systems()[2]->nhabilidades, 0);
-    EXPECT_FALSE(u.Systems()[0]->EmpireCanStartInSystem);
-    EXPECT_EQ(u.Systems()[0]->PortraitIndex, 200);
-    const CSpaceObject& planet = *u.Objects()[1];
-    EXPECT_EQ(planet.Conditions, "1.5");
-    EXPECT_EQ(planet.Gravity, "0.9");
-    EXPECT_EQ(planet.StellarObjectType, 2);
-    ASSERT_EQ(planet.nhabilidades, 2);
-    EXPECT_EQ(planet.habilidades[0].Amount1, "12.5");
-    EXPECT_EQ(planet.habilidades[1].Tipe, "Malus");
     // Objects come back in file order. Storms and warps come back without a
     // name, warps with their destination system itself.
     EXPECT_EQ(u.Objects()[3]->name, "Belt");
     EXPECT_EQ(u.Objects()[4]->name, "");
-    const CSpaceObject& forward = *u.Objects()[2];
-    EXPECT_EQ(forward.name, "");
-    EXPECT_EQ(forward.destSystem, u.Systems()[2]);
+    EXPECT_EQ(u.Objects()[2]->name, "");
+    EXPECT_EQ(u.Objects()[2]->destSystem, u.Systems()[2]);
     EXPECT_EQ(u.Objects()[5]->destSystem, u.Systems()[0]);
     EXPECT_EQ(u.Systems()[2]->NObjetos(), 2);
     EXPECT_EQ(u.Objects()[5]->systema, u.Systems()[2]);
