@@ -67,6 +67,14 @@ inline std::pair<int, int> SectorPixel(std::int32_t X, std::int32_t Y) {
     return {label.x - 16, label.y + 16};
 }
 
+// The pixels of one colour in an area of an image.
+inline int CountColour(const QImage& image, QRect area, QColor colour) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) count += image.pixelColor(x, y) == colour ? 1 : 0;
+    return count;
+}
+
 // Fills an object dialog as a user would, then presses OK.
 template <class Dialog>
 RecordingPrompts::DialogDriver Confirm(std::function<void(Dialog&)> fill) {

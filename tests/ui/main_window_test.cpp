@@ -241,12 +241,8 @@ TEST_F(MainWindowTest, HideLabelsRemovesNamesFromTheGalaxy) {
     AddSystem("WWWWWWWW", 10, 5);
     window.DrawSystems();
     auto countWhite = [&] {
-        int white = 0;
         const QImage& image = window.GalaxyImage();
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 44; x < image.width(); ++x)
-                if (image.pixelColor(x, y) == QColor(Qt::white)) ++white;
-        return white;
+        return CountColour(image, QRect(44, 0, image.width() - 44, image.height()), Qt::white);
     };
     EXPECT_GT(countWhite(), 0);
     window.findChild<QCheckBox*>("ChkHideNamesG")->click();

@@ -97,13 +97,7 @@ TEST_F(SystemMapRenderTest, SelectionFollowsTheLastPressedSector) {
 }
 
 TEST_F(SystemMapRenderTest, LabelsAndCaptions) {
-    auto whiteIn = [&](QRect area) {
-        int white = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                if (At(QPoint(x, y)) == QColor(Qt::white)) ++white;
-        return white;
-    };
+    auto whiteIn = [&](QRect area) { return CountColour(window.SystemMapImage(), area, Qt::white); };
     const LabelPoint warpLabel = SectorToPixel(-8, 4);
     const QRect warpText(warpLabel.x, warpLabel.y, 40, 26);
     EXPECT_GT(whiteIn(warpText), 0);
@@ -112,11 +106,7 @@ TEST_F(SystemMapRenderTest, LabelsAndCaptions) {
 
     system->PhysicalType = PhysicalBlackHole;
     window.RedrawSystemMap();
-    int red = 0;
-    for (int x = 256; x < 420; ++x)
-        for (int y = 320; y < 345; ++y)
-            if (At(QPoint(x, y)) == QColor(255, 0, 0)) ++red;
-    EXPECT_GT(red, 20);
+    EXPECT_GT(CountColour(window.SystemMapImage(), QRect(256, 320, 164, 25), QColor(255, 0, 0)), 20);
 }
 
 TEST_F(SystemMapRenderTest, CursorLabelsShowTheSectorUnderTheMouse) {
