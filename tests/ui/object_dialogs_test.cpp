@@ -26,7 +26,7 @@ QColor BaseOf(const QComboBox* combo) { return combo->palette().color(QPalette::
 
 }  // namespace
 
-TEST_F(ObjectDialogTest, ChangingTheStarColourClearsTheTypeAndOkThenAsksForOne) {
+TEST_F(ObjectDialogTest, StarTypesFollowColourAndSizeAndOkAsksForOne) {
     window.Shared().CreatingNew = false;
     Current().Name = "Sol";
     Current().Colour = "Yellow";
@@ -43,13 +43,8 @@ TEST_F(ObjectDialogTest, ChangingTheStarColourClearsTheTypeAndOkThenAsksForOne) 
     star.cmdOk->click();
     EXPECT_EQ(prompts.Messages(), std::vector<std::string>{NoSpecificTypeMessage});
     EXPECT_EQ(star.result(), 0);
-}
 
-TEST_F(ObjectDialogTest, AListWithNothingToChooseIsDisabledAndLightYellow) {
-    window.Shared().CreatingNew = true;
-    FStar star(links);
-    star.LoadFields();
-    star.cmbstarColor->setEditText("Yellow");
+    // A list with nothing to choose is disabled and light yellow.
     star.cmbStarSize->setEditText("Gigantic");
     EXPECT_FALSE(star.cmbExact->isEnabled());
     EXPECT_EQ(BaseOf(star.cmbExact), QColor(255, 255, 192));
@@ -136,7 +131,7 @@ TEST_F(ObjectDialogTest, AnExistingPlanetOpensWithEveryValueAndANewOneWithoutWor
         EXPECT_EQ(words->currentText(), "");
 }
 
-TEST_F(ObjectDialogTest, NewAsteroidFieldOffersItsTypesOnlyOnceAChoiceIsMade) {
+TEST_F(ObjectDialogTest, NewAsteroidAndWarpOfferTheirTypesOnceAChoiceIsMade) {
     window.Shared().CreatingNew = true;
     Current().Size = "Small";
     Current().Type = "Rock";
@@ -146,10 +141,8 @@ TEST_F(ObjectDialogTest, NewAsteroidFieldOffersItsTypesOnlyOnceAChoiceIsMade) {
     field.cmbAstType->setEditText("Ice");
     EXPECT_EQ(field.cmbExact->count(), 1);
     EXPECT_EQ(field.cmbExact->itemText(0), "Small Ice Asteroid Field");
-}
 
-TEST_F(ObjectDialogTest, NewWarpProposesTheMirroredSectorAndSizeRefillsTheTypes) {
-    window.Shared().CreatingNew = true;
+    // A new warp proposes the mirrored sector; its size refills the types.
     Current().X = 3;
     Current().Y = -5;
     Current().Size = "Large";
