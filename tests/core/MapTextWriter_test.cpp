@@ -109,26 +109,21 @@ TEST(MapTextWriter, ObjectsFollowTheUniverseOrderAndNumbersRestartPerSystem) {
               "Space Object 1 Physical Type                      := Star");
 }
 
-TEST(MapTextWriter, ObjectLimitAllowsThirtyOnePlanetAbilitiesAndRefusesMore) {
+TEST(MapTextWriter, ObjectLimitAllowsThirtyOnePlanetAbilitiesAndAnUnknownKindWritesOnlyItsAbilities) {
     SpaceObjectRef planet = NewSpaceObject("PLANET");
     for (int j = 0; j < 31; ++j) planet->AddAbility(Ability("A" + std::to_string(j)));
     TxtBlock fits = GenerateTxt(*planet, 1, FakeTypeNames());
     EXPECT_EQ(fits.error, "");
     EXPECT_EQ(fits.count, 198);
-
     planet->AddAbility(Ability("One too many"));
     TxtBlock refused = GenerateTxt(*planet, 7, FakeTypeNames());
     EXPECT_EQ(refused.count, 0);
     EXPECT_EQ(refused.text, "");
     EXPECT_NE(refused.error.find("Space Object 7 needs 204 lines"), std::string::npos) << refused.error;
-}
 
-TEST(MapTextWriter, ObjectOfAnUnknownKindWritesOnlyItsAbilityLines) {
     SpaceObjectRef odd = NewSpaceObject("comet");
     odd->AddAbility(Ability("Tail", "3"));
-    TxtBlock block = GenerateTxt(*odd, 2, FakeTypeNames());
-    ASSERT_EQ(block.error, "");
-    const std::vector<std::string> lines = block.Lines();
+    const std::vector<std::string> lines = GenerateTxt(*odd, 2, FakeTypeNames()).Lines();
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], "Space Object 2 Ability 1 Type                     := Tail");
     EXPECT_EQ(lines[4], "Space Object 2 Ability 1 Amount 1 Formula         := 3");
