@@ -76,9 +76,7 @@ TEST_F(StellarCatalogTest, ValueStartsAtColumn31AndShortLinesGiveEmptyValues) {
     ASSERT_TRUE(Read(lines));
     EXPECT_EQ(table.Entries()[0].Size, "Tiny");
     EXPECT_EQ(table.Entries()[0].Colour, "");
-}
-
-TEST_F(StellarCatalogTest, OnlyTheExactSphereworldPrefixTakesTheLongLayout) {
+    // Only the exact "Sphereworld" prefix takes the longer layout.
     ASSERT_TRUE(Read(Planet("Spehereworld", "Huge", "Rock", "None")));
     EXPECT_EQ(table.Entries()[0].Atmosphere, "None");
     EXPECT_EQ(table.Entries()[0].PictureFile, "Spehereworld.bmp");
