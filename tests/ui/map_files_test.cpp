@@ -63,7 +63,7 @@ TEST_F(MapFilesTest, SavingTwiceAsksBeforeOverwriting) {
     EXPECT_NE(ReadTextLines(Local("two")), before);
 }
 
-TEST_F(MapFilesTest, GenerateRunsTheCompilerAndMovesTheMap) {
+TEST_F(MapFilesTest, GenerateRunsTheCompilerAndPlacesTheMapAndTheTxt) {
     AddSmallMap();
     InstallCompiler("Compiler");
     Generate("Compiler", "compiled");
@@ -74,6 +74,13 @@ TEST_F(MapFilesTest, GenerateRunsTheCompilerAndMovesTheMap) {
     EXPECT_FALSE(FileExists(folder.Path() / "Compiler" / "compiled.txt"));
     EXPECT_FALSE(FileExists(folder.Path() / "Compiler" / "compiled.map"));
     EXPECT_FALSE(window.Busy());
+
+    // With the compiler in the program folder the map's own txt stays.
+    InstallCompiler(".");
+    Generate(".", "here");
+    EXPECT_EQ(prompts.Messages().back(), "Work Done,'here.map' created in 'Default/Maps'");
+    EXPECT_TRUE(FileExists(Local("here")));
+    EXPECT_TRUE(FileExists(folder.Path() / "Default" / "Maps" / "here.map"));
 }
 
 TEST_F(MapFilesTest, GenerateWithoutACompilerReportsTheFailedStart) {
@@ -98,15 +105,6 @@ TEST_F(MapFilesTest, ACompilerThatWritesNoMapEndsTheWaitWithAnError) {
     EXPECT_GE(window.Shared().TickCount, 5);
     EXPECT_TRUE(FileExists(folder.Path() / "Silent" / "silent.txt"));  // left for a look
     EXPECT_TRUE(FileExists(Local("silent")));
-}
-
-TEST_F(MapFilesTest, GenerateWithTheCompilerInTheProgramFolderKeepsTheTxt) {
-    AddSmallMap();
-    InstallCompiler(".");
-    Generate(".", "here");
-    EXPECT_EQ(prompts.Messages().back(), "Work Done,'here.map' created in 'Default/Maps'");
-    EXPECT_TRUE(FileExists(Local("here")));
-    EXPECT_TRUE(FileExists(folder.Path() / "Default" / "Maps" / "here.map"));
 }
 
 TEST_F(MapFilesTest, LoadBringsBackTheSavedMap) {
