@@ -43,6 +43,12 @@ TEST(SpecificTypeCheck, UnchangedChoiceKeepsTheTypeAndChangedChoiceLooksItUp) {
     EXPECT_EQ(type, 1);
     EXPECT_EQ(SpecificTypeCheck({names, true, ""}).Run(type), NoSpecificTypeMessage);
     EXPECT_EQ(type, 0);
+    // A storm has nothing but its sector to check before its type.
+    type = 5;
+    EXPECT_EQ(FirstStormFailure({"a", "b"}, {names, false, ""}, type), "The Storm X must be numeric");
+    EXPECT_EQ(FirstStormFailure({"1", "b"}, {names, false, ""}, type), "The Storm Y must be numeric");
+    EXPECT_EQ(FirstStormFailure({"1", "2"}, {names, false, ""}, type), "");
+    EXPECT_EQ(type, 5);
 }
 
 TEST(StarChecks, ReportTheFirstFailureInOrder) {
@@ -61,14 +67,6 @@ TEST(StarChecks, ReportTheFirstFailureInOrder) {
     // A coordinate too large for 32 bits is not numeric rather than wrapped.
     EXPECT_EQ(FirstStarFailure({"Sol", "99999999999", "2", "Red", "Huge"}, chosen, type),
               "The Star X must be numeric");
-}
-
-TEST(StormChecks, CoordinatesThenType) {
-    FakeNames names;
-    std::int32_t type = 5;
-    EXPECT_EQ(FirstStormFailure({"a", "b"}, {names, false, ""}, type), "The Storm X must be numeric");
-    EXPECT_EQ(FirstStormFailure({"1", "b"}, {names, false, ""}, type), "The Storm Y must be numeric");
-    EXPECT_EQ(FirstStormFailure({"1", "2"}, {names, false, ""}, type), "");
 }
 
 TEST_F(PlanetCheckTest, AtmosphereIsReportedBeforeNonNumericMinerals) {
