@@ -167,7 +167,7 @@ TEST_F(MapFilesTest, MenuDialogsSaveAndLoadByName) {
     EXPECT_EQ(window.Universe().NSistemas(), 2);
 }
 
-TEST_F(MapFilesTest, RandomMapFillsTheGalaxyWithCommandsDisabledMeanwhile) {
+TEST_F(MapFilesTest, RandomMapOfEachShapeFillsTheGalaxyWithCommandsDisabledMeanwhile) {
     prompts.QueueDialog([](QDialog& dialog) {
         auto* random = qobject_cast<FRandom*>(&dialog);
         random->TxtMaxNumber->setText("5");
@@ -189,6 +189,24 @@ TEST_F(MapFilesTest, RandomMapFillsTheGalaxyWithCommandsDisabledMeanwhile) {
     EXPECT_EQ(window.Universe().NSistemas(), 12);
     ASSERT_FALSE(prompts.Messages().empty());
     EXPECT_EQ(prompts.Messages().front().rfind("The number of systems must be between 10 and ", 0), 0u);
+
+    // Each shape fills the galaxy, and the window answers a press on a system after it.
+    for (const char* shape : {"Random", "Spiral", "Grid", "Islands"}) {
+        prompts.QueueDialog([shape](QDialog& dialog) {
+            auto* random = qobject_cast<FRandom*>(&dialog);
+            random->CmbShape->setEditText(shape);
+            random->TxtMaxNumber->setText("40");
+            random->Ok();
+            return dialog.result();
+        });
+        window.RandomMapCommand();
+        ASSERT_EQ(window.Universe().NSistemas(), 40) << shape;
+        EXPECT_TRUE(window.centralWidget()->isEnabled() && !window.Busy()) << shape;
+        const SystemRef last = window.Universe().Systems().back();
+        SelectSystem(last);
+        EXPECT_EQ(window.State().SelectedSystem, last->ID) << shape;
+        EXPECT_TRUE(window.SystemMapEnabled()) << shape;
+    }
 }
 
 TEST_F(MapFilesTest, RandomSystemAtThePressedCell) {
