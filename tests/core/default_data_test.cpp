@@ -17,17 +17,13 @@ namespace {
 class DefaultDataTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        data = new GameData;
         RecordingReporter reporter;
         RandomSource random;
-        StartUp(ShippedProgramFolder(), *data, random, 1, reporter);
+        StartUp(ShippedProgramFolder(), shipped, random, 1, reporter);
     }
-    static void TearDownTestSuite() { delete data; }
-
-    static GameData* data;
+    static inline GameData shipped;
+    const GameData* data = &shipped;
 };
-
-GameData* DefaultDataTest::data = nullptr;
 
 TEST_F(DefaultDataTest, StarsForEveryColourAndSize) {
     for (const auto& colour : StarColours())

@@ -92,45 +92,6 @@ TEST_F(ObjectDialogTest, PlanetRandomValuesAlwaysPassTheResourceAndEnvironmentCh
     EXPECT_NE(planet.TxtPlanetGravity->text(), "");
 }
 
-TEST_F(ObjectDialogTest, AnExistingPlanetOpensWithEveryValueAndANewOneWithoutWords) {
-    window.Shared().CreatingNew = false;
-    CurrentObjectRecord& c = Current();
-    c.Name = "Terra";
-    c.X = 2;
-    c.Y = -3;
-    c.Size = "Medium";
-    c.Type = "Rock";
-    c.Atmosphere = "Oxygen";
-    c.Minerals = 10;
-    c.Organics = 20;
-    c.Radioactives = 30;
-    c.Gravity = "1.1";
-    c.Temperature = -20;
-    c.Conditions = "0.5";
-    c.Radiation = 40;
-    c.ObjectType = data.Stellar.OrdinalOfTypeName("Medium Rock Oxygen Planet");
-    ASSERT_NE(c.ObjectType, 0);
-    FPlanet planet(links);
-    planet.LoadFields();
-    const std::vector<std::pair<QString, QString>> shown = {
-        {planet.TxtPlanetName->text(), "Terra"},        {planet.txtPlanetX->text(), "2"},
-        {planet.txtPlanetY->text(), "-3"},              {planet.cmbPlanetSize->currentText(), "Medium"},
-        {planet.cmbPlanetType->currentText(), "Rock"},  {planet.cmbPlanetAtmosphere->currentText(), "Oxygen"},
-        {planet.TxtPlanetMinerals->text(), "10"},       {planet.TxtPlanetOrganics->text(), "20"},
-        {planet.TxtPlanetRadioactives->text(), "30"},   {planet.TxtPlanetGravity->text(), "1.1"},
-        {planet.TxtPlanetTemperature->text(), "-20"},   {planet.TxtPlanetCondition->text(), "0.5"},
-        {planet.TxtPlanetRadiation->text(), "40"},      {planet.cmbExact->currentText(), "Medium Rock Oxygen Planet"}};
-    for (const auto& [text, expected] : shown) EXPECT_EQ(text, expected);
-
-    // A new planet keeps the values of the last one but none of its words.
-    window.Shared().CreatingNew = true;
-    FPlanet fresh(links);
-    fresh.LoadFields();
-    EXPECT_EQ(fresh.TxtPlanetMinerals->text(), "10");
-    for (QComboBox* words : {fresh.cmbPlanetSize, fresh.cmbPlanetType, fresh.cmbPlanetAtmosphere, fresh.cmbExact})
-        EXPECT_EQ(words->currentText(), "");
-}
-
 TEST_F(ObjectDialogTest, NewAsteroidAndWarpOfferTheirTypesOnceAChoiceIsMade) {
     window.Shared().CreatingNew = true;
     Current().Size = "Small";

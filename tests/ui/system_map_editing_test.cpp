@@ -70,6 +70,34 @@ TEST_F(EditorWindowTest, EachKindIsCreatedOnANormalSystemHoldingWhatWasEntered) 
     EXPECT_FALSE(window.Shared().CreatingNew);
 }
 
+TEST_F(EditorWindowTest, APlanetReopensWithItsValuesAndANewOneWithoutTheirWords) {
+    Create(KindPlanet, 5, 2, PlanetDriver());
+    Press(5, 2);
+    QString shown;
+    prompts.QueueDialog(Confirm<FPlanet>([&](FPlanet& p) {
+        shown = QStringList{p.txtPlanetX->text(), p.txtPlanetY->text(), p.cmbPlanetSize->currentText(),
+                            p.cmbPlanetType->currentText(), p.cmbPlanetAtmosphere->currentText(),
+                            p.TxtPlanetMinerals->text(), p.TxtPlanetOrganics->text(), p.TxtPlanetGravity->text(),
+                            p.TxtPlanetCondition->text(), p.TxtPlanetTemperature->text(),
+                            p.TxtPlanetRadiation->text(), p.cmbExact->currentText()}
+                    .join('|');
+    }));
+    window.SystemMapDoubleClick();
+    EXPECT_EQ(shown, "5|2|Medium|Rock|Oxygen|120|0|1.1|0.5|-20|40|Medium Rock Oxygen Planet");
+
+    // A new planet opens without the words of the last one.
+    Create(KindPlanet, -5, 2, [&](QDialog& d) {
+        auto& p = dynamic_cast<FPlanet&>(d);
+        shown = QStringList{p.cmbPlanetSize->currentText(), p.cmbPlanetType->currentText(),
+                            p.cmbPlanetAtmosphere->currentText(), p.cmbExact->currentText()}
+                    .join('|');
+        p.cmdNo->click();
+        return d.result();
+    });
+    EXPECT_EQ(shown, "|||");
+    EXPECT_EQ(window.Universe().NObjetosU(), 1);
+}
+
 TEST_F(EditorWindowTest, NewStarOpensWithAGeneratedNameMediumSizeAndNoTypeAndCancelAddsNothing) {
     const std::string expectedName = window.Universe().GetNextObjectName(alpha->ID, KindStar);
     std::string shownName, shownSize, shownExact;
