@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "EditorFixture.h"
 #include "catalog/TextHelpers.h"
 #include "mapfile/MapTextWriter.h"
