@@ -92,17 +92,16 @@ inline void AppendQuadrantType(std::vector<std::string>& out, const std::string&
 class Fixture {
 public:
     Fixture() {
-        const std::filesystem::path& folder_ = folder.Path();
         WriteQuadrantTypes();
         WriteSystemTypes();
         WriteNames();
         WriteAbilities();
         Write("rules.dat", {"CVCV"});
-        data.ProgramFolder = folder_;
-        data.QuadrantTypes.LoadQuadrantTypes(folder_ / "QuadrantTypes.txt", reporter);
-        data.RandomSystemTypes.LoadRandomSystemTypes(folder_ / "SystemTypes.txt", reporter);
-        data.SystemNames.LoadSystemNames(folder_ / "SystemNames.txt", reporter);
-        data.Abilities.ParseStellarAbilityTypes(folder_ / "StellarAbilityTypes.txt", reporter);
+        data.ProgramFolder = folder.Path();
+        data.QuadrantTypes.LoadQuadrantTypes(folder.Path() / "QuadrantTypes.txt", reporter);
+        data.RandomSystemTypes.LoadRandomSystemTypes(folder.Path() / "SystemTypes.txt", reporter);
+        data.SystemNames.LoadSystemNames(folder.Path() / "SystemNames.txt", reporter);
+        data.Abilities.ParseStellarAbilityTypes(folder.Path() / "StellarAbilityTypes.txt", reporter);
     }
     GenerationContext Context(bool multiple = false) {
         return GenerationContext{universe, data, random, reporter, multiple, {}};
