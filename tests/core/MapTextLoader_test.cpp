@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "catalog/TextHelpers.h"
-#include "mapfile/MapSave.h"
 #include "mapfile/MapTextLoader.h"
 #include "mapfile/MapTextWriter.h"
 #include "MapfileTestSupport.h"
@@ -73,43 +72,26 @@ TEST(MapTextLoader, RoundTripKeepsEveryFieldAndWritesTheSameBytes) {
     ASSERT_TRUE(loaded.Ok()) << loaded.error;
     EXPECT_EQ(loaded.danglingWarps, 0);
     EXPECT_EQ(MapText(*loaded.universe), text);
+    std::string lf = text;
+    std::erase(lf, '\r');
+    LoadResult fromLf = Load(lf);  // LF line ends load alike
+    ASSERT_TRUE(fromLf.Ok()) << fromLf.error;
+    EXPECT_EQ(MapText(*fromLf.universe), text);
 
+    // The same bytes show every written field came back; what they do not show:
     const CUniverse& u = *loaded.universe;
     ASSERT_EQ(u.NSistemas(), 3);
     ASSERT_EQ(u.NObjetosU(), 6);
-    EXPECT_EQ(u.Systems()[1]->PhysicalType, PhysicalBlackHole);
-    EXPECT_EQ(u.Systems()[1]->GetSkyBox(), "Sky_Abyss.bmp");
-    EXPECT_EQ(u.Systems()[2]->PhysicalType, PhysicalNebulae);
     EXPECT_EQ(u.Systems()[2]->nhabilidades, 0);
-    EXPECT_FALSE(u.Systems()[0]->EmpireCanStartInSystem);
-    EXPECT_EQ(u.Systems()[0]->PortraitIndex, 200);
-    const CSpaceObject& planet = *u.Objects()[1];
-    EXPECT_EQ(planet.Conditions, "1.5");
-    EXPECT_EQ(planet.Gravity, "0.9");
-    EXPECT_EQ(planet.StellarObjectType, 2);
-    ASSERT_EQ(planet.nhabilidades, 2);
-    EXPECT_EQ(planet.habilidades[0].Amount1, "12.5");
-    EXPECT_EQ(planet.habilidades[1].Tipe, "Malus");
     // Objects come back in file order. Storms and warps come back without a
     // name, warps with their destination system itself.
     EXPECT_EQ(u.Objects()[3]->name, "Belt");
     EXPECT_EQ(u.Objects()[4]->name, "");
-    const CSpaceObject& forward = *u.Objects()[2];
-    EXPECT_EQ(forward.name, "");
-    EXPECT_EQ(forward.destSystem, u.Systems()[2]);
+    EXPECT_EQ(u.Objects()[2]->name, "");
+    EXPECT_EQ(u.Objects()[2]->destSystem, u.Systems()[2]);
     EXPECT_EQ(u.Objects()[5]->destSystem, u.Systems()[0]);
     EXPECT_EQ(u.Systems()[2]->NObjetos(), 2);
     EXPECT_EQ(u.Objects()[5]->systema, u.Systems()[2]);
-}
-
-TEST(MapTextLoader, LfLineEndsLoadLikeCrLf) {
-    std::string text = MapText(RichUniverse());
-    std::string lf;
-    for (char c : text)
-        if (c != '\r') lf += c;
-    LoadResult loaded = Load(lf);
-    ASSERT_TRUE(loaded.Ok()) << loaded.error;
-    EXPECT_EQ(MapText(*loaded.universe), text);
 }
 
 TEST(MapTextLoader, MoreThan99ObjectsLoad) {
@@ -279,13 +261,4 @@ TEST(MapTextLoader, MissingFileAndUnknownTypeNames) {
     LoadResult loaded = Load(WithLine(MapText(u), 33, Key("Space Object 1 Stellar Object Name", "Unheard Of")));
     ASSERT_TRUE(loaded.Ok()) << loaded.error;
     EXPECT_EQ(loaded.universe->Objects()[0]->StellarObjectType, 0);
-}
-
-TEST(MapTextLoader, LoadsWhatSaveMapTextWrote) {
-    TempFolder folder;
-    WriteFile(folder.Path() / "BlackHole.dat", ReadFile(ShippedProgramFolder / "BlackHole.dat"));
-    ASSERT_EQ(SaveMapText(RichUniverse(), FakeTypeNames(), folder.Path(), "Rich"), "");
-    LoadResult loaded = LoadMapText(LocalTxtPath(folder.Path(), "Rich"), FakeTypeNames(), LoadOptions{true, true});
-    ASSERT_TRUE(loaded.Ok()) << loaded.error;
-    EXPECT_EQ(loaded.universe->NObjetosU(), 6);
 }

@@ -1,26 +1,22 @@
 #pragma once
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
 #include "catalog/GameData.h"
-#include "catalog/TextHelpers.h"
 #include "model/CUniverse.h"
 #include "model/RandomSource.h"
 #include "model/Reporter.h"
 #include "random/GenerationContext.h"
+#include "random/RandomMap.h"
 
 namespace randomtest {
 
-// A key padded so that its value starts in the given (1-based) column.
-inline std::string Line(const std::string& key, const std::string& value, std::size_t valueColumn) {
-    return PadRight(key, valueColumn - 4) + ":= " + value;
-}
-inline std::string Q(const std::string& key, const std::string& value) { return Line(key, value, 30); }
-inline std::string S(const std::string& key, const std::string& value) { return Line(key, value, 53); }
-inline std::string A(const std::string& key, const std::string& value) { return Line(key, value, 52); }
+// Keyed lines of the quadrant, system type and ability files.
+inline std::string Q(const std::string& key, const std::string& value) { return Keyed(key, 26, value); }
+inline std::string S(const std::string& key, const std::string& value) { return Keyed(key, 49, value); }
+inline std::string A(const std::string& key, const std::string& value) { return Keyed(key, 48, value); }
 
 struct FixtureObject {
     std::string kind, rule, group;
@@ -96,40 +92,33 @@ inline void AppendQuadrantType(std::vector<std::string>& out, const std::string&
 class Fixture {
 public:
     Fixture() {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("diz_random_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        std::filesystem::create_directories(folder_);
         WriteQuadrantTypes();
         WriteSystemTypes();
         WriteNames();
         WriteAbilities();
         Write("rules.dat", {"CVCV"});
-        data.ProgramFolder = folder_;
-        data.QuadrantTypes.LoadQuadrantTypes(folder_ / "QuadrantTypes.txt", reporter);
-        data.RandomSystemTypes.LoadRandomSystemTypes(folder_ / "SystemTypes.txt", reporter);
-        data.SystemNames.LoadSystemNames(folder_ / "SystemNames.txt", reporter);
-        data.Abilities.ParseStellarAbilityTypes(folder_ / "StellarAbilityTypes.txt", reporter);
+        data.ProgramFolder = folder.Path();
+        data.QuadrantTypes.LoadQuadrantTypes(folder.Path() / "QuadrantTypes.txt", reporter);
+        data.RandomSystemTypes.LoadRandomSystemTypes(folder.Path() / "SystemTypes.txt", reporter);
+        data.SystemNames.LoadSystemNames(folder.Path() / "SystemNames.txt", reporter);
+        data.Abilities.ParseStellarAbilityTypes(folder.Path() / "StellarAbilityTypes.txt", reporter);
     }
-    ~Fixture() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    Fixture(const Fixture&) = delete;
-    Fixture& operator=(const Fixture&) = delete;
-
     GenerationContext Context(bool multiple = false) {
         return GenerationContext{universe, data, random, reporter, multiple, {}};
     }
+    void GenerateMap(const std::string& quadrant, std::int32_t N, const std::string& shape) {
+        GenerationContext context = Context();
+        RandomMapGenerator().GenerateRandomMap(context, quadrant, N, shape);
+    }
 
+    TempFolder folder;
     GameData data;
     CUniverse universe;
     RandomSource random{12345};
     RecordingReporter reporter;
 
 private:
-    void Write(const std::string& name, const std::vector<std::string>& lines) {
-        EXPECT_EQ(WriteTextFileSafely(folder_ / name, lines), "");
-    }
+    void Write(const std::string& name, const std::vector<std::string>& lines) { folder.Write(name, lines); }
     void WriteQuadrantTypes() {
         std::vector<std::string> lines;
         AppendQuadrantType(lines, "Open", 6, {}, {{"Vega Type", 500}, {"Nebula", 300}, {"Crowded", 200}});
@@ -176,8 +165,6 @@ private:
                                           A("Chance", "0"), A("Tipe", "Never"), A("Description", "d"),
                                           A("Scope", "s"), A("Range", "0"), A("Amount 1", "1"), A("Amount 2", "2")});
     }
-
-    std::filesystem::path folder_;
 };
 
 }  // namespace randomtest

@@ -12,36 +12,18 @@
 
 namespace {
 
-// The shipped data set, read once for all checks.
+// The shipped data set, read once for all checks (the start-up test checks
+// that it reads without a message).
 class DefaultDataTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        data = new GameData;
         RecordingReporter reporter;
         RandomSource random;
-        result = new StartUpResult(StartUp(ShippedProgramFolder(), *data, random, 1, reporter));
-        messages = new std::vector<std::string>(reporter.Messages());
+        StartUp(ShippedProgramFolder(), shipped, random, 1, reporter);
     }
-    static void TearDownTestSuite() {
-        delete data;
-        delete result;
-        delete messages;
-    }
-
-    static GameData* data;
-    static StartUpResult* result;
-    static std::vector<std::string>* messages;
+    static inline GameData shipped;
+    const GameData* data = &shipped;
 };
-
-GameData* DefaultDataTest::data = nullptr;
-StartUpResult* DefaultDataTest::result = nullptr;
-std::vector<std::string>* DefaultDataTest::messages = nullptr;
-
-TEST_F(DefaultDataTest, EveryFileReadsWithoutAMessage) {
-    EXPECT_TRUE(result->AllFilesRead());
-    EXPECT_TRUE(messages->empty());
-    EXPECT_EQ(data->Config.ModName, "Tarsis Default Data");
-}
 
 TEST_F(DefaultDataTest, StarsForEveryColourAndSize) {
     for (const auto& colour : StarColours())

@@ -22,7 +22,7 @@ TEST(NameGenerator, AlternatingRuleGivesAtMostFourLettersWithACapital) {
     }
 }
 
-TEST(NameGenerator, StarredGroupRepeatsZeroToTwoTimes) {
+TEST(NameGenerator, StarredGroupRepeatsZeroToTwoTimesAndOtherGroupsAreDropped) {
     RandomSource random(2);
     std::set<std::size_t> lengths;
     // A group of one fixed character shows the number of repetitions.
@@ -32,10 +32,7 @@ TEST(NameGenerator, StarredGroupRepeatsZeroToTwoTimes) {
         EXPECT_EQ(name.substr(0, 2), "Ab");
     }
     EXPECT_EQ(lengths, (std::set<std::size_t>{2, 3, 4}));
-}
-
-TEST(NameGenerator, GroupWithoutStarIsDroppedAndOtherCharactersStay) {
-    RandomSource random(3);
+    // A group without a star is dropped; other characters stay.
     EXPECT_EQ(GenerateNameFromRules({"zar(CV)"}, random), "Zar");
     EXPECT_EQ(GenerateNameFromRules({"new cvc"}, random), "New cvc");
     EXPECT_EQ(GenerateNameFromRules({}, random), "");

@@ -43,23 +43,20 @@ TEST_F(QuadrantTypesTest, ReadsBlocksWithValuesFromColumn30) {
     EXPECT_TRUE(table.FindQuadrantType("spiral").Name.empty());
 }
 
-TEST_F(QuadrantTypesTest, CountsOfZeroAndACountLineAtLineFour) {
+// Zero counts, a count line at line four, and a key in another case that opens no block.
+TEST_F(QuadrantTypesTest, CountsOfZeroAndKeysInOtherCase) {
     const std::vector<std::string> empty{L("Name", "Empty"), L("d", ""), L("q", "1"), L("s", ""),
                                          L("Number of Locations", "0"), L("Number of System Types", "0")};
-    ASSERT_TRUE(Read(Framed(empty)));
-    const QuadrantType q = table.FindQuadrantType("Empty");
+    auto lower = Block("Lower");
+    lower[0] = L("name", "Lower");
+    ASSERT_TRUE(Read(Framed(Join({empty, lower, Block("Upper")}))));
+    ASSERT_EQ(table.Types().size(), 2u);
+    const QuadrantType q = table.Types()[0];
     EXPECT_EQ(q.Name, "Empty");
     EXPECT_EQ(q.MaxWarpPoints, 0);
     EXPECT_TRUE(q.Locations.empty());
     EXPECT_TRUE(q.SystemTypeChances.empty());
-}
-
-TEST_F(QuadrantTypesTest, KeyInOtherCaseOpensNoBlock) {
-    auto lower = Block("Lower");
-    lower[0] = L("name", "Lower");
-    ASSERT_TRUE(Read(Framed(Join({lower, Block("Upper")}))));
-    ASSERT_EQ(table.Types().size(), 1u);
-    EXPECT_EQ(table.Types()[0].Name, "Upper");
+    EXPECT_EQ(table.Types()[1].Name, "Upper");
 }
 
 TEST_F(QuadrantTypesTest, FailuresKeepTheCompletedBlocks) {

@@ -57,8 +57,7 @@ TEST(QuadrantLayout, SpiralOfFiftyHasThreeArmsOfSeventeen) {
     EXPECT_EQ(SetUpLayout("Spiral", 30).arms, 3);
 
     Fixture f;
-    GenerationContext context = f.Context();
-    RandomMapGenerator().GenerateRandomMap(context, "Open", 50, "Spiral");
+    f.GenerateMap("Open", 50, "Spiral");
     const auto& systems = f.universe.Systems();
     ASSERT_EQ(systems.size(), 50u);
     std::vector<std::size_t> ends;
@@ -72,8 +71,7 @@ TEST(QuadrantLayout, SpiralOfFiftyHasThreeArmsOfSeventeen) {
 
 TEST(QuadrantLayout, GridOfEightyFillsTenColumnsOfEight) {
     Fixture f;
-    GenerationContext context = f.Context();
-    RandomMapGenerator().GenerateRandomMap(context, "Open", 80, "Grid");
+    f.GenerateMap("Open", 80, "Grid");
     std::vector<GalaxyPoint> expected;
     for (int X = 3; X <= 57; X += 6)
         for (int Y = 3; Y <= 45; Y += 6) expected.push_back({X, Y});
@@ -87,8 +85,7 @@ TEST(QuadrantLayout, IslandsOfFiftyStartOnTheNineCentres) {
     EXPECT_EQ(state.islandSizes, (std::vector<std::int32_t>{13, 13, 12, 12}));
 
     Fixture f;
-    GenerationContext context = f.Context();
-    RandomMapGenerator().GenerateRandomMap(context, "Open", 50, "Islands");
+    f.GenerateMap("Open", 50, "Islands");
     const auto& systems = f.universe.Systems();
     std::vector<std::size_t> centres;
     for (std::size_t i = 0; i < systems.size(); ++i) {
@@ -101,27 +98,23 @@ TEST(QuadrantLayout, IslandsOfFiftyStartOnTheNineCentres) {
     // Islands of 14, 14, 13 and the remaining 9 systems.
     EXPECT_EQ(centres, (std::vector<std::size_t>{0, 14, 28, 41}));
     ExpectFreeRings(f.universe);
-}
 
-TEST(QuadrantLayout, IslandsBeyondNineCentresStillFinishWithoutSharedCells) {
-    const LayoutState state = SetUpLayout("Islands", 150);
-    EXPECT_EQ(state.islandCount, 12);
-    Fixture f;
-    GenerationContext context = f.Context();
-    RandomMapGenerator().GenerateRandomMap(context, "Open", 150, "Islands");
-    ASSERT_EQ(f.universe.NSistemas(), 150);
-    ExpectFreeRings(f.universe);
-    std::int32_t centres = 0;
-    for (const auto& s : f.universe.Systems()) centres += s->ClusterCenter ? 1 : 0;
-    EXPECT_EQ(centres, 12);  // six islands of 14, five of 13 and one system left for the twelfth
+    // Beyond nine centres it still finishes without shared cells.
+    EXPECT_EQ(SetUpLayout("Islands", 150).islandCount, 12);
+    Fixture g;
+    g.GenerateMap("Open", 150, "Islands");
+    ASSERT_EQ(g.universe.NSistemas(), 150);
+    ExpectFreeRings(g.universe);
+    std::int32_t count = 0;
+    for (const auto& s : g.universe.Systems()) count += s->ClusterCenter ? 1 : 0;
+    EXPECT_EQ(count, 12);  // six islands of 14, five of 13 and one system left for the twelfth
 }
 
 TEST(QuadrantLayout, FixedLocationsComeFirstAndOnlyAsManyAsRequested) {
     Fixture f;
     const QuadrantType fixed = f.data.QuadrantTypes.FindQuadrantType("Fixed");
     ASSERT_EQ(fixed.Locations.size(), 12u);
-    GenerationContext context = f.Context();
-    RandomMapGenerator().GenerateRandomMap(context, "Fixed", 10, "Random");
+    f.GenerateMap("Fixed", 10, "Random");
     ASSERT_EQ(f.universe.NSistemas(), 10);
     for (std::size_t i = 0; i < 10; ++i) {
         EXPECT_EQ(f.universe.Systems()[i]->X, fixed.Locations[i].X);
@@ -155,12 +148,9 @@ TEST(QuadrantLayout, GridAfterFarRightLocationsStaysOnTheGalaxy) {
 
 TEST(QuadrantLayout, AGridLargerThanTheNamePoolStillGetsNamedSystems) {
     Fixture f;
-    const auto names = std::filesystem::temp_directory_path() / "diz_random_five_names.txt";
-    ASSERT_EQ(WriteTextFileSafely(names, {"Ara", "Bel", "Cor", "Dun", "Eos"}), "");
-    ASSERT_TRUE(f.data.SystemNames.LoadSystemNames(names, f.reporter));
-    std::filesystem::remove(names);
-    GenerationContext context = f.Context();
-    RandomMapGenerator().GenerateRandomMap(context, "Open", 80, "Grid");
+    ASSERT_TRUE(f.data.SystemNames.LoadSystemNames(f.folder.Write("Five.txt", {"Ara", "Bel", "Cor", "Dun", "Eos"}),
+                                                   f.reporter));
+    f.GenerateMap("Open", 80, "Grid");
     ASSERT_EQ(f.universe.NSistemas(), 80);
     std::set<std::string> seen;
     for (const auto& s : f.universe.Systems()) {
@@ -173,8 +163,7 @@ TEST(QuadrantLayout, AGridLargerThanTheNamePoolStillGetsNamedSystems) {
 TEST(QuadrantLayout, LocationsOffTheGridDoNotHoldUpAnyShape) {
     for (const char* shape : {"Random", "Spiral", "Grid", "Islands"}) {
         Fixture f;
-        GenerationContext context = f.Context();
-        RandomMapGenerator().GenerateRandomMap(context, "Far", 12, shape);
+        f.GenerateMap("Far", 12, shape);
         ASSERT_EQ(f.universe.NSistemas(), 12) << shape;
         EXPECT_EQ(f.universe.Systems()[0]->X, 2000000000);
         for (std::size_t i = 3; i < 12; ++i) {

@@ -44,18 +44,7 @@ std::set<std::pair<int, int>> CheckedSectors(const CSystem& system, std::size_t 
 
 }  // namespace
 
-TEST(SystemPopulation, ObjectNamesCountEachKindOnItsOwn) {
-    Fixture f;
-    GenerationContext context = f.Context();
-    const SystemRef vega = AddPopulated(f, context, "Vega Type", "Vega");
-    EXPECT_EQ(Names(*vega), (std::vector<std::string>{"Vega I Star ", "Vega I", "Vega II", "Vega Ast. I", "",
-                                                      "Vega III", "Vega Ast. II"}));
-    EXPECT_EQ(vega->objects[4]->Tipo, KindStorm);
-    EXPECT_EQ(f.universe.NObjetosU(), 7);
-    for (const auto& o : vega->objects) EXPECT_EQ(o->systema, vega);
-}
-
-TEST(SystemPopulation, EveryRuleGivesAValidSectorOfItsKind) {
+TEST(SystemPopulation, EveryRuleGivesAValidSectorOfItsKindAndNamesCountEachKind) {
     for (std::uint64_t seed = 1; seed <= 30; ++seed) {
         Fixture f;
         f.random.Seed(seed);
@@ -76,10 +65,13 @@ TEST(SystemPopulation, EveryRuleGivesAValidSectorOfItsKind) {
         EXPECT_EQ(o[6]->coord.X, -4);  // Coord -4,3
         EXPECT_EQ(o[6]->coord.y, 3);
         for (std::size_t k = 1; k < 5; ++k) EXPECT_FALSE(InStarBlock(*o[0], *o[k])) << "object " << k;
+        EXPECT_EQ(Names(*vega), (std::vector<std::string>{"Vega I Star ", "Vega I", "Vega II", "Vega Ast. I", "",
+                                                          "Vega III", "Vega Ast. II"}));
+        for (const auto& object : o) EXPECT_EQ(object->systema, vega);
     }
 }
 
-TEST(SystemPopulation, AbilitiesAtChanceThousandAlwaysAndAtZeroNever) {
+TEST(SystemPopulation, AbilitiesAtChanceThousandAlwaysAtZeroNeverAndValuesInRange) {
     Fixture f;
     GenerationContext context = f.Context();
     for (int k = 0; k < 20; ++k) AddPopulated(f, context, "Vega Type", std::string("Vega").append(std::to_string(k)));
@@ -87,37 +79,29 @@ TEST(SystemPopulation, AbilitiesAtChanceThousandAlwaysAndAtZeroNever) {
     for (const auto& o : f.universe.Objects()) {
         if (o->Tipo != KindPlanet) {
             EXPECT_EQ(o->nhabilidades, 0);
+            if (o->Tipo == KindAsteroids) {
+                EXPECT_TRUE(o->resOrganics >= 155 && o->resOrganics <= 245);
+            }
             continue;
         }
         ++planets;
         ASSERT_EQ(o->nhabilidades, 1);
         EXPECT_EQ(o->habilidades[0].Tipe, "Always");
         EXPECT_EQ(o->habilidades[0].Amount2, "2");
+        EXPECT_TRUE(o->resMinerals >= 0 && o->resMinerals <= 150);
+        const double gravity = *ParseReal(o->Gravity), conditions = *ParseReal(o->Conditions);
+        EXPECT_TRUE(gravity >= 0 && gravity <= 2) << o->Gravity;
+        EXPECT_DOUBLE_EQ(gravity, RoundDecimals(gravity, 2));
+        EXPECT_TRUE(conditions >= -0.5 && conditions <= 2) << o->Conditions;
+        EXPECT_EQ(o->Conditions.find(','), std::string::npos);
+        EXPECT_TRUE(o->Temperature >= -200 && o->Temperature <= 200);
+        EXPECT_TRUE(o->Radiation >= 0 && o->Radiation <= 500);
     }
     EXPECT_EQ(planets, 60);
 }
 
-TEST(SystemPopulation, PlanetValuesStayInTheirRanges) {
-    Fixture f;
-    GenerationContext context = f.Context();
-    for (int k = 0; k < 20; ++k) AddPopulated(f, context, "Vega Type", std::string("V").append(std::to_string(k)));
-    for (const auto& o : f.universe.Objects()) {
-        if (o->Tipo == KindPlanet) {
-            EXPECT_TRUE(o->resMinerals >= 0 && o->resMinerals <= 150);
-            const double gravity = *ParseReal(o->Gravity), conditions = *ParseReal(o->Conditions);
-            EXPECT_TRUE(gravity >= 0 && gravity <= 2) << o->Gravity;
-            EXPECT_DOUBLE_EQ(gravity, RoundDecimals(gravity, 2));
-            EXPECT_TRUE(conditions >= -0.5 && conditions <= 2) << o->Conditions;
-            EXPECT_EQ(o->Conditions.find(','), std::string::npos);
-            EXPECT_TRUE(o->Temperature >= -200 && o->Temperature <= 200);
-            EXPECT_TRUE(o->Radiation >= 0 && o->Radiation <= 500);
-        } else if (o->Tipo == KindAsteroids) {
-            EXPECT_TRUE(o->resOrganics >= 155 && o->resOrganics <= 245);
-        }
-    }
-}
-
-TEST(SystemPopulation, RulesThatCanNeverBeMetEndOnValidSectors) {
+// Rules that can never be met, a crowded centre and shared sectors all end on valid sectors.
+TEST(SystemPopulation, ImpossibleRulesAndACrowdedCentreEndOnFreeValidSectors) {
     Fixture f;
     GenerationContext context = f.Context();
     const SystemRef broken = AddPopulated(f, context, "Broken", "Odd");
@@ -126,25 +110,16 @@ TEST(SystemPopulation, RulesThatCanNeverBeMetEndOnValidSectors) {
     EXPECT_EQ(broken->PhysicalType, PhysicalBlackHole);
     EXPECT_TRUE(broken->HasBlackHole);
     EXPECT_FALSE(broken->EmpireCanStartInSystem);
-}
 
-TEST(SystemPopulation, ACrowdedCentreSpreadsToFreeSectors) {
-    Fixture f;
-    GenerationContext context = f.Context();
     const SystemRef crowded = AddPopulated(f, context, "Crowded", "Busy");
     ASSERT_EQ(crowded->objects.size(), 41u);
     for (const auto& o : crowded->objects) EXPECT_FALSE(InStarBlock(*crowded->objects[0], *o));
     EXPECT_EQ(CheckedSectors(*crowded, 1).size(), 40u);
-}
 
-TEST(SystemPopulation, WithMultipleObjectsOnlyTheStarBlockIsAvoided) {
-    Fixture f;
-    GenerationContext context = f.Context(true);
-    const SystemRef crowded = AddPopulated(f, context, "Crowded", "Busy");
-    for (std::size_t k = 1; k < crowded->objects.size(); ++k)
-        EXPECT_FALSE(InStarBlock(*crowded->objects[0], *crowded->objects[k]));
-    const SystemRef vega = AddPopulated(f, context, "Vega Type", "Vega");
-    EXPECT_EQ(vega->objects[5]->coord.X, vega->objects[1]->coord.X);
+    // With multiple objects allowed only the star's block is avoided.
+    GenerationContext multiple = f.Context(true);
+    const SystemRef shared = AddPopulated(f, multiple, "Crowded", "Shared");
+    for (const auto& o : shared->objects) EXPECT_FALSE(InStarBlock(*shared->objects[0], *o));
 }
 
 TEST(SystemPopulation, EvaluatingRules) {

@@ -39,6 +39,12 @@ std::vector<std::string> Storm() {
     return {L("Kind", "Storm"), L("Rule", "Same As 0"), L("Group", "Normal Storm"), L("x", ""), L("Size", "Any")};
 }
 
+// Every field of an object on one line: kind, rule, group, size, colour, atmosphere, type.
+std::string Described(const SystemTypeObject& o) {
+    return o.PhysicalKind + "|" + o.PositionRule + "|" + o.AbilityGroup + "|" + o.Size + "|" + o.Colour + "|" +
+           o.Atmosphere + "|" + o.ObjectType;
+}
+
 using RandomSystemTypesTest = DataFileTest<RandomSystemTypeTable, &RandomSystemTypeTable::LoadRandomSystemTypes>;
 
 TEST_F(RandomSystemTypesTest, EachKindTakesItsOwnNumberOfLines) {
@@ -52,18 +58,13 @@ TEST_F(RandomSystemTypesTest, EachKindTakesItsOwnNumberOfLines) {
         ASSERT_TRUE(Read(Framed(body), crlf));
         ASSERT_EQ(table.Types().size(), 2u);
         const RandomSystemType t = table.FindRandomSystemType("Mixed");
-        EXPECT_EQ(t.Description, "A type");
-        EXPECT_EQ(t.PhysicalType, "Nebulae");
+        EXPECT_EQ(t.Description + "|" + t.PhysicalType + "|" + t.ChanceType, "A type|Nebulae|Standard");
         EXPECT_EQ(t.PortraitIndex, 2);
-        EXPECT_EQ(t.ChanceType, "Standard");
         ASSERT_EQ(t.Objects.size(), 4u);
-        EXPECT_EQ(t.Objects[0].PositionRule, "Same As 0");
-        EXPECT_EQ(t.Objects[0].Size, "Any");
-        EXPECT_EQ(t.Objects[1].Colour, "Blue");
-        EXPECT_EQ(t.Objects[1].Size, "Huge");
-        EXPECT_EQ(t.Objects[2].Atmosphere, "Oxygen");
-        EXPECT_EQ(t.Objects[2].ObjectType, "Ice");
-        EXPECT_EQ(t.Objects[3].ObjectType, "Rock");
+        EXPECT_EQ(Described(t.Objects[0]), "Storm|Same As 0|Normal Storm|Any|||");
+        EXPECT_EQ(Described(t.Objects[1]), "Star|Ring 1|Normal Star|Huge|Blue||");
+        EXPECT_EQ(Described(t.Objects[2]), "Planet|Any|Normal Planet|Tiny||Oxygen|Ice");
+        EXPECT_EQ(Described(t.Objects[3]), "Asteroids|Ring 5||Small|||Rock");
         EXPECT_EQ(table.FindRandomSystemType("Next").Objects.size(), 0u);
     }
     EXPECT_TRUE(table.FindRandomSystemType("next").Name.empty());

@@ -1,20 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "TempFolder.h"
 #include "catalog/Settings.h"
 #include "model/Reporter.h"
 
 namespace {
-
-std::string FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 TEST(Settings, ReadsEveryOtherLineWhateverTheMarkersSay) {
     TempFolder folder;
@@ -55,7 +45,7 @@ TEST(Settings, SaveWritesTheEightLinesAndReadsBack) {
     s.MapFolder = "M";
     s.MultipleObjectsInSameSector = "false";
     ASSERT_EQ(SaveSettings(folder.Path(), s), "");
-    EXPECT_EQ(FileBytes(folder.Path() / "DizIzuzuri.ini"),
+    EXPECT_EQ(ReadFileBytes(folder.Path() / "DizIzuzuri.ini"),
               "[Data Directory]\r\nD\r\n[Map Compiler Path]\r\nC\r\n[Map Folder]\r\nM\r\n"
               "[Multiple Objects in same Sector]\r\nfalse\r\n");
     s.MultipleObjectsInSameSector = "True";

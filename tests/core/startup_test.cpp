@@ -49,15 +49,13 @@ TEST_F(StartUpTest, EmptyFolderReportsEveryFileAndGoesOn) {
                                         "SystemTypes.txt", "SystemNames.txt", "QuadrantTypes.txt",
                                         "SystemTypes.txt", "SystemTypes.txt", "Mod_Definition.txt"}));
     const auto messages = reporter.Messages();
-    ASSERT_EQ(messages.size(), 9u);
-    EXPECT_EQ(messages[1], "The 'StellarObjectTypes.txt' path is incorrect");
-    EXPECT_EQ(messages[2], "The 'StellarAbilitiesTypes.txt' path is incorrect");
-    EXPECT_EQ(messages[3], "The 'SystemTypes.txt' path is incorrect");
-    EXPECT_EQ(messages[4], "Can't load System names");
-    EXPECT_EQ(messages[5], "Can't load Quadrant types");
-    EXPECT_EQ(messages[6], "Can't load System types");
-    EXPECT_EQ(messages[7], "Can't load Chance types");
-    EXPECT_EQ(messages[8], "The 'Mod_Definition.txt' path is incorrect");
+    ASSERT_EQ(messages.size(), 9u);  // the first names the settings file and the folder
+    EXPECT_EQ(std::vector<std::string>(messages.begin() + 1, messages.end()),
+              (std::vector<std::string>{"The 'StellarObjectTypes.txt' path is incorrect",
+                                        "The 'StellarAbilitiesTypes.txt' path is incorrect",
+                                        "The 'SystemTypes.txt' path is incorrect", "Can't load System names",
+                                        "Can't load Quadrant types", "Can't load System types",
+                                        "Can't load Chance types", "The 'Mod_Definition.txt' path is incorrect"}));
     EXPECT_EQ(result.Status.lblAllow, "Allow multiple objects in same sector: ");
     EXPECT_TRUE(data.Stellar.Entries().empty());
 }

@@ -31,6 +31,12 @@ std::vector<std::string> Simple(const std::string& name, const std::string& kind
                  {L("Picture", name + ".bmp")}, Filler(2), {L("Size", size)}, extra});
 }
 
+// Every field of an entry on one line: ordinal, name, kind, size, subtype, atmosphere, colour, picture.
+std::string Described(const StellarTypeEntry& e) {
+    return std::to_string(e.Ordinal) + " " + e.Name + "|" + e.PhysicalType + "|" + e.Size + "|" + e.SubType + "|" +
+           e.Atmosphere + "|" + e.Colour + "|" + e.PictureFile;
+}
+
 class StellarCatalogTest : public DataFileTest<StellarCatalog, &StellarCatalog::ParseStellarObjectTypes> {
 protected:
     RandomSource random{7};
@@ -47,22 +53,12 @@ TEST_F(StellarCatalogTest, ReadsEveryKindByPositionWithBothLineEnds) {
         ASSERT_TRUE(Read(lines, crlf));
         const auto& e = table.Entries();
         ASSERT_EQ(e.size(), 6u);
-        EXPECT_EQ(e[0].Name, "Yellow Small Star");
-        EXPECT_EQ(e[0].PictureFile, "Star_Yellow.bmp");
-        EXPECT_EQ(e[0].Size, "Small");
-        EXPECT_EQ(e[0].Colour, "Yellow");
-        EXPECT_EQ(e[1].PictureFile, "Rocky.bmp");
-        EXPECT_EQ(e[1].Size, "Medium");
-        EXPECT_EQ(e[1].SubType, "Rock");
-        EXPECT_EQ(e[1].Atmosphere, "Oxygen");
-        EXPECT_EQ(e[2].PictureFile, "Sphereworld Alpha.bmp");
-        EXPECT_EQ(e[2].Size, "Sphereworld");
-        EXPECT_EQ(e[2].Atmosphere, "Methane");
-        EXPECT_EQ(e[3].PhysicalType, "Storm");
-        EXPECT_EQ(e[3].Size, "Large");
-        EXPECT_EQ(e[4].SubType, "Ice");
-        EXPECT_EQ(e[5].PhysicalType, "Warp");
-        EXPECT_EQ(e[5].Ordinal, 6);
+        EXPECT_EQ(Described(e[0]), "1 Yellow Small Star|Star|Small|||Yellow|Star_Yellow.bmp");
+        EXPECT_EQ(Described(e[1]), "2 Rocky|Planet|Medium|Rock|Oxygen||Rocky.bmp");
+        EXPECT_EQ(Described(e[2]), "3 Sphereworld Alpha|Planet|Sphereworld|Ice|Methane||Sphereworld Alpha.bmp");
+        EXPECT_EQ(Described(e[3]), "4 Ion Storm|Storm|Large||||Ion Storm.bmp");
+        EXPECT_EQ(Described(e[4]), "5 Ice Field|Asteroids|Small|Ice|||Ice Field.bmp");
+        EXPECT_EQ(Described(e[5]), "6 Big Warp|Warp|Large||||Big Warp.bmp");
         EXPECT_EQ(table.WarpTypesOf("Large").size(), 1u);
     }
     EXPECT_TRUE(reporter.entries.empty());
@@ -76,9 +72,7 @@ TEST_F(StellarCatalogTest, ValueStartsAtColumn31AndShortLinesGiveEmptyValues) {
     ASSERT_TRUE(Read(lines));
     EXPECT_EQ(table.Entries()[0].Size, "Tiny");
     EXPECT_EQ(table.Entries()[0].Colour, "");
-}
-
-TEST_F(StellarCatalogTest, OnlyTheExactSphereworldPrefixTakesTheLongLayout) {
+    // Only the exact "Sphereworld" prefix takes the longer layout.
     ASSERT_TRUE(Read(Planet("Spehereworld", "Huge", "Rock", "None")));
     EXPECT_EQ(table.Entries()[0].Atmosphere, "None");
     EXPECT_EQ(table.Entries()[0].PictureFile, "Spehereworld.bmp");

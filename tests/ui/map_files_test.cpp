@@ -15,7 +15,7 @@ protected:
         AddObject(a, "STAR", 0, 0, FirstOrdinal("Star"));
         AddObject(a, "WARP", 2, 3, FirstOrdinal("Warp"))->destSystem = b;
         AddObject(b, "WARP", -1, 4, FirstOrdinal("Warp"))->destSystem = a;
-        for (const SystemRef& s : window->Universe().Systems()) {
+        for (const SystemRef& s : window.Universe().Systems()) {
             CStellarBackground sky;
             sky.Set(3, 1, 6, data.SystemTypes.StellarBackgrounds().front());
             s->addStellarBackground(sky);
@@ -29,55 +29,41 @@ protected:
     }
     void Generate(const std::string& compilerFolder, const std::string& mapName) {
         data.Config.MapCompilerPath = compilerFolder;
-        window->Shared().MapName = mapName;
-        window->MapCommand(0);
+        window.Shared().MapName = mapName;
+        window.MapCommand(0);
     }
     std::filesystem::path Local(const std::string& name) const { return folder.Path() / (name + ".txt"); }
 };
 
 TEST_F(MapFilesTest, SaveRefusesAnEmptyMapAndAnEmptyName) {
-    window->Shared().MapName = "empty";
-    window->MapCommand(1);
+    window.Shared().MapName = "empty";
+    window.MapCommand(1);
     EXPECT_EQ(prompts.Messages(), std::vector<std::string>{"There are no Systems in this map"});
     EXPECT_FALSE(FileExists(Local("empty")));
     AddSmallMap();
-    window->Shared().MapName = "";
-    window->MapCommand(1);
+    window.Shared().MapName = "";
+    window.MapCommand(1);
     EXPECT_EQ(prompts.Messages().back(), "Write a name for the Map");
 }
 
 TEST_F(MapFilesTest, SavingTwiceAsksBeforeOverwriting) {
     AddSmallMap();
-    window->Shared().MapName = "two";
-    window->MapCommand(1);
+    window.Shared().MapName = "two";
+    window.MapCommand(1);
     EXPECT_EQ(prompts.Messages().back(),
               "Work Done,'two.txt' saved in '" + folder.Path().string() + "'");
     ASSERT_TRUE(FileExists(Local("two")));
     const auto before = ReadTextLines(Local("two"));
-    window->Universe().Systems().front()->name = "Changed";
+    window.Universe().Systems().front()->name = "Changed";
     prompts.QueueAnswer(false);
-    window->MapCommand(1);
+    window.MapCommand(1);
     EXPECT_EQ(prompts.Messages().back(), "The File 'two.txt' exists, Overwrite?");
     EXPECT_EQ(ReadTextLines(Local("two")), before);
-    window->MapCommand(1);  // Yes
+    window.MapCommand(1);  // Yes
     EXPECT_NE(ReadTextLines(Local("two")), before);
 }
 
-TEST_F(MapFilesTest, SaveThroughTheMenuDialogSetsTheMapName) {
-    AddSmallMap();
-    prompts.QueueDialog([](QDialog& dialog) {
-        auto* save = qobject_cast<FMapName*>(&dialog);
-        save->TxtFileName->setText("menu");
-        save->Ok();
-        return dialog.result();
-    });
-    window->SaveMenuCommand();
-    EXPECT_EQ(prompts.openedDialogs, std::vector<std::string>{"Save Map"});
-    EXPECT_EQ(window->Shared().MapName, "menu");
-    EXPECT_TRUE(FileExists(Local("menu")));
-}
-
-TEST_F(MapFilesTest, GenerateRunsTheCompilerAndMovesTheMap) {
+TEST_F(MapFilesTest, GenerateRunsTheCompilerAndPlacesTheMapAndTheTxt) {
     AddSmallMap();
     InstallCompiler("Compiler");
     Generate("Compiler", "compiled");
@@ -87,7 +73,14 @@ TEST_F(MapFilesTest, GenerateRunsTheCompilerAndMovesTheMap) {
     EXPECT_TRUE(FileExists(Local("compiled")));
     EXPECT_FALSE(FileExists(folder.Path() / "Compiler" / "compiled.txt"));
     EXPECT_FALSE(FileExists(folder.Path() / "Compiler" / "compiled.map"));
-    EXPECT_FALSE(window->Busy());
+    EXPECT_FALSE(window.Busy());
+
+    // With the compiler in the program folder the map's own txt stays.
+    InstallCompiler(".");
+    Generate(".", "here");
+    EXPECT_EQ(prompts.Messages().back(), "Work Done,'here.map' created in 'Default/Maps'");
+    EXPECT_TRUE(FileExists(Local("here")));
+    EXPECT_TRUE(FileExists(folder.Path() / "Default" / "Maps" / "here.map"));
 }
 
 TEST_F(MapFilesTest, GenerateWithoutACompilerReportsTheFailedStart) {
@@ -109,60 +102,57 @@ TEST_F(MapFilesTest, ACompilerThatWritesNoMapEndsTheWaitWithAnError) {
     std::filesystem::copy_file("/bin/true", folder.Path() / "Silent" / "TarsisMapCompiler.exe");
     Generate("Silent", "silent");
     EXPECT_EQ(prompts.Messages().back(), "There have been errors generating the Map");
-    EXPECT_GE(window->Shared().TickCount, 5);
+    EXPECT_GE(window.Shared().TickCount, 5);
     EXPECT_TRUE(FileExists(folder.Path() / "Silent" / "silent.txt"));  // left for a look
     EXPECT_TRUE(FileExists(Local("silent")));
 }
 
-TEST_F(MapFilesTest, GenerateWithTheCompilerInTheProgramFolderKeepsTheTxt) {
-    AddSmallMap();
-    InstallCompiler(".");
-    Generate(".", "here");
-    EXPECT_EQ(prompts.Messages().back(), "Work Done,'here.map' created in 'Default/Maps'");
-    EXPECT_TRUE(FileExists(Local("here")));
-    EXPECT_TRUE(FileExists(folder.Path() / "Default" / "Maps" / "here.map"));
-}
-
 TEST_F(MapFilesTest, LoadBringsBackTheSavedMap) {
     AddSmallMap();
-    window->Shared().MapName = "roundtrip";
-    window->MapCommand(1);
-    window->NewMapCommand();
-    ASSERT_EQ(window->Universe().NSistemas(), 0);
-    window->LoadCommand();
-    ASSERT_EQ(window->Universe().NSistemas(), 2);
-    EXPECT_EQ(window->Universe().NObjetosU(), 3);
-    const SystemRef alpha = window->Universe().Systems().front();
+    window.Shared().MapName = "roundtrip";
+    window.MapCommand(1);
+    window.NewMapCommand();
+    ASSERT_EQ(window.Universe().NSistemas(), 0);
+    window.LoadCommand();
+    ASSERT_EQ(window.Universe().NSistemas(), 2);
+    EXPECT_EQ(window.Universe().NObjetosU(), 3);
+    const SystemRef alpha = window.Universe().Systems().front();
     EXPECT_EQ(alpha->name, "Alpha");
     // Warps were resolved by name.
-    for (const SpaceObjectRef& o : window->Universe().Objects()) {
+    for (const SpaceObjectRef& o : window.Universe().Objects()) {
         if (o->Tipo == KindWarpPoint) {
-            EXPECT_NE(window->Universe().GetOneSystem(o->destSystem->ID)->ID, NoID);
+            EXPECT_NE(window.Universe().GetOneSystem(o->destSystem->ID)->ID, NoID);
         }
     }
     EXPECT_EQ(Label("LblXG"), "0");
-    EXPECT_FALSE(window->SystemMapEnabled());
+    EXPECT_FALSE(window.SystemMapEnabled());
     // Left of the disc's centre, away from the warp line to Beta.
-    EXPECT_EQ(window->GalaxyImage().pixelColor(4 * 3 + 1, 4 * 4 + 2), QColor(255, 255, 0));
+    EXPECT_EQ(window.GalaxyImage().pixelColor(4 * 3 + 1, 4 * 4 + 2), QColor(255, 255, 0));
 }
 
-TEST_F(MapFilesTest, ABrokenMapIsReportedAndTheCurrentMapStays) {
+TEST_F(MapFilesTest, ATruncatedMapIsReportedWithItsLineAndTheCurrentMapStays) {
     AddSmallMap();
-    const std::string error = WriteTextFileSafely(Local("broken"), {"only", "three", "lines"});
-    ASSERT_TRUE(error.empty());
-    window->Shared().MapName = "broken";
-    window->LoadCommand();
-    EXPECT_EQ(window->Universe().NSistemas(), 2);
+    std::filesystem::copy_file(std::filesystem::path(DIZ_TEST_DATA_DIR) / "maps" / "Truncated.txt", Local("broken"));
+    window.Shared().MapName = "broken";
+    window.LoadCommand();
+    EXPECT_EQ(window.Universe().NSistemas(), 2);
+    EXPECT_EQ(window.Universe().NObjetosU(), 3);
     ASSERT_EQ(prompts.Messages().size(), 2u);
     EXPECT_EQ(prompts.Messages()[0], "Are you sure? Any change made will be lost");
-    EXPECT_FALSE(prompts.Messages()[1].empty());
+    EXPECT_NE(prompts.Messages()[1].find("line 41"), std::string::npos) << prompts.Messages()[1];
 }
 
-TEST_F(MapFilesTest, LoadMenuPicksTheMapFromTheList) {
+TEST_F(MapFilesTest, MenuDialogsSaveAndLoadByName) {
     AddSmallMap();
-    window->Shared().MapName = "listed";
-    window->MapCommand(1);
-    window->Shared().MapName = "";
+    prompts.QueueDialog([](QDialog& dialog) {
+        auto* save = qobject_cast<FMapName*>(&dialog);
+        save->TxtFileName->setText("listed");
+        save->Ok();
+        return dialog.result();
+    });
+    window.SaveMenuCommand();
+    EXPECT_EQ(window.Shared().MapName, "listed");
+    window.Shared().MapName = "";
     prompts.QueueDialog([](QDialog& dialog) {
         auto* load = qobject_cast<FLoad*>(&dialog);
         EXPECT_GT(load->F->count(), 0);
@@ -171,12 +161,13 @@ TEST_F(MapFilesTest, LoadMenuPicksTheMapFromTheList) {
         load->Ok();
         return dialog.result();
     });
-    window->LoadMenuCommand();
-    EXPECT_EQ(window->Shared().MapName, "listed");
-    EXPECT_EQ(window->Universe().NSistemas(), 2);
+    window.LoadMenuCommand();
+    EXPECT_EQ(prompts.openedDialogs, (std::vector<std::string>{"Save Map", "Load Map"}));
+    EXPECT_EQ(window.Shared().MapName, "listed");
+    EXPECT_EQ(window.Universe().NSistemas(), 2);
 }
 
-TEST_F(MapFilesTest, RandomMapFillsTheGalaxyWithCommandsDisabledMeanwhile) {
+TEST_F(MapFilesTest, RandomMapOfEachShapeFillsTheGalaxyWithCommandsDisabledMeanwhile) {
     prompts.QueueDialog([](QDialog& dialog) {
         auto* random = qobject_cast<FRandom*>(&dialog);
         random->TxtMaxNumber->setText("5");
@@ -187,17 +178,35 @@ TEST_F(MapFilesTest, RandomMapFillsTheGalaxyWithCommandsDisabledMeanwhile) {
         return dialog.result();
     });
     bool disabledMeanwhile = false, closeRefused = false;
-    QTimer::singleShot(0, window.get(), [&] {
-        disabledMeanwhile = window->Busy() && !window->centralWidget()->isEnabled();
-        closeRefused = !window->close();
+    QTimer::singleShot(0, &window, [&] {
+        disabledMeanwhile = window.Busy() && !window.centralWidget()->isEnabled();
+        closeRefused = !window.close();
     });
-    window->RandomMapCommand();
+    window.RandomMapCommand();
     EXPECT_TRUE(disabledMeanwhile);
     EXPECT_TRUE(closeRefused);
-    EXPECT_TRUE(window->centralWidget()->isEnabled());
-    EXPECT_EQ(window->Universe().NSistemas(), 12);
+    EXPECT_TRUE(window.centralWidget()->isEnabled());
+    EXPECT_EQ(window.Universe().NSistemas(), 12);
     ASSERT_FALSE(prompts.Messages().empty());
     EXPECT_EQ(prompts.Messages().front().rfind("The number of systems must be between 10 and ", 0), 0u);
+
+    // Each shape fills the galaxy, and the window answers a press on a system after it.
+    for (const char* shape : {"Random", "Spiral", "Grid", "Islands"}) {
+        prompts.QueueDialog([shape](QDialog& dialog) {
+            auto* random = qobject_cast<FRandom*>(&dialog);
+            random->CmbShape->setEditText(shape);
+            random->TxtMaxNumber->setText("40");
+            random->Ok();
+            return dialog.result();
+        });
+        window.RandomMapCommand();
+        ASSERT_EQ(window.Universe().NSistemas(), 40) << shape;
+        EXPECT_TRUE(window.centralWidget()->isEnabled() && !window.Busy()) << shape;
+        const SystemRef last = window.Universe().Systems().back();
+        SelectSystem(last);
+        EXPECT_EQ(window.State().SelectedSystem, last->ID) << shape;
+        EXPECT_TRUE(window.SystemMapEnabled()) << shape;
+    }
 }
 
 TEST_F(MapFilesTest, RandomSystemAtThePressedCell) {
@@ -211,16 +220,16 @@ TEST_F(MapFilesTest, RandomSystemAtThePressedCell) {
         type->Ok();
         return dialog.result();
     });
-    window->RandomSystemCommand();
-    ASSERT_EQ(window->Universe().NSistemas(), 1);
-    const SystemRef made = window->Universe().Systems().front();
+    window.RandomSystemCommand();
+    ASSERT_EQ(window.Universe().NSistemas(), 1);
+    const SystemRef made = window.Universe().Systems().front();
     EXPECT_EQ(made->name, "Lonely");
     EXPECT_EQ(made->X, 30);
     EXPECT_EQ(made->y, 20);
-    EXPECT_TRUE(window->State().SystemIsSelected);
+    EXPECT_TRUE(window.State().SystemIsSelected);
     EXPECT_EQ(prompts.Messages().front(), "Select a valid System Type");
     // An occupied cell opens nothing.
-    window->RandomSystemCommand();
+    window.RandomSystemCommand();
     EXPECT_EQ(prompts.Messages().back(), "There's a system in that coordinates yet");
     EXPECT_EQ(prompts.openedDialogs.size(), 1u);
 }

@@ -1,33 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <map>
-
-#include "model/CUniverse.h"
+#include "../core/MapfileTestSupport.h"
 #include "ui/dialogs/FieldReading.h"
 #include "ui/dialogs/ObjectChecks.h"
 
 namespace {
 
-class FakeNames : public StellarTypeNames {
-public:
-    std::string TypeNameOfOrdinal(std::int32_t ordinal) const override {
-        for (const auto& [name, o] : ordinals)
-            if (o == ordinal) return name;
-        return {};
-    }
-    std::int32_t OrdinalOfTypeName(const std::string& name) const override {
-        auto it = ordinals.find(name);
-        return it == ordinals.end() ? 0 : it->second;
-    }
-    std::map<std::string, std::int32_t> ordinals{{"Yellow Dwarf", 3}, {"Terran", 7}};
-};
+using FakeNames = maptest::FakeTypeNames;  // "Yellow Medium Star" is 1, "Medium Rock Planet" 2
 
 PlanetFields GoodPlanet() {
     return {"Terra", "1", "2", "Medium", "Rock", "Oxygen", "10", "20", "30", "1", "15", "0.9", "100"};
 }
 
 struct PlanetCheckTest : ::testing::Test {
-    std::string Failure(const PlanetFields& f, bool changed = true, const std::string& exact = "Terran") {
+    std::string Failure(const PlanetFields& f, bool changed = true, const std::string& exact = "Medium Rock Planet") {
         objectType = 0;
         return FirstPlanetFailure(f, {names, changed, exact}, objectType);
     }
@@ -53,18 +39,24 @@ TEST(SpecificTypeCheck, UnchangedChoiceKeepsTheTypeAndChangedChoiceLooksItUp) {
     std::int32_t type = 7;
     EXPECT_EQ(SpecificTypeCheck({names, false, ""}).Run(type), "");
     EXPECT_EQ(type, 7);
-    EXPECT_EQ(SpecificTypeCheck({names, true, "Yellow Dwarf"}).Run(type), "");
-    EXPECT_EQ(type, 3);
+    EXPECT_EQ(SpecificTypeCheck({names, true, "Yellow Medium Star"}).Run(type), "");
+    EXPECT_EQ(type, 1);
     EXPECT_EQ(SpecificTypeCheck({names, true, ""}).Run(type), NoSpecificTypeMessage);
     EXPECT_EQ(type, 0);
+    // A storm has nothing but its sector to check before its type.
+    type = 5;
+    EXPECT_EQ(FirstStormFailure({"a", "b"}, {names, false, ""}, type), "The Storm X must be numeric");
+    EXPECT_EQ(FirstStormFailure({"1", "b"}, {names, false, ""}, type), "The Storm Y must be numeric");
+    EXPECT_EQ(FirstStormFailure({"1", "2"}, {names, false, ""}, type), "");
+    EXPECT_EQ(type, 5);
 }
 
 TEST(StarChecks, ReportTheFirstFailureInOrder) {
     FakeNames names;
     std::int32_t type = 0;
-    const SpecificTypeCheck chosen{names, true, "Yellow Dwarf"};
+    const SpecificTypeCheck chosen{names, true, "Yellow Medium Star"};
     EXPECT_EQ(FirstStarFailure({"Sol", "1", "2", "Yellow", "Medium"}, chosen, type), "");
-    EXPECT_EQ(type, 3);
+    EXPECT_EQ(type, 1);
     EXPECT_EQ(FirstStarFailure({"", "x", "2", "Yellow", "Medium"}, chosen, type), "The Star needs a name");
     EXPECT_EQ(FirstStarFailure({"Sol", "x", "y", "", ""}, chosen, type), "The Star X must be numeric");
     EXPECT_EQ(FirstStarFailure({"Sol", "1", "y", "", ""}, chosen, type), "The Star Y must be numeric");
@@ -75,14 +67,6 @@ TEST(StarChecks, ReportTheFirstFailureInOrder) {
     // A coordinate too large for 32 bits is not numeric rather than wrapped.
     EXPECT_EQ(FirstStarFailure({"Sol", "99999999999", "2", "Red", "Huge"}, chosen, type),
               "The Star X must be numeric");
-}
-
-TEST(StormChecks, CoordinatesThenType) {
-    FakeNames names;
-    std::int32_t type = 5;
-    EXPECT_EQ(FirstStormFailure({"a", "b"}, {names, false, ""}, type), "The Storm X must be numeric");
-    EXPECT_EQ(FirstStormFailure({"1", "b"}, {names, false, ""}, type), "The Storm Y must be numeric");
-    EXPECT_EQ(FirstStormFailure({"1", "2"}, {names, false, ""}, type), "");
 }
 
 TEST_F(PlanetCheckTest, AtmosphereIsReportedBeforeNonNumericMinerals) {
@@ -102,7 +86,7 @@ TEST_F(PlanetCheckTest, RangesIncludeTheirBounds) {
     f.conditions = "-0.5";
     f.radiation = "500";
     EXPECT_EQ(Failure(f), "");
-    EXPECT_EQ(objectType, 7);
+    EXPECT_EQ(objectType, 2);
 
     auto with = [&](std::string PlanetFields::*field, const std::string& value) {
         PlanetFields g = GoodPlanet();
@@ -121,23 +105,6 @@ TEST_F(PlanetCheckTest, RangesIncludeTheirBounds) {
     EXPECT_EQ(with(&PlanetFields::radiation, "1e10"), "The Planet radiation must be numeric");
     EXPECT_EQ(with(&PlanetFields::name, ""), "The Planet needs a name");
     EXPECT_EQ(with(&PlanetFields::y, "north"), "The Planet Y must be numeric");
-}
-
-TEST_F(PlanetCheckTest, WriteBackConvertsWholeFieldsAndKeepsRealTextsWithAPoint) {
-    PlanetFields f = GoodPlanet();
-    f.minerals = "12.5";
-    f.gravity = "1,25";
-    ASSERT_EQ(Failure(f), "");
-    CurrentObjectRecord current;
-    WritePlanetFields(f, current);
-    EXPECT_EQ(current.Minerals, 12);
-    EXPECT_EQ(current.Organics, 20);
-    EXPECT_EQ(current.Temperature, 15);
-    EXPECT_EQ(current.Gravity, "1.25");
-    EXPECT_EQ(current.Conditions, "0.9");
-    EXPECT_EQ(current.Atmosphere, "Oxygen");
-    EXPECT_EQ(current.X, 1);
-    EXPECT_EQ(current.Y, 2);
 }
 
 TEST(AsteroidChecks, ReportTheFirstFailureInOrder) {

@@ -1,6 +1,6 @@
 #include <QPalette>
 
-#include "EditorWindowFixture.h"
+#include "EditorFixture.h"
 #include "ui/dialogs/ObjectChecks.h"
 #include "ui/dialogs/RandomResources.h"
 #include "ui/editing/GameDataCatalogue.h"
@@ -26,7 +26,7 @@ QColor BaseOf(const QComboBox* combo) { return combo->palette().color(QPalette::
 
 }  // namespace
 
-TEST_F(ObjectDialogTest, ChangingTheStarColourClearsTheTypeAndOkThenAsksForOne) {
+TEST_F(ObjectDialogTest, StarTypesFollowColourAndSizeAndOkAsksForOne) {
     window.Shared().CreatingNew = false;
     Current().Name = "Sol";
     Current().Colour = "Yellow";
@@ -43,13 +43,8 @@ TEST_F(ObjectDialogTest, ChangingTheStarColourClearsTheTypeAndOkThenAsksForOne) 
     star.cmdOk->click();
     EXPECT_EQ(prompts.Messages(), std::vector<std::string>{NoSpecificTypeMessage});
     EXPECT_EQ(star.result(), 0);
-}
 
-TEST_F(ObjectDialogTest, AListWithNothingToChooseIsDisabledAndLightYellow) {
-    window.Shared().CreatingNew = true;
-    FStar star(links);
-    star.LoadFields();
-    star.cmbstarColor->setEditText("Yellow");
+    // A list with nothing to choose is disabled and light yellow.
     star.cmbStarSize->setEditText("Gigantic");
     EXPECT_FALSE(star.cmbExact->isEnabled());
     EXPECT_EQ(BaseOf(star.cmbExact), QColor(255, 255, 192));
@@ -97,68 +92,7 @@ TEST_F(ObjectDialogTest, PlanetRandomValuesAlwaysPassTheResourceAndEnvironmentCh
     EXPECT_NE(planet.TxtPlanetGravity->text(), "");
 }
 
-TEST_F(ObjectDialogTest, AnExistingPlanetOpensWithEveryValueAndANewOneWithoutWords) {
-    window.Shared().CreatingNew = false;
-    CurrentObjectRecord& c = Current();
-    c.Name = "Terra";
-    c.X = 2;
-    c.Y = -3;
-    c.Size = "Medium";
-    c.Type = "Rock";
-    c.Atmosphere = "Oxygen";
-    c.Minerals = 10;
-    c.Organics = 20;
-    c.Radioactives = 30;
-    c.Gravity = "1.1";
-    c.Temperature = -20;
-    c.Conditions = "0.5";
-    c.Radiation = 40;
-    c.ObjectType = data.Stellar.OrdinalOfTypeName("Medium Rock Oxygen Planet");
-    ASSERT_NE(c.ObjectType, 0);
-    FPlanet planet(links);
-    planet.LoadFields();
-    const std::vector<std::pair<QString, QString>> shown = {
-        {planet.TxtPlanetName->text(), "Terra"},        {planet.txtPlanetX->text(), "2"},
-        {planet.txtPlanetY->text(), "-3"},              {planet.cmbPlanetSize->currentText(), "Medium"},
-        {planet.cmbPlanetType->currentText(), "Rock"},  {planet.cmbPlanetAtmosphere->currentText(), "Oxygen"},
-        {planet.TxtPlanetMinerals->text(), "10"},       {planet.TxtPlanetOrganics->text(), "20"},
-        {planet.TxtPlanetRadioactives->text(), "30"},   {planet.TxtPlanetGravity->text(), "1.1"},
-        {planet.TxtPlanetTemperature->text(), "-20"},   {planet.TxtPlanetCondition->text(), "0.5"},
-        {planet.TxtPlanetRadiation->text(), "40"},      {planet.cmbExact->currentText(), "Medium Rock Oxygen Planet"}};
-    for (const auto& [text, expected] : shown) EXPECT_EQ(text, expected);
-
-    window.Shared().CreatingNew = true;
-    FPlanet fresh(links);
-    fresh.LoadFields();
-    EXPECT_EQ(fresh.TxtPlanetName->text(), "Terra");
-    EXPECT_EQ(fresh.TxtPlanetMinerals->text(), "10");
-    EXPECT_EQ(fresh.cmbPlanetSize->currentText(), "");
-    EXPECT_EQ(fresh.cmbPlanetType->currentText(), "");
-    EXPECT_EQ(fresh.cmbPlanetAtmosphere->currentText(), "");
-    EXPECT_EQ(fresh.cmbExact->currentText(), "");
-}
-
-TEST_F(ObjectDialogTest, AnExistingWarpShowsItsOwnDestinationSector) {
-    window.Shared().CreatingNew = false;
-    Current().X = 3;
-    Current().Y = -5;
-    Current().DestX = 7;
-    Current().DestY = 1;
-    Current().Size = "Large";
-    Current().DestinationName = "Beta";
-    Current().DestinationList = {"Beta"};
-    FWarp warp(links);
-    warp.LoadFields();
-    EXPECT_EQ(warp.txtWarpX->text(), "3");
-    EXPECT_EQ(warp.TxtWarpY->text(), "-5");
-    EXPECT_EQ(warp.TxtWarpDestX->text(), "7");
-    EXPECT_EQ(warp.TxtWarpDestY->text(), "1");
-    EXPECT_EQ(warp.cmbWarpSize->currentText(), "Large");
-    EXPECT_EQ(warp.cmbWarpDestination->currentText(), "Beta");
-    EXPECT_EQ(warp.cmbExact->count(), 2);
-}
-
-TEST_F(ObjectDialogTest, NewAsteroidFieldOffersItsTypesOnlyOnceAChoiceIsMade) {
+TEST_F(ObjectDialogTest, NewAsteroidAndWarpOfferTheirTypesOnceAChoiceIsMade) {
     window.Shared().CreatingNew = true;
     Current().Size = "Small";
     Current().Type = "Rock";
@@ -168,10 +102,8 @@ TEST_F(ObjectDialogTest, NewAsteroidFieldOffersItsTypesOnlyOnceAChoiceIsMade) {
     field.cmbAstType->setEditText("Ice");
     EXPECT_EQ(field.cmbExact->count(), 1);
     EXPECT_EQ(field.cmbExact->itemText(0), "Small Ice Asteroid Field");
-}
 
-TEST_F(ObjectDialogTest, NewWarpProposesTheMirroredSectorAndSizeRefillsTheTypes) {
-    window.Shared().CreatingNew = true;
+    // A new warp proposes the mirrored sector; its size refills the types.
     Current().X = 3;
     Current().Y = -5;
     Current().Size = "Large";

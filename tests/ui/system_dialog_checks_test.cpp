@@ -54,28 +54,30 @@ TEST(SystemDialogChecks, EachCheckInItsOrder) {
     EXPECT_EQ(Failure(input), "");
 }
 
-TEST(SystemDialogChecks, RangeEdgesAndNames) {
-    SystemDialogInput input = Good();
-    EXPECT_EQ(Failure(input), "");
-    input.x = "0";
-    input.y = "0";
-    EXPECT_EQ(Failure(input), "");
-    input.x = "-0.5";
-    EXPECT_EQ(Failure(input), "The System X must be in range (x<68,y<50)");
-    input = Good();
-    input.name = "   ";
-    EXPECT_EQ(Failure(input), "The System needs a name");
-    input = Good();
-    input.physicalType = "normal";
-    EXPECT_EQ(Failure(input), "The System must have a valid Physical Type");
-    input = Good();
-    input.background = "sky1.bmp";
-    EXPECT_EQ(Failure(input), "Please, specify the Background Image of the System");
+TEST(SystemDialogChecks, RangeEdgesAndExactWords) {
+    const std::pair<SystemDialogInput, const char*> cases[] = {
+        {Good(), ""},
+        {{"Sol", "0", "0", "Normal", "", "Portrait1", "Sky1.bmp", true}, ""},
+        {{"Sol", "-0.5", "0", "Normal", "", "Portrait1", "Sky1.bmp", true}, "The System X must be in range (x<68,y<50)"},
+        {{"   ", "1", "1", "Normal", "", "Portrait1", "Sky1.bmp", true}, "The System needs a name"},
+        {{"Sol", "1", "1", "normal", "", "Portrait1", "Sky1.bmp", true}, "The System must have a valid Physical Type"},
+        {{"Sol", "1", "1", "Normal", "", "Portrait1", "sky1.bmp", true},
+         "Please, specify the Background Image of the System"}};
+    for (const auto& [input, expected] : cases) EXPECT_EQ(Failure(input), expected) << input.x << " " << input.name;
 }
 
-TEST(SystemDialogChecks, SuccessWritesTheRecord) {
+TEST(SystemDialogChecks, SuccessWritesTheRecordAndFailureLeavesNameAndCell) {
     CurrentObjectRecord current;
+    current.Name = "Before";
+    current.X = 3;
     SystemDialogInput input = Good();
+    input.background = "";
+    EXPECT_EQ(CheckSystemDialog(input, Lookups(), current).value_or(""),
+              "Please, specify the Background Image of the System");
+    EXPECT_EQ(current.Name, "Before");
+    EXPECT_EQ(current.X, 3);
+
+    input = Good();
     input.x = "12,6";  // a decimal comma counts as a point
     input.y = "3.5";   // halves go to the even neighbour
     input.canStart = false;
@@ -90,17 +92,4 @@ TEST(SystemDialogChecks, SuccessWritesTheRecord) {
     EXPECT_EQ(current.PortraitIndex, "4");
     EXPECT_EQ(current.SkyBox, "Sky1.bmp");
     EXPECT_FALSE(current.CanStart);
-}
-
-TEST(SystemDialogChecks, FailureLeavesNameAndCellUntouched) {
-    CurrentObjectRecord current;
-    current.Name = "Before";
-    current.X = 3;
-    SystemDialogInput input = Good();
-    input.background = "";
-    EXPECT_EQ(CheckSystemDialog(input, Lookups(), current).value_or(""),
-              "Please, specify the Background Image of the System");
-    EXPECT_EQ(current.Name, "Before");
-    EXPECT_EQ(current.X, 3);
-    EXPECT_EQ(current.PortraitBitmap, "Portrait1");  // the lookup before it filled it
 }

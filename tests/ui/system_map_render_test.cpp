@@ -20,8 +20,7 @@ QColor HexagonEdgeColour() { return HexagonBitmap().pixelColor(16, 0); }
 
 class SystemMapRenderTest : public EditorFixture {
 protected:
-    void SetUp() override {
-        EditorFixture::SetUp();
+    SystemMapRenderTest() {
         system = AddSystem("Sol", 10, 5);
         star = AddObject(system, "STAR", 0, 0, FirstOrdinal("Star", "Red"));
         planet = AddObject(system, "PLANET", 4, 2, FirstOrdinal("Planet"));
@@ -32,14 +31,14 @@ protected:
         PressCell(10, 5);
     }
 
-    QColor At(QPoint p) const { return window->SystemMapImage().pixelColor(p); }
+    QColor At(QPoint p) const { return window.SystemMapImage().pixelColor(p); }
 
     SystemRef system;
     SpaceObjectRef star, planet, warp;
 };
 
 TEST_F(SystemMapRenderTest, HexagonsAreDrawnOnValidSectorsOnly) {
-    const QImage& image = window->SystemMapImage();
+    const QImage& image = window.SystemMapImage();
     ASSERT_EQ(image.size(), QSize(656, 672));
     const QColor edge = HexagonEdgeColour();
     // The top edge of a few valid hexagons.
@@ -60,7 +59,7 @@ TEST_F(SystemMapRenderTest, ObjectPicturesSitInTheirHexagons) {
     EXPECT_NE(At(Corner(0, 0) + QPoint(16, 16)), QColor(Qt::black));
     EXPECT_NE(At(Corner(-4, 3) + QPoint(16, 16)), TransparentKey());
     // Pixels of the transparent colour are never drawn.
-    const QImage& image = window->SystemMapImage();
+    const QImage& image = window.SystemMapImage();
     for (int y = 0; y < image.height(); y += 3)
         for (int x = 0; x < image.width(); x += 3) ASSERT_NE(image.pixelColor(x, y), TransparentKey());
 }
@@ -82,52 +81,42 @@ TEST_F(SystemMapRenderTest, PlanetsCarryTheirAtmosphereRing) {
 TEST_F(SystemMapRenderTest, SelectionFollowsTheLastPressedSector) {
     const QColor selection = SelectionBitmap().pixelColor(16, 1);
     const QPoint corner = Corner(3, -2);
-    window->State().LastPixel = {corner.x() + 12, corner.y() + 12};
-    window->RedrawSystemMap();
-    EXPECT_EQ(window->State().LastSector.X, 3);
-    EXPECT_EQ(window->State().LastSector.Y, -2);
+    window.State().LastPixel = {corner.x() + 12, corner.y() + 12};
+    window.RedrawSystemMap();
+    EXPECT_EQ(window.State().LastSector.X, 3);
+    EXPECT_EQ(window.State().LastSector.Y, -2);
     EXPECT_EQ(At(corner + QPoint(16, 1)), selection);
     // A press outside the field selects nothing and clears the labels.
-    window->State().LastPixel = {650, 5};
-    window->SetSectorLabels("3", "-2");
-    window->RedrawSystemMap();
-    EXPECT_EQ(window->State().LastSector.X, 0);
-    EXPECT_EQ(window->State().LastSector.Y, 0);
+    window.State().LastPixel = {650, 5};
+    window.SetSectorLabels("3", "-2");
+    window.RedrawSystemMap();
+    EXPECT_EQ(window.State().LastSector.X, 0);
+    EXPECT_EQ(window.State().LastSector.Y, 0);
     EXPECT_TRUE(Label("LblXS").isEmpty());
     EXPECT_NE(At(corner + QPoint(16, 1)), selection);
 }
 
 TEST_F(SystemMapRenderTest, LabelsAndCaptions) {
-    auto whiteIn = [&](QRect area) {
-        int white = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                if (At(QPoint(x, y)) == QColor(Qt::white)) ++white;
-        return white;
-    };
+    auto whiteIn = [&](QRect area) { return CountColour(window.SystemMapImage(), area, Qt::white); };
     const LabelPoint warpLabel = SectorToPixel(-8, 4);
     const QRect warpText(warpLabel.x, warpLabel.y, 40, 26);
     EXPECT_GT(whiteIn(warpText), 0);
-    window->findChild<QCheckBox*>("ChkHideNamesS")->click();
+    window.findChild<QCheckBox*>("ChkHideNamesS")->click();
     EXPECT_EQ(whiteIn(warpText), 0);
 
     system->PhysicalType = PhysicalBlackHole;
-    window->RedrawSystemMap();
-    int red = 0;
-    for (int x = 256; x < 420; ++x)
-        for (int y = 320; y < 345; ++y)
-            if (At(QPoint(x, y)) == QColor(255, 0, 0)) ++red;
-    EXPECT_GT(red, 20);
+    window.RedrawSystemMap();
+    EXPECT_GT(CountColour(window.SystemMapImage(), QRect(256, 320, 164, 25), QColor(255, 0, 0)), 20);
 }
 
 TEST_F(SystemMapRenderTest, CursorLabelsShowTheSectorUnderTheMouse) {
     const QPoint centre = Corner(0, 0) + QPoint(12, 12);
-    window->SystemMapMove(centre.x(), centre.y());
+    window.SystemMapMove(centre.x(), centre.y());
     EXPECT_EQ(Label("CXsel"), "0");
     EXPECT_EQ(Label("CYSel"), "0");
-    window->SystemMapMove(5, 5);  // inside the table, no sector
+    window.SystemMapMove(5, 5);  // inside the table, no sector
     EXPECT_EQ(Label("CXsel"), "-");
     EXPECT_EQ(Label("CYSel"), "-");
-    window->SystemMapMove(652, 320);  // right of the last column
+    window.SystemMapMove(652, 320);  // right of the last column
     EXPECT_EQ(Label("CXsel"), "14");
 }

@@ -1,4 +1,4 @@
-#include "EditorWindowFixture.h"
+#include "EditorFixture.h"
 
 // Selecting, moving and removing what the system map shows.
 
@@ -109,7 +109,7 @@ TEST_F(EditorWindowTest, RemoveObjectAsksAndNeedsASelection) {
 }
 
 TEST_F(EditorWindowTest, RemovingASystemKeepsOrRemovesTheWarpsHeadingToIt) {
-    const SystemRef gamma = AddSystem("Gamma", PhysicalNormal, 50, 40);
+    const SystemRef gamma = AddSystem("Gamma", 50, 40);
     prompts.QueueAnswer(false);
     Create(KindWarpPoint, 1, 1, WarpDriver("Beta", 0, 0));
     prompts.QueueAnswer(false);
@@ -142,6 +142,8 @@ TEST_F(EditorWindowTest, RemovingASystemKeepsOrRemovesTheWarpsHeadingToIt) {
     const Messages messages = prompts.Messages();
     ASSERT_EQ(messages.size(), 3u);
     EXPECT_EQ(messages[2], "A Warp in the system Alpha points to a non existent System (Beta)");
+    window.DrawSystems();  // every redraw reports it again
+    EXPECT_EQ(prompts.Messages().size(), 4u);
 
     // With nothing selected on the galaxy map nothing is removed.
     window.GalaxyPress(1, 1, 1);
