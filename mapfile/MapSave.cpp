@@ -38,10 +38,6 @@ std::vector<std::string> CompilerArguments(const std::string& name, const std::s
     return {name + ".txt", modName};
 }
 
-std::string CompilerCommandLine(const CompilePaths& paths, const std::string& name, const std::string& modName) {
-    return paths.compilerProgram.string() + " " + name + ".txt \"" + modName + "\"";
-}
-
 namespace {
 
 std::string CopyReplacing(const fs::path& from, const fs::path& to) {

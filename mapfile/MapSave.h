@@ -40,8 +40,6 @@ CompilePaths MakeCompilePaths(const std::filesystem::path& programFolder, const 
 // The arguments the compiler is started with: the bare txt file name and the
 // mod name (a process API that quotes arguments itself gets it unquoted).
 std::vector<std::string> CompilerArguments(const std::string& name, const std::string& modName);
-// The whole command line as one text: program, name.txt and "mod".
-std::string CompilerCommandLine(const CompilePaths& paths, const std::string& name, const std::string& modName);
 
 // Copies the local txt into the compiler folder, replacing an older copy
 // (nothing to do when the compiler folder is the program folder).
