@@ -143,6 +143,9 @@ void FMapEditor::FileChosen(const QString& fileName) {
     TxtMapLoad->setText(name);
     TxtMapSave->setText(name);
     TxtFileName->setText(name);
+    // The picked map becomes the current one, so "Load Map" loads what the
+    // user just chose instead of silently doing nothing.
+    shared_.MapName = ToBytes(name);
 }
 
 QStringList FMapEditor::MapFiles() const {

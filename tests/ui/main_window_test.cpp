@@ -226,6 +226,7 @@ TEST_F(MainWindowTest, FileListFillsTheMapNameFields) {
     EXPECT_EQ(window.findChild<QLineEdit*>("TxtMapLoad")->text(), "galaxy");
     EXPECT_EQ(window.findChild<QLineEdit*>("TxtMapSave")->text(), "galaxy");
     EXPECT_EQ(window.findChild<QLineEdit*>("TxtFileName")->text(), "galaxy");
+    EXPECT_EQ(window.Shared().MapName, "galaxy");
 }
 
 TEST_F(MainWindowTest, HideLabelsRemovesNamesFromTheGalaxy) {
