@@ -15,6 +15,18 @@
 #include "ui/MessageBoxPrompts.h"
 #include "ui/UserPrompts.h"
 
+namespace {
+
+// The names of a catalogue's types, in their order, for a list to choose from.
+template <class Types>
+QStringList NamesOf(const Types& types) {
+    QStringList names;
+    for (const auto& type : types) names << FromBytes(type.Name);
+    return names;
+}
+
+}  // namespace
+
 FMapName::FMapName(const QString& caption, const std::string& mapName, std::function<void(const std::string&)> run,
                    QWidget* parent)
     : QDialog(parent), run_(std::move(run)) {
@@ -61,11 +73,9 @@ void FLoad::Ok() {
 FRandom::FRandom(const GameData& data, UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), data_(data), prompts_(prompts) {
     setWindowTitle(tr("Create Quadrant"));
-    QStringList types;
-    for (const QuadrantType& type : data.QuadrantTypes.Types()) types << FromBytes(type.Name);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    form->addRow(tr("Quadrant Type:"), cmbGalType = NewEditableList(types));
+    form->addRow(tr("Quadrant Type:"), cmbGalType = NewEditableList(NamesOf(data.QuadrantTypes.Types())));
     form->addRow(tr("Number of Systems:"), TxtMaxNumber = new QLineEdit("50"));
     form->addRow(tr("Quadrant Shape:"), CmbShape = NewEditableList({ShapeRandom, ShapeSpiral, ShapeGrid, ShapeIslands}));
     layout->addLayout(form);
@@ -103,11 +113,9 @@ FSystemType::FSystemType(const GameData& data, UserPrompts& prompts,
                          std::function<void(const std::string&, const std::string&)> generate, QWidget* parent)
     : QDialog(parent), data_(data), prompts_(prompts), generate_(std::move(generate)) {
     setWindowTitle(tr("System Type"));
-    QStringList types;
-    for (const RandomSystemType& type : data.RandomSystemTypes.Types()) types << FromBytes(type.Name);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    form->addRow(tr("System Type:"), cmbType = NewEditableList(types));
+    form->addRow(tr("System Type:"), cmbType = NewEditableList(NamesOf(data.RandomSystemTypes.Types())));
     form->addRow(tr("System Name [Optional]:"), txtname = new QLineEdit);
     layout->addLayout(form);
     AddOkCancelRow(this, layout, [this] { Ok(); }, tr("Ok"));

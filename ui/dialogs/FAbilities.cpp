@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "ui/DialogParts.h"
-#include "ui/dialogs/QtText.h"
+#include "ui/MessageBoxPrompts.h"
 
 FAbilities::FAbilities(AbilityChoice& choice, QWidget* parent) : QDialog(parent), choice_(choice) {
     setWindowTitle("Abilities");
@@ -31,15 +31,15 @@ void FAbilities::LoadLists() {
         QComboBox* list = cmbAbility[i];
         list->clear();
         list->addItem(QString());
-        for (const std::string& text : choice_.Offered) list->addItem(ToQt(text));
+        for (const std::string& text : choice_.Offered) list->addItem(FromBytes(text));
         const AbilitySlot& slot = choice_.Slots[i];
-        list->setEditText(slot.Used ? ToQt(slot.Text) : QString());
+        list->setEditText(slot.Used ? FromBytes(slot.Text) : QString());
     }
 }
 
 void FAbilities::StoreSlots() {
     for (std::size_t i = 0; i < cmbAbility.size(); ++i) {
-        const std::string text = FromQt(cmbAbility[i]->currentText());
+        const std::string text = ToBytes(cmbAbility[i]->currentText());
         choice_.Slots[i] = text.empty() ? AbilitySlot{} : AbilitySlot{true, text};
     }
 }

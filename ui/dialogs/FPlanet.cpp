@@ -2,14 +2,14 @@
 
 #include <QSignalBlocker>
 
-#include "ui/dialogs/QtText.h"
+#include "ui/MessageBoxPrompts.h"
 #include "ui/dialogs/RandomResources.h"
 
 namespace {
 
 QStringList ToList(const std::vector<std::string>& texts) {
     QStringList list;
-    for (const std::string& text : texts) list << ToQt(text);
+    for (const std::string& text : texts) list << FromBytes(text);
     return list;
 }
 

@@ -5,7 +5,7 @@
 
 #include "model/CSystem.h"
 #include "ui/DialogParts.h"
-#include "ui/dialogs/QtText.h"
+#include "ui/MessageBoxPrompts.h"
 
 std::string SelectionText(const CSpaceObject& object) {
     switch (object.Tipo) {
@@ -25,7 +25,7 @@ FSelectObject::FSelectObject(const std::vector<SpaceObjectRef>& objects, QWidget
     auto* form = new QFormLayout;
     outer->addLayout(form);
     cmbObject = new QComboBox(this);
-    for (const SpaceObjectRef& object : objects) cmbObject->addItem(ToQt(SelectionText(*object)));
+    for (const SpaceObjectRef& object : objects) cmbObject->addItem(FromBytes(SelectionText(*object)));
     cmbObject->setCurrentIndex(objects.empty() ? -1 : 0);
     form->addRow("Object:", cmbObject);
     const OkCancelRow buttons = AddOkCancelRow(this, outer, [this] {

@@ -1,6 +1,6 @@
 #include "ui/dialogs/FWarp.h"
 
-#include "ui/dialogs/QtText.h"
+#include "ui/MessageBoxPrompts.h"
 
 FWarp::FWarp(const DialogLinks& links, QWidget* parent) : ObjectDialog(links, KindWarpPoint, "Warp Point", parent) {
     using C = CurrentObjectRecord;
@@ -17,7 +17,7 @@ FWarp::FWarp(const DialogLinks& links, QWidget* parent) : ObjectDialog(links, Ki
 void FWarp::LoadFields() {
     const CurrentObjectRecord& c = l_.editor.CurrentObject;
     cmbWarpDestination->clear();
-    for (const std::string& name : c.DestinationList) cmbWarpDestination->addItem(ToQt(name));
+    for (const std::string& name : c.DestinationList) cmbWarpDestination->addItem(FromBytes(name));
     ShowCurrentObject();
     SetText(cmbWarpDestination, c.DestinationName);
     // A new warp proposes the sector mirrored through the system centre.

@@ -6,7 +6,7 @@
 
 #include "ui/DialogParts.h"
 #include "ui/dialogs/FAbilities.h"
-#include "ui/dialogs/QtText.h"
+#include "ui/MessageBoxPrompts.h"
 
 namespace {
 
@@ -21,10 +21,10 @@ void SetBase(QComboBox* combo, const QColor& colour) {
 
 }  // namespace
 
-std::string TextOf(const QLineEdit* edit) { return FromQt(edit->text()); }
-std::string TextOf(const QComboBox* combo) { return FromQt(combo->currentText()); }
-void SetText(QComboBox* combo, const std::string& text) { combo->setEditText(ToQt(text)); }
-void SetText(QLineEdit* edit, const std::string& text) { edit->setText(ToQt(text)); }
+std::string TextOf(const QLineEdit* edit) { return ToBytes(edit->text()); }
+std::string TextOf(const QComboBox* combo) { return ToBytes(combo->currentText()); }
+void SetText(QComboBox* combo, const std::string& text) { combo->setEditText(FromBytes(text)); }
+void SetText(QLineEdit* edit, const std::string& text) { edit->setText(FromBytes(text)); }
 void SetText(QLineEdit* edit, std::int32_t value) { edit->setText(QString::number(value)); }
 
 ObjectDialog::ObjectDialog(const DialogLinks& links, std::int32_t kind, const QString& title, QWidget* parent)
@@ -119,7 +119,7 @@ void ObjectDialog::FillSpecificTypes() {
     const bool any = !names.empty();
     cmbExact->setEnabled(any);
     SetBase(cmbExact, any ? QColor(Qt::white) : NothingToChoose);
-    for (const std::string& name : names) cmbExact->addItem(ToQt(name));
+    for (const std::string& name : names) cmbExact->addItem(FromBytes(name));
     cmbExact->setEditText(QString());
     if (!l_.editor.CreatingNew)
         SetText(cmbExact, l_.catalogue.TypeNameOfOrdinal(l_.editor.CurrentObject.ObjectType));
@@ -134,7 +134,7 @@ void ObjectDialog::ExactChanged(const QString& text) {
     Im->clear();
     typeChanged_ = true;
     if (text.isEmpty()) return;
-    const auto picture = l_.catalogue.PictureOfTypeName(FromQt(text));
+    const auto picture = l_.catalogue.PictureOfTypeName(ToBytes(text));
     if (!picture) return;
     const QPixmap pixmap(QString::fromStdString(picture->string()));
     if (!pixmap.isNull()) Im->setPixmap(pixmap.scaled(Im->minimumSize(), Qt::KeepAspectRatio));
