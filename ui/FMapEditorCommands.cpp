@@ -9,6 +9,7 @@
 #include <QListWidget>
 
 #include "catalog/GameData.h"
+#include "mapfile/MapCommandTexts.h"
 #include "model/SectorField.h"
 #include "ui/FAbout.h"
 #include "ui/FMapEditor.h"
@@ -116,7 +117,7 @@ void FMapEditor::ResetUniverse() {
 }
 
 void FMapEditor::NewMapCommand() {
-    if (!prompts_.Question("Are you sure? Any change made will be lost")) return;
+    if (!prompts_.Question(MapCommandTexts::LoseChanges)) return;
     ResetUniverse();
 }
 

@@ -9,6 +9,7 @@
 
 #include "catalog/GameData.h"
 #include "catalog/TextHelpers.h"
+#include "mapfile/MapCommandTexts.h"
 #include "mapfile/MapSave.h"
 #include "mapfile/MapTextLoader.h"
 #include "random/RandomMap.h"
@@ -55,16 +56,16 @@ void FMapEditor::MapNameDialog(const QString& caption, int index) {
 void FMapEditor::MapCommand(int index) {
     TxtFileName->setText(FromBytes(shared_.MapName));
     if (universe_.NSistemas() == 0) {
-        prompts_.Error("There are no Systems in this map");
+        prompts_.Error(MapCommandTexts::NoSystems);
         return;
     }
     const std::string name = ToBytes(TxtFileName->text());
     if (name.empty()) {
-        prompts_.Information("Write a name for the Map");
+        prompts_.Information(MapCommandTexts::WriteAName);
         return;
     }
     if (FileExists(LocalTxtPath(data_.ProgramFolder, name)) &&
-        !prompts_.Question("The File '" + name + ".txt' exists, Overwrite?"))
+        !prompts_.Question(MapCommandTexts::Overwrite(name)))
         return;
     // Written to a temporary file first: a failed save leaves the old map.
     if (const std::string error = SaveMapText(universe_, data_.Stellar, data_.ProgramFolder, name); !error.empty()) {
@@ -73,7 +74,7 @@ void FMapEditor::MapCommand(int index) {
     }
     RefreshFileList();
     if (index == 1)
-        prompts_.Information("Work Done,'" + name + ".txt' saved in '" + data_.ProgramFolder.string() + "'");
+        prompts_.Information(MapCommandTexts::Saved(name, data_.ProgramFolder));
     else if (index == 0)
         CompileMap(name);
 }
@@ -87,10 +88,10 @@ void FMapEditor::CompileMap(const std::string& name) {
     if (const std::string error = CopyTxtToCompiler(paths); !error.empty()) return prompts_.Error(error);
     QProcess* compiler = StartCompiler(paths, name);
     if (!compiler) return;
-    if (!WaitForCompiler(paths, compiler)) return prompts_.Error("There have been errors generating the Map");
+    if (!WaitForCompiler(paths, compiler)) return prompts_.Error(MapCommandTexts::GenerateFailed);
     const std::string error = MoveCompiledMap(paths);
     if (!error.empty()) return prompts_.Error(error);
-    prompts_.Information("Work Done,'" + name + ".map' created in '" + data_.Config.MapFolder + "'");
+    prompts_.Information(MapCommandTexts::Generated(name, data_.Config.MapFolder));
 }
 
 QProcess* FMapEditor::StartCompiler(const CompilePaths& paths, const std::string& name) {
@@ -129,7 +130,7 @@ void FMapEditor::LoadMenuCommand() {
 
 void FMapEditor::LoadCommand() {
     if (shared_.MapName.empty()) return;
-    if (!prompts_.Question("Are you sure? Any change made will be lost")) return;
+    if (!prompts_.Question(MapCommandTexts::LoseChanges)) return;
     LoadResult loaded = LoadMapText(LocalTxtPath(data_.ProgramFolder, shared_.MapName), data_.Stellar);
     // A map that cannot be read is reported and the current one stays.
     if (!loaded.Ok()) return prompts_.Error(loaded.error);
