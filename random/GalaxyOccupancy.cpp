@@ -42,7 +42,3 @@ bool GalaxyOccupancy::IsFree(std::int32_t X, std::int32_t y) const {
             if (GetOccupied(X + dx, y + dy)) return false;
     return true;
 }
-
-const std::vector<SystemRef>& GalaxyOccupancy::SystemsAt(std::int32_t X, std::int32_t y) const {
-    return cells_.at(CellIndex(X, y));
-}

@@ -34,8 +34,6 @@ public:
     SystemRef WhichOccupied(std::int32_t X, std::int32_t y, std::int32_t IDsystem) const;
     // True when neither the cell nor any of its eight neighbours holds a system.
     bool IsFree(std::int32_t X, std::int32_t y) const;
-    // Systems of the cell, in list order (the cell must lie on the grid).
-    const std::vector<SystemRef>& SystemsAt(std::int32_t X, std::int32_t y) const;
 
     static bool OnGrid(std::int32_t X, std::int32_t y) {
         return X >= 0 && X < GalaxyColumns && y >= 0 && y < GalaxyRows;

@@ -112,7 +112,6 @@ public:
     EditorState& Shared() { return shared_; }
     SystemMapState& State() { return state_; }
     GameData& Data() { return data_; }
-    ObjectDialogs& Dialogs() { return *objectDialogs_; }
 
     // For tests and the screenshot: the two pictures as drawn.
     const QImage& GalaxyImage() const;
@@ -121,9 +120,8 @@ public:
     std::string TypeText() const;
     // Opens the system dialog modally.
     void ShowSystemDialog();
-    // Whether a right press opened a context menu (menus are not shown on
-    // the offscreen platform).
-    bool ContextMenusShown() const { return showContextMenus_; }
+    // Whether a right press opens a context menu; tests turn it off, since a
+    // menu waits for a user.
     void SetContextMenusShown(bool shown) { showContextMenus_ = shown; }
 
 protected:

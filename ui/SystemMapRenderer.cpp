@@ -64,10 +64,6 @@ QString SystemMapRenderer::ProgramFile(const char* name) const {
     return QString::fromStdString((programFolder_ / name).string());
 }
 
-bool SystemMapRenderer::HexagonLoaded() {
-    return !cache_.Get(ProgramFile("Hexagono32.bmp"), HexSize, QPoint(1, 1)).IsNull();
-}
-
 bool SystemMapRenderer::Render(QImage& image, const CUniverse& universe, std::int32_t systemId,
                                SystemMapState& state, bool hideLabels) {
     image = BlankImage();

@@ -33,7 +33,6 @@ public:
     static QImage BlankImage();
     // Bitmaps are cached; forget them (after the files changed).
     void ClearCache() { cache_.Clear(); }
-    bool HexagonLoaded();
 
 private:
     void DrawHexGrid(QPainter& painter);

@@ -9,5 +9,3 @@ std::optional<std::int32_t> ReadWholeField(const std::string& text) {
     if (!value) return std::nullopt;
     return RoundHalfEven(*value);
 }
-
-std::string WholeFieldText(std::int32_t value) { return std::to_string(value); }

@@ -14,6 +14,3 @@ std::optional<double> ReadRealField(const std::string& text);
 // The typed value rounded to the nearest integer, halves to even; nothing when
 // it is not numeric or does not fit 32 bits.
 std::optional<std::int32_t> ReadWholeField(const std::string& text);
-
-// An integer field shown as decimal text.
-std::string WholeFieldText(std::int32_t value);

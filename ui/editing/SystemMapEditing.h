@@ -41,9 +41,6 @@ public:
     // CurrentObject, redraw, and select the pressed sector again.
     void UpdateObject();
 
-    // The objects of the last counted sector and the position picked among them.
-    const std::vector<SpaceObjectRef>& SectorObjects() const { return sectorObjects_; }
-
 private:
     SpaceObjectRef ObjectAtPress(std::int32_t X, std::int32_t Y);
     void SelectNothing();
