@@ -1,12 +1,11 @@
 // The window's commands, the kind dispatch and the dialogs' Update/Cancel.
 #include <QComboBox>
-#include <algorithm>
-#include <cmath>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <cmath>
 
 #include "catalog/GameData.h"
 #include "mapfile/MapCommandTexts.h"
@@ -16,6 +15,7 @@
 #include "ui/FPaths.h"
 #include "ui/GalaxyRenderer.h"
 #include "ui/KindDispatch.h"
+#include "ui/MapDialogs.h"
 #include "ui/MessageBoxPrompts.h"
 #include "ui/PictureView.h"
 #include "ui/SystemRecords.h"
@@ -140,7 +140,7 @@ void FMapEditor::AboutCommand() {
 }
 
 void FMapEditor::FileChosen(const QString& fileName) {
-    const QString name = fileName.left(std::max<qsizetype>(0, fileName.size() - 4));
+    const QString name = MapNameOfFile(fileName);
     TxtMapLoad->setText(name);
     TxtMapSave->setText(name);
     TxtFileName->setText(name);

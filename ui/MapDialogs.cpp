@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "catalog/GameData.h"
 #include "random/GenerationContext.h"
@@ -26,6 +27,8 @@ QStringList NamesOf(const Types& types) {
 }
 
 }  // namespace
+
+QString MapNameOfFile(const QString& fileName) { return fileName.left(std::max<qsizetype>(0, fileName.size() - 4)); }
 
 FMapName::FMapName(const QString& caption, const std::string& mapName, std::function<void(const std::string&)> run,
                    QWidget* parent)
@@ -60,7 +63,7 @@ FLoad::FLoad(const QStringList& maps, std::string& mapName, std::function<void()
 }
 
 void FLoad::FileClicked(const QString& file) {
-    const QString name = file.left(std::max<qsizetype>(0, file.size() - 4));
+    const QString name = MapNameOfFile(file);
     TxtFileName->setText(name);
     mapName_ = ToBytes(name);
 }

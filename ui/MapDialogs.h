@@ -11,6 +11,10 @@ class QListWidget;
 struct GameData;
 class UserPrompts;
 
+// The map name of a listed map file: the file name without its 4-character
+// extension (".txt").
+QString MapNameOfFile(const QString& fileName);
+
 // "Save Map" and "Save&Generate Map": the map name, then the save or the
 // save-and-compile command with it.
 class FMapName : public QDialog {
