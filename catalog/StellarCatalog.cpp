@@ -49,7 +49,7 @@ void ReadByType(LineCursor& in, StellarTypeEntry& e) {
     if (type == "Star") {
         ReadStar(in, e);
     } else if (type == "Planet") {
-        ReadPlanet(in, e, e.Name.compare(0, 11, "Sphereworld") == 0 && e.Name.size() >= 11);
+        ReadPlanet(in, e, e.Name.compare(0, 11, "Sphereworld") == 0);
     } else if (type == "Storm") {
         ReadPictureAndSize(in, e);
     } else if (type == "Asteroids") {
@@ -81,6 +81,14 @@ struct Criterion {
 
 bool IsKind(const StellarTypeEntry& e, const std::string& kind) { return e.PhysicalType == kind; }
 
+bool Matches(const StellarTypeEntry& e, const std::string& kind, const std::vector<Criterion>& criteria,
+             const std::vector<std::string>& values) {
+    if (!IsKind(e, kind)) return false;
+    for (std::size_t i = 0; i < criteria.size(); ++i)
+        if (e.*(criteria[i].field) != values[i]) return false;
+    return true;
+}
+
 // Resolves the "Any" values, collects the matching entries and draws one;
 // draws the values again while nothing matches. Checks first that some entry
 // can match at all, so the loop always ends.
@@ -98,15 +106,10 @@ std::int32_t PickRandom(const std::vector<StellarTypeEntry>& entries, const std:
     for (;;) {
         std::vector<std::string> values;
         for (const Criterion& c : criteria) values.push_back(c.Draw(random));
-        std::vector<StellarTypeEntry> found;
-        std::copy_if(entries.begin(), entries.end(), std::back_inserter(found), [&](const StellarTypeEntry& e) {
-            if (!IsKind(e, kind)) return false;
-            for (std::size_t i = 0; i < criteria.size(); ++i)
-                if (e.*(criteria[i].field) != values[i]) return false;
-            return true;
-        });
-        if (!found.empty())
-            return found[RandomInt(random, 0, static_cast<std::int32_t>(found.size()) - 1)].Ordinal;
+        std::vector<std::int32_t> found;
+        for (const StellarTypeEntry& e : entries)
+            if (Matches(e, kind, criteria, values)) found.push_back(e.Ordinal);
+        if (!found.empty()) return found[RandomInt(random, 0, static_cast<std::int32_t>(found.size()) - 1)];
     }
 }
 
