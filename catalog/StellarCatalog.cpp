@@ -155,14 +155,15 @@ bool StellarCatalog::ParseStellarObjectTypes(const std::filesystem::path& file, 
     });
 }
 
-StellarTypeEntry StellarCatalog::FindTypeByOrdinal(std::int32_t ordinal) const {
-    if (ordinal == 0) return {};  // an entry cut short carries 0 and is never meant
+const StellarTypeEntry& StellarCatalog::FindTypeByOrdinal(std::int32_t ordinal) const {
+    static const StellarTypeEntry none;
+    if (ordinal == 0) return none;  // an entry cut short carries 0 and is never meant
     // Entry k normally sits at position k - 1; the scan covers everything else.
     if (ordinal > 0 && static_cast<std::size_t>(ordinal) <= entries_.size() && entries_[ordinal - 1].Ordinal == ordinal)
         return entries_[ordinal - 1];
     for (const auto& e : entries_)
         if (e.Ordinal == ordinal) return e;
-    return {};
+    return none;
 }
 
 std::string StellarCatalog::TypeNameOfOrdinal(std::int32_t ordinal) const { return FindTypeByOrdinal(ordinal).Name; }

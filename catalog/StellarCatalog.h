@@ -44,7 +44,9 @@ public:
     bool ParseStellarObjectTypes(const std::filesystem::path& file, Reporter& reporter);
 
     StellarTypeEntry FindTypeByName(const std::string& name) const { return FindByName(name); }
-    StellarTypeEntry FindTypeByOrdinal(std::int32_t ordinal) const;
+    // An empty entry when no entry has that ordinal. The reference lasts until
+    // the catalogue is read again.
+    const StellarTypeEntry& FindTypeByOrdinal(std::int32_t ordinal) const;
     std::string TypeNameOfOrdinal(std::int32_t ordinal) const override;
     std::int32_t OrdinalOfTypeName(const std::string& name) const override;
     std::string PictureOfTypeName(const std::string& name) const;
