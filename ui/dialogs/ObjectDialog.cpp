@@ -59,19 +59,17 @@ QComboBox* ObjectDialog::AddCombo(const char* label, const QStringList& items, T
     return combo;
 }
 
-QLineEdit* ObjectDialog::AddText(const char* label, TextField shown) {
+template <class Field>
+QLineEdit* ObjectDialog::AddShownText(const char* label, Field shown) {
     auto* edit = new QLineEdit(this);
     form_->addRow(label, edit);
     showers_.push_back([edit, shown](const CurrentObjectRecord& c) { SetText(edit, c.*shown); });
     return edit;
 }
 
-QLineEdit* ObjectDialog::AddText(const char* label, WholeField shown) {
-    auto* edit = new QLineEdit(this);
-    form_->addRow(label, edit);
-    showers_.push_back([edit, shown](const CurrentObjectRecord& c) { SetText(edit, c.*shown); });
-    return edit;
-}
+QLineEdit* ObjectDialog::AddText(const char* label, TextField shown) { return AddShownText(label, shown); }
+
+QLineEdit* ObjectDialog::AddText(const char* label, WholeField shown) { return AddShownText(label, shown); }
 
 void ObjectDialog::AddExactRow() {
     form_->addRow("Specific Type:", cmbExact);

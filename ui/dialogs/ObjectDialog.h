@@ -76,6 +76,9 @@ private:
     void ExactChanged(const QString& text);
     void Confirm();
     void OpenAbilities();
+    // A text row that shows the field of CurrentObject on opening.
+    template <class Field>
+    QLineEdit* AddShownText(const char* label, Field shown);
 
     std::int32_t kind_;
     bool typeChanged_ = false;
