@@ -34,16 +34,19 @@ std::int32_t CountUnknownTypes(const CUniverse& universe) {
     return count;
 }
 
+// Writes the message as a line of its own; the exit code of a failed command.
+int Failed(const CliContext& context, const std::string& message) {
+    context.err << message << '\n';
+    return 1;
+}
+
 }  // namespace
 
 int RunCheckCommand(const CliContext& context) {
     StellarCatalog catalogue;
     if (!ReadCatalogue(context, catalogue)) context.err << "warning: checking without the stellar catalogue\n";
     LoadResult loaded = LoadMapText(context.args[0], catalogue);
-    if (!loaded.Ok()) {
-        context.err << loaded.error << "\n";
-        return 1;
-    }
+    if (!loaded.Ok()) return Failed(context, loaded.error);
     const CUniverse& u = *loaded.universe;
     context.out << u.NSistemas() << " systems, " << u.NObjetosU() << " objects, " << CountKind(u, KindWarpPoint)
                 << " warp points, " << loaded.danglingWarps << " dangling warps\n";
@@ -52,32 +55,21 @@ int RunCheckCommand(const CliContext& context) {
 
 int RunRoundtripCommand(const CliContext& context) {
     StellarCatalog catalogue;
-    if (!ReadCatalogue(context, catalogue)) {
-        context.err << "the stellar catalogue is needed to write type names back\n";
-        return 1;
-    }
+    if (!ReadCatalogue(context, catalogue))
+        return Failed(context, "the stellar catalogue is needed to write type names back");
     LoadResult loaded = LoadMapText(context.args[0], catalogue);
-    if (!loaded.Ok()) {
-        context.err << loaded.error << "\n";
-        return 1;
-    }
+    if (!loaded.Ok()) return Failed(context, loaded.error);
     if (const std::int32_t unknown = CountUnknownTypes(*loaded.universe); unknown > 0)
         context.err << "warning: " << unknown << " objects have a stellar object name the catalogue does not know; "
                     << "it is written empty\n";
     TxtBlock map = GenerateMapTxt(*loaded.universe, catalogue, context.programFolder);
-    std::string error = map.error.empty() ? WriteTextContentSafely(context.args[1], map.text) : map.error;
-    if (!error.empty()) {
-        context.err << error << "\n";
-        return 1;
-    }
-    return 0;
+    const std::string error = map.error.empty() ? WriteTextContentSafely(context.args[1], map.text) : map.error;
+    return error.empty() ? 0 : Failed(context, error);
 }
 
 int RunCompileCommand(const CliContext& context) {
     const std::filesystem::path txt = context.args[0];
     const std::string error = CompileMapFile(std::filesystem::absolute(txt).parent_path(), txt.filename().string(),
                                              context.args.size() > 1 ? context.args[1] : std::string());
-    if (error.empty()) return 0;
-    context.err << error << "\n";
-    return 1;
+    return error.empty() ? 0 : Failed(context, error);
 }
