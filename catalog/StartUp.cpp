@@ -1,18 +1,11 @@
 #include "catalog/StartUp.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "catalog/ModDefinition.h"
+#include "catalog/TextHelpers.h"
 #include "model/RandomSource.h"
 #include "model/Reporter.h"
 
 namespace {
-
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-    return text;
-}
 
 void NoteFailure(bool ok, const char* fileName, StartUpResult& result) {
     if (!ok) result.FailedFiles.push_back(fileName);
@@ -31,7 +24,7 @@ void ReadCatalogues(GameData& data, Reporter& reporter, StartUpResult& result) {
 void FillFolderTexts(const Settings& settings, StatusTexts& status) {
     status.LblUsingParse = "Using Files in '" + settings.DataDirectory + "' to define objects";
     status.lblPaths = "Map Compiler: " + settings.MapCompilerPath + "\r" + "Map Folder: " + settings.MapFolder;
-    status.lblAllow = "Allow multiple objects in same sector: " + Upper(settings.MultipleObjectsInSameSector);
+    status.lblAllow = "Allow multiple objects in same sector: " + UpperCase(settings.MultipleObjectsInSameSector);
 }
 
 // The four random-generation readers, in their fixed order.

@@ -20,6 +20,10 @@ std::string CommaToPoint(std::string text);
 // Leading and trailing blanks (spaces and tabs) removed.
 std::string Trim(std::string_view text);
 
+// The text with its ASCII letters in upper or lower case; other bytes stay.
+std::string UpperCase(std::string text);
+std::string LowerCase(std::string text);
+
 // The parts between the separators, empty parts kept: "a//b" gives three
 // parts and an empty text one empty part.
 std::vector<std::string> SplitAt(std::string_view text, char separator);

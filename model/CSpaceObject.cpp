@@ -1,16 +1,11 @@
 #include "model/CSpaceObject.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 
-namespace {
+#include "catalog/TextHelpers.h"
 
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
+namespace {
 
 void InitialiseAbilityList(std::vector<CAbility>& list, std::int32_t& count) {
     count = 0;
@@ -59,7 +54,7 @@ void CSpaceObject::IniciaCObjeto(const std::string& TipoS) {
     StellarObjectType = -1;
     Tipo = 0;
     name.clear();
-    const std::string kind = Upper(TipoS);
+    const std::string kind = UpperCase(TipoS);
     if (kind == "STAR") {
         Tipo = KindStar;
         name = "Unknown Star";

@@ -13,18 +13,13 @@ const char* const Vowels[6] = {"", "a", "e", "i", "o", "u"};
 const char* const Consonants[19] = {"",  "b", "c", "d", "f", "g", "h", "k", "l", "m",
                                     "n", "p", "r", "s", "t", "v", "y", "z", ""};
 
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text;
-}
-
 // The rules file of the folder, whatever the letter case of its name.
 std::filesystem::path FindRulesFile(const std::filesystem::path& folder) {
     const auto exact = folder / NameRulesFileName;
     if (FileExists(exact)) return exact;
     std::error_code ec;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-        if (Lower(it->path().filename().string()) == NameRulesFileName && FileExists(it->path())) return it->path();
+        if (LowerCase(it->path().filename().string()) == NameRulesFileName && FileExists(it->path())) return it->path();
     return {};
 }
 
