@@ -20,15 +20,6 @@ struct PendingWarp {
     std::int32_t line = 0;  // of its "WP Destination System"
 };
 
-// A system record outside the universe that only carries a name: the
-// destination of a warp that leads to no system of the map.
-SystemRef DetachedSystem(const std::string& name) {
-    SystemRef system = NewSystem();
-    system->ID = NoID;
-    system->name = name;
-    return system;
-}
-
 // Transparent hashing so that names can be looked up as string_views.
 struct NameHash {
     using is_transparent = void;
@@ -268,7 +259,7 @@ std::int32_t MapTextLoader::ResolveWarps() {
             throw MapLoadError(in_.FileLabel() + ", line " + std::to_string(warp.line) +
                                ": expected the name of a system of this map for \"WP Destination System\", found \"" +
                                warp.destination + "\"");
-        if (!warp.destination.empty()) warp.object->destSystem = DetachedSystem(warp.destination);
+        if (!warp.destination.empty()) warp.object->destSystem = NewDetachedSystem(warp.destination);
     }
     return dangling;
 }

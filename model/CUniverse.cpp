@@ -64,12 +64,22 @@ SystemRef CUniverse::FindSystemByName(const std::string& name) const {
     return nullptr;
 }
 
+SystemRef NewDetachedSystem() {
+    SystemRef system = NewSystem();
+    system->ID = NoID;
+    return system;
+}
+
+SystemRef NewDetachedSystem(const std::string& name) {
+    SystemRef system = NewDetachedSystem();
+    system->name = name;
+    return system;
+}
+
 SystemRef CUniverse::GetOneSystem(std::int32_t ID) const {
     for (const auto& system : systems_)
         if (system->ID == ID) return system;
-    SystemRef placeholder = NewSystem();
-    placeholder->ID = NoID;
-    return placeholder;
+    return NewDetachedSystem();
 }
 
 void CUniverse::GetAllSystems(std::vector<SystemRef>& s, std::int32_t& Nsys) const {

@@ -12,6 +12,12 @@ constexpr std::int32_t GalaxyRows = 50;
 // The ID that means "no item" throughout the editor.
 constexpr std::int32_t NoID = -999;
 
+// A fresh system outside the universe (ID NoID): the answer of a lookup that
+// found no system. With a name, the destination of a warp that leads to no
+// system of the map.
+SystemRef NewDetachedSystem();
+SystemRef NewDetachedSystem(const std::string& name);
+
 // The whole map: every system and the flat list of every space object, each
 // in the order added. All changes go through here so both lists stay in step.
 class CUniverse {

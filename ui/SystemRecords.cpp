@@ -45,9 +45,7 @@ bool ApplyPhysicalType(CSystem& system, const CurrentObjectRecord& current) {
 SystemRef FindSystemAt(const CUniverse& universe, std::int32_t X, std::int32_t Y) {
     for (const SystemRef& system : universe.Systems())
         if (system->X == X && system->y == Y) return system;
-    SystemRef none = NewSystem();
-    none->ID = NoID;
-    return none;
+    return NewDetachedSystem();
 }
 
 void LoadSystemIntoCurrent(const CSystem& system, CurrentObjectRecord& current) {

@@ -176,10 +176,7 @@ void ObjectPlacement::WriteCurrentInto(CSpaceObject& object, const SystemRef& sy
 SystemRef ObjectPlacement::DestinationOfCurrent() const {
     const std::string& name = l_.editor.CurrentObject.DestinationName;
     if (SystemRef found = l_.universe.FindSystemByName(name)) return found;
-    SystemRef detached = NewSystem();
-    detached->ID = NoID;
-    detached->name = name;
-    return detached;
+    return NewDetachedSystem(name);
 }
 
 void ObjectPlacement::AttachAbilities(CSpaceObject& object) const {
