@@ -56,8 +56,7 @@ void FSystem::BuildFields() {
 void FSystem::FillLists() {
     cmdSystemPT->addItems({"Normal", "Black Hole", "Nebulae"});
     cmdSystemPT->setEditText("Normal");
-    for (const std::string& name : data_.SystemTypes.StellarBackgrounds())
-        cmbSystemSkyBox->addItem(FromBytes(name));
+    cmbSystemSkyBox->addItems(FromBytes(data_.SystemTypes.StellarBackgrounds()));
     connect(cmdSystemPT, &QComboBox::currentTextChanged, this, &FSystem::PhysicalTypeChanged);
     PhysicalTypeChanged(TextOf(cmdSystemPT));
 }

@@ -14,6 +14,13 @@ std::string ToBytes(const QString& text) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+QStringList FromBytes(const std::vector<std::string>& texts) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(texts.size()));
+    for (const std::string& text : texts) list << FromBytes(text);
+    return list;
+}
+
 void MessageBoxPrompts::Error(const std::string& message) {
     QMessageBox::critical(parent_, ApplicationTitle(), FromBytes(message), QMessageBox::Ok);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <string>
+#include <vector>
 
 #include "ui/UserPrompts.h"
 
@@ -27,3 +30,4 @@ QString ApplicationTitle();
 // Byte strings of the model are single-byte; shown as Latin-1.
 QString FromBytes(const std::string& text);
 std::string ToBytes(const QString& text);
+QStringList FromBytes(const std::vector<std::string>& texts);

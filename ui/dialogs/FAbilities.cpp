@@ -31,7 +31,7 @@ void FAbilities::LoadLists() {
         QComboBox* list = cmbAbility[i];
         list->clear();
         list->addItem(QString());
-        for (const std::string& text : choice_.Offered) list->addItem(FromBytes(text));
+        list->addItems(FromBytes(choice_.Offered));
         const AbilitySlot& slot = choice_.Slots[i];
         list->setEditText(slot.Used ? FromBytes(slot.Text) : QString());
     }

@@ -5,16 +5,6 @@
 #include "ui/MessageBoxPrompts.h"
 #include "ui/dialogs/RandomResources.h"
 
-namespace {
-
-QStringList ToList(const std::vector<std::string>& texts) {
-    QStringList list;
-    for (const std::string& text : texts) list << FromBytes(text);
-    return list;
-}
-
-}  // namespace
-
 FPlanet::FPlanet(const DialogLinks& links, QWidget* parent) : ObjectDialog(links, KindPlanet, "Planet", parent) {
     using C = CurrentObjectRecord;
     TxtPlanetName = AddText("Planet Name:", &C::Name);
@@ -42,7 +32,7 @@ void FPlanet::LoadFields() {
     {
         const QSignalBlocker quiet(cmbPlanetAtmosphere);
         cmbPlanetAtmosphere->clear();
-        cmbPlanetAtmosphere->addItems(ToList(l_.catalogue.Atmospheres()));
+        cmbPlanetAtmosphere->addItems(FromBytes(l_.catalogue.Atmospheres()));
     }
     ShowCurrentObject();
     // A new planet starts with nothing chosen.

@@ -17,7 +17,7 @@ FWarp::FWarp(const DialogLinks& links, QWidget* parent) : ObjectDialog(links, Ki
 void FWarp::LoadFields() {
     const CurrentObjectRecord& c = l_.editor.CurrentObject;
     cmbWarpDestination->clear();
-    for (const std::string& name : c.DestinationList) cmbWarpDestination->addItem(FromBytes(name));
+    cmbWarpDestination->addItems(FromBytes(c.DestinationList));
     ShowCurrentObject();
     SetText(cmbWarpDestination, c.DestinationName);
     // A new warp proposes the sector mirrored through the system centre.

@@ -117,7 +117,7 @@ void ObjectDialog::FillSpecificTypes() {
     const bool any = !names.empty();
     cmbExact->setEnabled(any);
     SetBase(cmbExact, any ? QColor(Qt::white) : NothingToChoose);
-    for (const std::string& name : names) cmbExact->addItem(FromBytes(name));
+    cmbExact->addItems(FromBytes(names));
     cmbExact->setEditText(QString());
     if (!l_.editor.CreatingNew)
         SetText(cmbExact, l_.catalogue.TypeNameOfOrdinal(l_.editor.CurrentObject.ObjectType));
