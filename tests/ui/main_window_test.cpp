@@ -9,6 +9,7 @@
 #include "catalog/TextHelpers.h"
 #include "ui/FPaths.h"
 #include "ui/FSystem.h"
+#include "ui/GalaxyRenderer.h"
 
 namespace {
 
@@ -239,4 +240,18 @@ TEST_F(MainWindowTest, HideLabelsRemovesNamesFromTheGalaxy) {
     EXPECT_GT(countWhite(), 0);
     window.findChild<QCheckBox*>("ChkHideNamesG")->click();
     EXPECT_EQ(countWhite(), 0);
+}
+
+TEST_F(MainWindowTest, WarpLinesJoinLinkedSystemsOnTheGalaxy) {
+    const SystemRef west = AddSystem("West", 10, 20);
+    const SystemRef east = AddSystem("East", 30, 20);
+    AddSystem("Lone", 20, 40);
+    AddObject(west, "WARP", 1, 1, 0)->destSystem = east;
+    window.findChild<QCheckBox*>("ChkHideNamesG")->click();  // labels would cover the row
+    const QImage& image = window.GalaxyImage();
+    // Half-way between the two cell centres lies on the line; nothing is drawn
+    // towards the system without warps.
+    EXPECT_EQ(image.pixelColor(4 * 20 + 2, 4 * 20 + 2), WarpLineColour());
+    EXPECT_EQ(image.pixelColor(4 * 20 + 2, 4 * 30 + 2), QColor(Qt::black));
+    EXPECT_TRUE(prompts.Messages().empty());
 }
