@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <iostream>
 
-#include "catalog/GameData.h"
+#include "random/GameData.h"
 #include "model/RandomSource.h"
 #include "ui/FMapEditor.h"
 #include "ui/MessageBoxPrompts.h"

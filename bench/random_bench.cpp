@@ -2,7 +2,7 @@
 // each from the same seed, for every shape at 100 and 200 systems.
 #include <benchmark/benchmark.h>
 
-#include "catalog/StartUp.h"
+#include "random/StartUp.h"
 #include "random/RandomMap.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "catalog/AbilityCatalog.h"
 
-#include "catalog/LineCursor.h"
-#include "catalog/TextHelpers.h"
-#include "model/Reporter.h"
+#include "text/LineCursor.h"
+#include "text/TextHelpers.h"
+#include "text/Reporter.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "catalog/ModDefinition.h"
 
-#include "catalog/LineCursor.h"
-#include "catalog/TextHelpers.h"
+#include "text/LineCursor.h"
+#include "text/TextHelpers.h"
 
 std::optional<std::string> ModNameOfLine(const std::string& line) {
     const std::size_t first = line.find('=');

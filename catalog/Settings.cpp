@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "catalog/TextHelpers.h"
-#include "model/Reporter.h"
+#include "text/TextHelpers.h"
+#include "text/Reporter.h"
 
 namespace {
 

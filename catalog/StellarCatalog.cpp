@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "catalog/LineCursor.h"
-#include "catalog/TextHelpers.h"
-#include "model/Reporter.h"
-#include "random/RandomDraws.h"
+#include "text/LineCursor.h"
+#include "text/TextHelpers.h"
+#include "text/Reporter.h"
+#include "model/RandomDraws.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "catalog/EntryList.h"
-#include "mapfile/StellarTypeNames.h"
+#include "model/StellarTypeNames.h"
 
 class RandomSource;
 class Reporter;

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "catalog/StartUp.h"
+#include "random/StartUp.h"
 #include "model/RandomSource.h"
 #include "cli/StreamReporter.h"
 

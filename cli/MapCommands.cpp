@@ -7,7 +7,7 @@
 #include "mapfile/CompiledMap.h"
 #include "mapfile/MapTextLoader.h"
 #include "mapfile/MapTextWriter.h"
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "cli/StreamReporter.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "cli/RandomCommands.h"
 
-#include "catalog/StartUp.h"
-#include "catalog/TextHelpers.h"
+#include "random/StartUp.h"
+#include "text/TextHelpers.h"
 #include "mapfile/MapTextLoader.h"
 #include "mapfile/MapTextWriter.h"
 #include "model/RandomSource.h"

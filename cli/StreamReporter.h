@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 
 // Messages go to the error stream; a command has no one to ask, so every
 // question is shown and answered Yes.

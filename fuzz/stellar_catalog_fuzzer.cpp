@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include "catalog/StellarCatalog.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::filesystem::path file =

@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "mapfile/MapTextLoader.h"
 #include "mapfile/OpenTypeNames.h"
 

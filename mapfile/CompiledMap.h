@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "mapfile/StellarTypeNames.h"
+#include "model/StellarTypeNames.h"
 #include "model/CUniverse.h"
 
 // The compact binary map the stand-in map compiler writes (layout in

@@ -2,9 +2,8 @@
 
 #include <charconv>
 
-#include "catalog/TextHelpers.h"
-#include "mapfile/MapTextLoader.h"
-#include "mapfile/TxtLineBuffer.h"
+#include "text/TextHelpers.h"
+#include "mapfile/TxtLine.h"
 
 namespace {
 
@@ -27,15 +26,6 @@ std::optional<std::int32_t> WholeNumber(std::string_view text) {
 }
 
 }  // namespace
-
-bool LineHasKey(std::string_view line, const TxtKey& key) {
-    const std::size_t keyLength = key.prefix.size() + key.word.size();
-    const std::size_t keyEnd = std::max(keyLength, TxtKeyWidth);
-    if (line.size() < keyEnd + 3 || line.substr(keyEnd, 3) != ":= ") return false;
-    if (line.substr(0, key.prefix.size()) != key.prefix) return false;
-    if (line.substr(key.prefix.size(), key.word.size()) != key.word) return false;
-    return line.substr(keyLength, keyEnd - keyLength).find_first_not_of(' ') == std::string_view::npos;
-}
 
 MapLineReader::MapLineReader(std::string_view text, std::string fileLabel, bool checkKeys)
     : cursor_(text), fileLabel_(std::move(fileLabel)), checkKeys_(checkKeys) {}

@@ -8,25 +8,13 @@
 #include <string_view>
 
 #include "mapfile/MapLineCursor.h"
+#include "mapfile/TxtLine.h"
 #include "model/Records.h"
 
 // A failed load: the message already names the file and the line.
 class MapLoadError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
-};
-
-// The key a line is expected to carry, in two parts so that object keys need
-// no string built per line ("Space Object 3 " and "Name").
-struct TxtKey {
-    TxtKey(const char* word) : word(word) {}
-    TxtKey(std::string_view word) : word(word) {}
-    TxtKey(std::string_view prefix, std::string_view word) : prefix(prefix), word(word) {}
-
-    std::string Text() const { return std::string(prefix) + std::string(word); }
-
-    std::string_view prefix;
-    std::string_view word;
 };
 
 // Reads the lines of a txt map in order and converts their values; every
@@ -62,6 +50,3 @@ private:
     std::string fileLabel_;
     bool checkKeys_;
 };
-
-// True when line carries exactly key: the key padded to the key column, then ":= ".
-bool LineHasKey(std::string_view line, const TxtKey& key);

@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "mapfile/MapTextWriter.h"
 
 namespace fs = std::filesystem;

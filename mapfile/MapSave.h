@@ -5,7 +5,7 @@
 #include <system_error>
 #include <vector>
 
-#include "mapfile/StellarTypeNames.h"
+#include "model/StellarTypeNames.h"
 #include "model/CUniverse.h"
 
 // The program file of the map compiler, looked for in the compiler folder.

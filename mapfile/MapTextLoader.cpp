@@ -3,7 +3,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "mapfile/MapLineReader.h"
 #include "mapfile/MapTextWriter.h"
 #include "mapfile/TxtKeys.h"
@@ -266,9 +266,6 @@ std::int32_t MapTextLoader::ResolveWarps() {
 
 }  // namespace
 
-std::string_view TxtValueOf(std::string_view line) {
-    return line.size() > TxtValueColumn ? line.substr(TxtValueColumn) : std::string_view();
-}
 
 LoadResult LoadMapTextFromMemory(std::string_view text, const std::string& fileLabel, const StellarTypeNames& names,
                                  const LoadOptions& options) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "mapfile/StellarTypeNames.h"
+#include "model/StellarTypeNames.h"
 #include "model/CUniverse.h"
 
 struct LoadOptions {
@@ -39,6 +39,3 @@ LoadResult LoadMapText(const std::filesystem::path& file, const StellarTypeNames
 // The same over text already in memory; fileLabel names it in error texts.
 LoadResult LoadMapTextFromMemory(std::string_view text, const std::string& fileLabel, const StellarTypeNames& names,
                                  const LoadOptions& options = {});
-
-// The value of a txt map line: everything from column 54, empty when shorter.
-std::string_view TxtValueOf(std::string_view line);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "catalog/TextHelpers.h"
-#include "mapfile/MapLineReader.h"
+#include "text/TextHelpers.h"
+#include "mapfile/TxtLine.h"
 #include "mapfile/TxtKeys.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "mapfile/StellarTypeNames.h"
+#include "model/StellarTypeNames.h"
 #include "mapfile/TxtKeys.h"
 #include "mapfile/TxtLineBuffer.h"
 #include "model/CUniverse.h"

@@ -4,7 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "mapfile/StellarTypeNames.h"
+#include "model/StellarTypeNames.h"
 
 // Type names without a catalogue: every name met gets the next ordinal, so a
 // map read through it is written back with the very names it carried. Used

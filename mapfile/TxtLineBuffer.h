@@ -4,10 +4,7 @@
 #include <string>
 #include <string_view>
 
-// Width of the key column of a txt map line; ":= " follows it in column 51.
-constexpr std::size_t TxtKeyWidth = 50;
-// Column (0-based) where the value of a txt map line starts.
-constexpr std::size_t TxtValueColumn = TxtKeyWidth + 3;
+#include "mapfile/TxtLine.h"
 
 // The text of a txt map being written: lines ended by CR LF, appended into
 // one buffer so that a large map costs no allocation per line.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 
 namespace {
 

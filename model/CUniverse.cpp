@@ -1,6 +1,6 @@
 #include "model/CUniverse.h"
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "model/SectorField.h"
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "random/BlockReader.h"
 
-#include "catalog/TextHelpers.h"
-#include "model/Reporter.h"
+#include "text/TextHelpers.h"
+#include "text/Reporter.h"
 
 bool ReadBlockFile(const std::filesystem::path& file, const std::string& blockKey,
                    const std::function<std::string(const std::string&, LineCursor&)>& readBlock,

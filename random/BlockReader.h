@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "catalog/EntryList.h"
-#include "catalog/LineCursor.h"
+#include "text/LineCursor.h"
 
 class Reporter;
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <utility>
 
-#include "catalog/GameData.h"
+#include "random/GameData.h"
 #include "model/CUniverse.h"
 #include "model/RandomSource.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 
 // How a generation shows its progress: the editor puts the texts in its
 // progress label and redraws the galaxy map; a command-line run may print

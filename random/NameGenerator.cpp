@@ -4,8 +4,8 @@
 #include <cctype>
 #include <system_error>
 
-#include "catalog/TextHelpers.h"
-#include "random/RandomDraws.h"
+#include "text/TextHelpers.h"
+#include "model/RandomDraws.h"
 
 namespace {
 

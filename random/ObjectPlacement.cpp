@@ -1,8 +1,8 @@
 #include "random/ObjectPlacement.h"
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "model/SectorField.h"
-#include "random/RandomDraws.h"
+#include "model/RandomDraws.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 
 // Passes each distinct error or information text on once: a generation that
 // meets the same missing catalogue entry for hundreds of objects tells the

@@ -1,7 +1,7 @@
 #include "random/QuadrantLayout.h"
 
-#include "catalog/TextHelpers.h"
-#include "random/RandomDraws.h"
+#include "text/TextHelpers.h"
+#include "model/RandomDraws.h"
 
 #include <algorithm>
 #include <cmath>

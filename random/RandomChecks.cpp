@@ -1,6 +1,6 @@
 #include "random/RandomChecks.h"
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "random/GenerationContext.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "catalog/GameData.h"
+#include "random/GameData.h"
 
 // The checks of the random map and random system dialogs, in the dialogs'
 // order. Each returns the message of the first failing check, or empty text

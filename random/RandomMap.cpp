@@ -2,7 +2,7 @@
 
 #include "random/OnceReporter.h"
 #include "random/QuadrantLayout.h"
-#include "random/RandomDraws.h"
+#include "model/RandomDraws.h"
 #include "random/SystemPopulation.h"
 #include "random/WarpLinks.h"
 

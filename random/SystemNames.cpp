@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "catalog/LineCursor.h"
-#include "catalog/TextHelpers.h"
-#include "model/Reporter.h"
+#include "text/LineCursor.h"
+#include "text/TextHelpers.h"
+#include "text/Reporter.h"
 #include "random/NameGenerator.h"
-#include "random/RandomDraws.h"
+#include "model/RandomDraws.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "random/SystemPopulation.h"
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "model/RomanNumeral.h"
 #include "random/NameGenerator.h"
 #include "random/ObjectPlacement.h"
 #include "random/OnceReporter.h"
-#include "random/RandomDraws.h"
+#include "model/RandomDraws.h"
 #include "random/SystemQueries.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "random/WarpLinks.h"
 
-#include "random/RandomDraws.h"
+#include "model/RandomDraws.h"
 #include "random/SystemQueries.h"
 
 #include <algorithm>

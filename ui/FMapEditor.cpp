@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "catalog/GameData.h"
+#include "random/GameData.h"
 #include "ui/FSystem.h"
 #include "ui/GalaxyRenderer.h"
 #include "ui/dialogs/FSelectObject.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "catalog/StartUp.h"
+#include "random/StartUp.h"
 #include "mapfile/MapSave.h"
 #include "random/GenerationContext.h"
 #include "random/RandomMap.h"

@@ -7,7 +7,7 @@
 #include <QListWidget>
 #include <cmath>
 
-#include "catalog/GameData.h"
+#include "random/GameData.h"
 #include "mapfile/MapCommandTexts.h"
 #include "model/SectorField.h"
 #include "ui/FAbout.h"

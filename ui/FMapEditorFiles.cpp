@@ -7,8 +7,8 @@
 #include <QProcess>
 #include <QThread>
 
-#include "catalog/GameData.h"
-#include "catalog/TextHelpers.h"
+#include "random/GameData.h"
+#include "text/TextHelpers.h"
 #include "mapfile/MapCommandTexts.h"
 #include "mapfile/MapSave.h"
 #include "mapfile/MapTextLoader.h"

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "model/CUniverse.h"
 #include "ui/FMapEditor.h"
 #include "ui/GalaxyRenderer.h"

@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "catalog/GameData.h"
+#include "random/GameData.h"
 #include "random/NameGenerator.h"
 #include "ui/DialogParts.h"
 #include "ui/EditorState.h"

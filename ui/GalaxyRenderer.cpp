@@ -5,9 +5,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "model/CUniverse.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 #include "ui/MessageBoxPrompts.h"
 
 namespace {

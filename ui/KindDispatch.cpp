@@ -1,6 +1,6 @@
 #include "ui/KindDispatch.h"
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "model/CSpaceObject.h"
 #include "ui/EditorState.h"
 #include "ui/editing/SystemMapState.h"

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "catalog/GameData.h"
+#include "random/GameData.h"
 #include "random/GenerationContext.h"
 #include "random/RandomChecks.h"
 #include "ui/DialogParts.h"

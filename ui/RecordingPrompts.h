@@ -3,7 +3,7 @@
 #include <deque>
 #include <functional>
 
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 #include "ui/UserPrompts.h"
 
 // Prompts for tests: records every message, answers questions from a queue

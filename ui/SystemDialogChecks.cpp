@@ -1,6 +1,6 @@
 #include "ui/SystemDialogChecks.h"
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "model/CUniverse.h"
 #include "ui/EditorState.h"
 

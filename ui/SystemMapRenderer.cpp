@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "catalog/StellarCatalog.h"
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "model/CUniverse.h"
 #include "model/SectorField.h"
 #include "ui/MessageBoxPrompts.h"

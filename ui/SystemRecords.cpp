@@ -1,8 +1,8 @@
 #include "ui/SystemRecords.h"
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "model/CUniverse.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 #include "ui/EditorState.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 
 class QDialog;
 

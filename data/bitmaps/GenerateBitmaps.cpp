@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <iostream>
 
-#include "catalog/GameData.h"
-#include "catalog/StartUp.h"
+#include "random/GameData.h"
+#include "random/StartUp.h"
 #include "model/RandomSource.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 #include "ui/ProgramBitmaps.h"
 
 namespace {

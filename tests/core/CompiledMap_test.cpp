@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "mapfile/CompiledMap.h"
 #include "mapfile/MapSave.h"
 #include "MapfileTestSupport.h"

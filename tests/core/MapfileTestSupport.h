@@ -7,7 +7,7 @@
 
 #include "ModelTestSupport.h"
 #include "TempFolder.h"
-#include "mapfile/StellarTypeNames.h"
+#include "model/StellarTypeNames.h"
 #include "model/CUniverse.h"
 
 namespace maptest {

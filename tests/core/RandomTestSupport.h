@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "TempFolder.h"
-#include "catalog/GameData.h"
+#include "random/GameData.h"
 #include "model/CUniverse.h"
 #include "model/RandomSource.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 #include "random/GenerationContext.h"
 #include "random/RandomMap.h"
 

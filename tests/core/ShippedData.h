@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 
 // The shipped default program folder: the build's program folder when it was
 // laid out, else the source copy.

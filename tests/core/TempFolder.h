@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 
 // A fresh folder under the system's temporary folder, removed with the object.
 class TempFolder {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "TempFolder.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 
 // A data table read from its file: Read writes the lines as Table::FileName
 // in a fresh folder and runs the reader on it with a recording reporter.

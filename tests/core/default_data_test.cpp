@@ -5,9 +5,9 @@
 #include <set>
 
 #include "ShippedData.h"
-#include "catalog/StartUp.h"
+#include "random/StartUp.h"
 #include "model/RandomSource.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 #include "random/NameGenerator.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "catalog/StartUp.h"
+#include "random/StartUp.h"
 #include "mapfile/MapTextLoader.h"
 #include "mapfile/MapTextWriter.h"
 #include "model/SectorField.h"

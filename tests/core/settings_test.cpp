@@ -2,7 +2,7 @@
 
 #include "TempFolder.h"
 #include "catalog/Settings.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "ShippedData.h"
 #include "TempFolder.h"
-#include "catalog/StartUp.h"
+#include "random/StartUp.h"
 #include "model/RandomSource.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 
 namespace {
 

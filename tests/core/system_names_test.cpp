@@ -4,8 +4,8 @@
 
 #include "TempFolder.h"
 #include "model/RandomSource.h"
-#include "model/Reporter.h"
-#include "random/RandomDraws.h"
+#include "text/Reporter.h"
+#include "model/RandomDraws.h"
 #include "random/SystemNames.h"
 
 namespace {

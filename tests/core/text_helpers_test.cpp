@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "TempFolder.h"
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 
 namespace fs = std::filesystem;
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "../core/ModelTestSupport.h"
-#include "catalog/GameData.h"
+#include "random/GameData.h"
 #include "model/RandomSource.h"
 #include "model/SectorField.h"
 #include "ui/FMapEditor.h"

@@ -6,7 +6,7 @@
 #include <QRadioButton>
 
 #include "EditorFixture.h"
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "ui/FPaths.h"
 #include "ui/FSystem.h"
 #include "ui/GalaxyRenderer.h"

@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "EditorFixture.h"
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "ui/MapDialogs.h"
 
 class MapFilesTest : public EditorFixture {

@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "EditorFixture.h"
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "mapfile/MapTextWriter.h"
 
 namespace {

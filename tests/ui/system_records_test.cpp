@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/CUniverse.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 #include "ui/DialogKind.h"
 #include "ui/EditorState.h"
 #include "ui/KindDispatch.h"

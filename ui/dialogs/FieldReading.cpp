@@ -1,6 +1,6 @@
 #include "ui/dialogs/FieldReading.h"
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 
 std::optional<double> ReadRealField(const std::string& text) { return ParseReal(CommaToPoint(text)); }
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "model/CUniverse.h"
 #include "ui/dialogs/FieldReading.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "mapfile/StellarTypeNames.h"
+#include "model/StellarTypeNames.h"
 #include "ui/EditorState.h"
 
 class CUniverse;

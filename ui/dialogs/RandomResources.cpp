@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "catalog/TextHelpers.h"
-#include "random/RandomDraws.h"
+#include "text/TextHelpers.h"
+#include "model/RandomDraws.h"
 
 namespace {
 

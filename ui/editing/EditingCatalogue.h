@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "mapfile/StellarTypeNames.h"
+#include "model/StellarTypeNames.h"
 #include "model/Records.h"
 
 // The words of a stellar object type that the dialogs show for an object.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalog/GameData.h"
-#include "model/Reporter.h"
+#include "random/GameData.h"
+#include "text/Reporter.h"
 #include "ui/editing/EditingCatalogue.h"
 
 // Object editing's view of the catalogues the editor read at start-up.

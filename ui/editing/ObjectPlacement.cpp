@@ -1,6 +1,6 @@
 #include "ui/editing/ObjectPlacement.h"
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "model/CUniverse.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 #include "ui/EditorState.h"
 #include "ui/editing/AbilityChoice.h"
 #include "ui/editing/EditingCatalogue.h"

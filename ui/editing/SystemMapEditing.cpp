@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "model/SectorField.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "model/CUniverse.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 #include "ui/EditorState.h"
 #include "ui/editing/ObjectPlacement.h"
 #include "ui/editing/SystemMapHost.h"

@@ -1,9 +1,9 @@
-#include "catalog/StartUp.h"
+#include "random/StartUp.h"
 
 #include "catalog/ModDefinition.h"
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "model/RandomSource.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 
 namespace {
 

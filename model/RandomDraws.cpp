@@ -1,4 +1,4 @@
-#include "random/RandomDraws.h"
+#include "model/RandomDraws.h"
 
 #include <cmath>
 

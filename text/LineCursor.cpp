@@ -1,9 +1,9 @@
-#include "catalog/LineCursor.h"
+#include "text/LineCursor.h"
 
 #include <optional>
 
-#include "catalog/TextHelpers.h"
-#include "model/Reporter.h"
+#include "text/TextHelpers.h"
+#include "text/Reporter.h"
 
 std::string ValueFrom(const std::string& line, std::size_t column) {
     if (column == 0 || line.size() < column) return {};

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "catalog/GameData.h"
+#include "random/GameData.h"
 
 class RandomSource;
 class Reporter;

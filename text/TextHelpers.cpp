@@ -1,4 +1,4 @@
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 
 #include <charconv>
 #include <cerrno>

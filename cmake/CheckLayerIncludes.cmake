@@ -1,0 +1,23 @@
+# cmake -DFOLDER=... -DALLOWED=a,b,c -DSTAMP=... -P CheckLayerIncludes.cmake
+# Fails when a file of FOLDER includes a project header from a folder not in
+# ALLOWED. Project headers are the quoted includes with a folder part.
+string(REPLACE "," ";" allowed "${ALLOWED}")
+file(GLOB files ${FOLDER}/*.h ${FOLDER}/*.cpp)
+set(offences "")
+foreach(file ${files})
+  file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"]+/[^\"]+\"")
+  foreach(line ${includes})
+    string(REGEX REPLACE ".*\"([^\"/]+)/[^\"]*\".*" "\\1" used "${line}")
+    list(FIND allowed ${used} found)
+    if(found EQUAL -1)
+      get_filename_component(name ${file} NAME)
+      string(STRIP "${line}" line)
+      list(APPEND offences "  ${name}: ${line}")
+    endif()
+  endforeach()
+endforeach()
+if(offences)
+  list(JOIN offences "\n" text)
+  message(FATAL_ERROR "Includes that reach above their layer (allowed: ${ALLOWED}):\n${text}")
+endif()
+file(TOUCH ${STAMP})
