@@ -98,12 +98,6 @@ bool PairAllowed(const CSystem& A, const CSystem& B, std::int32_t code) {
     return !(A.EndOfArm && CountWarpPoints(A) != 0);
 }
 
-std::int32_t DrawLimit(GenerationContext& context, bool gridShape, std::int32_t maxWarpPoints) {
-    if (gridShape) return 4;
-    // A template asking for fewer than three links still gets three.
-    return RandomInt(context.random, 3, std::max(3, maxWarpPoints));
-}
-
 void LinkSource(GenerationContext& context, const WarpSearch& search, const SystemRef& S, std::int32_t limit,
                 bool gridShape) {
     std::vector<SystemRef> candidates;
@@ -122,6 +116,12 @@ void LinkSource(GenerationContext& context, const WarpSearch& search, const Syst
 }
 
 }  // namespace
+
+std::int32_t DrawWarpLimit(RandomSource& random, bool gridShape, std::int32_t maxWarpPoints) {
+    if (gridShape) return 4;
+    // A template asking for fewer than three links still gets three.
+    return RandomInt(random, 3, std::max(3, maxWarpPoints));
+}
 
 std::int32_t QuadrantCode(const CSystem& S, const CSystem& C) {
     if (C.X >= S.X) return C.y <= S.y ? 0 : 1;
@@ -205,7 +205,7 @@ void ConnectWarps(GenerationContext& context, const std::string& shape, std::int
     const std::int32_t count = context.universe.NSistemas();
     for (std::int32_t s = 0; s < count; ++s) {
         for (const auto& system : context.universe.Systems()) system->Checked = false;
-        const std::int32_t limit = DrawLimit(context, gridShape, maxWarpPoints);
+        const std::int32_t limit = DrawWarpLimit(context.random, gridShape, maxWarpPoints);
         const SystemRef S = context.universe.GetOneSystem(s + 1);
         context.progress.Status(S->name + " (" + std::to_string(s + 1) + "/" + std::to_string(count) + ")");
         LinkSource(context, search, S, limit, gridShape);

@@ -8,6 +8,10 @@
 #include "random/GalaxyOccupancy.h"
 #include "random/GenerationContext.h"
 
+// The most warp points a source system links up to: 4 for the grid shape,
+// otherwise drawn from 3 to the quadrant type's maximum (at least 3).
+std::int32_t DrawWarpLimit(RandomSource& random, bool gridShape, std::int32_t maxWarpPoints);
+
 // Quadrant code of candidate C seen from source S on the galaxy grid (rows
 // grow downwards): 0 right/up, 1 right/down, 2 left/down, 3 left/up.
 std::int32_t QuadrantCode(const CSystem& S, const CSystem& C);

@@ -179,6 +179,24 @@ TEST(MapTextLoader, WarpsToUnknownSystemsKeepTheNameAndAreCounted) {
     EXPECT_NE(strict.error.find("\"Nowhere\""), std::string::npos) << strict.error;
 }
 
+// Names are matched without their leading and trailing blanks, on either side.
+TEST(MapTextLoader, WarpDestinationsMatchSystemNamesWithoutTheirBlanks) {
+    CUniverse u;
+    SystemRef fog = AddSystem(u, "Fog", 1, 1);
+    SystemRef home = AddSystem(u, "Home  ", 2, 2);
+    SpaceObjectRef toFog = AddObject(u, home, "WARP", 1, 0, "", 5);
+    toFog->destSystem = NewDetachedSystem("  Fog ");
+    SpaceObjectRef toHome = AddObject(u, fog, "WARP", -1, 0, "", 5);
+    toHome->destSystem = NewDetachedSystem("Home");
+
+    LoadResult loaded = Load(MapText(u), LoadOptions{true, true});
+    ASSERT_TRUE(loaded.Ok()) << loaded.error;
+    EXPECT_EQ(loaded.danglingWarps, 0);
+    const auto& systems = loaded.universe->Systems();
+    EXPECT_EQ(systems[1]->objects.at(0)->destSystem, systems[0]);
+    EXPECT_EQ(systems[0]->objects.at(0)->destSystem, systems[1]);
+}
+
 TEST(MapTextLoader, EveryTruncationBeforeTheFooterIsAnErrorWithALineNumber) {
     const std::vector<std::string> lines = SplitLines(MapText(RichUniverse()));
     for (std::size_t keep = 0; keep + 3 < lines.size(); ++keep) {

@@ -84,7 +84,8 @@ inline void AppendQuadrantType(std::vector<std::string>& out, const std::string&
 
 // A small data set written to a temporary folder and loaded into a GameData:
 // quadrant types "Open" (no locations), "Fixed" (12 locations) and "Short"
-// (chances adding up to 600), "Far" (locations off the grid); system types "Vega Type" (one object of every
+// (chances adding up to 600), "Far" (locations off the grid), "Tight" (at most
+// three warp points per system); system types "Vega Type" (one object of every
 // rule kind), "Crowded" (41 objects that all ask for the centre), "Broken"
 // (rules that never give a valid sector), "Nebula" (no objects); 250 names;
 // the "Normal Planet" abilities "Always" (chance 1000) and "Never" (0). The
@@ -127,6 +128,7 @@ private:
         AppendQuadrantType(lines, "Fixed", 5, twelve, {{"Nebula", 1000}});
         AppendQuadrantType(lines, "Short", 4, {}, {{"Vega Type", 100}, {"Nebula", 300}, {"Broken", 200}});
         AppendQuadrantType(lines, "Far", 5, {{2000000000, -2000000000}, {70, 60}, {-5, 20}}, {{"Vega Type", 1000}});
+        AppendQuadrantType(lines, "Tight", 3, {}, {{"Vega Type", 1000}});
         lines.push_back("*END*");
         Write("QuadrantTypes.txt", lines);
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <set>
 
 #include "RandomTestSupport.h"
@@ -171,4 +173,42 @@ TEST(QuadrantLayout, LocationsOffTheGridDoNotHoldUpAnyShape) {
             EXPECT_TRUE(GalaxyOccupancy::OnGrid(s->X, s->y)) << shape << " " << s->X << "," << s->y;
         }
     }
+}
+
+// With nothing in the way every place is the spiral's own point: each arm
+// starts at the centre and winds outwards one step of angle and radius per system.
+TEST(QuadrantLayout, SpiralArmsWindOutwardsFromTheCentre) {
+    LayoutState state = SetUpLayout("Spiral", 50);
+    const GalaxyOccupancy empty;
+    RandomSource random(1);
+    std::vector<GalaxyPoint> places;
+    GalaxyPoint previous;
+    for (std::int32_t i = 0; i < 50; ++i) places.push_back(previous = PlaceSystem(i, 50, previous, state, empty, random));
+    const std::pair<int, GalaxyPoint> expected[] = {
+        {0, {34, 24}},  {1, {32, 26}},  {2, {30, 27}},  {5, {24, 23}},  {8, {24, 12}},  {15, {60, 11}},
+        {16, {34, 24}}, {18, {33, 23}}, {24, {46, 20}}, {33, {34, 24}}, {40, {35, 36}}, {49, {8, 9}}};
+    for (const auto& [i, point] : expected)
+        EXPECT_EQ(places[static_cast<std::size_t>(i)], point) << "system " << i;
+}
+
+// Members of an island are drawn in a box of B / 3 around its first system
+// (B = 12 for 50 systems, so 4 cells each way).
+TEST(QuadrantLayout, IslandMembersFillABoxOfAThirdOfTheBaseSize) {
+    LayoutState state = SetUpLayout("Islands", 50);
+    RandomSource random(6);
+    state.centres = DrawIslandCentres(random);
+    const GalaxyOccupancy empty;
+    GalaxyPoint previous, centre;
+    std::int32_t farthest = 0;
+    for (std::int32_t i = 0; i < 400; ++i) {
+        previous = PlaceSystem(i, 50, previous, state, empty, random);
+        if (state.clusterCentre) {
+            centre = previous;
+            continue;
+        }
+        const std::int32_t distance = std::max(std::abs(previous.X - centre.X), std::abs(previous.Y - centre.Y));
+        EXPECT_LE(distance, 4) << "system " << i;
+        farthest = std::max(farthest, distance);
+    }
+    EXPECT_EQ(farthest, 4);
 }

@@ -2,11 +2,14 @@
 
 #include <set>
 
+#include "TempFolder.h"
 #include "random/StartUp.h"
+#include "text/TextHelpers.h"
 #include "mapfile/MapTextLoader.h"
 #include "mapfile/MapTextWriter.h"
 #include "model/SectorField.h"
 #include "random/RandomMap.h"
+#include "random/WarpLinks.h"
 
 namespace {
 
@@ -35,6 +38,12 @@ std::string Generate(std::uint64_t seed, const std::string& quadrant, std::int32
     GenerationContext context = shipped.Context();
     RandomMapGenerator().GenerateRandomMap(context, quadrant, N, shape);
     return MapText(shipped);
+}
+
+std::int32_t CountKindIn(const CUniverse& universe, std::uint8_t kind) {
+    std::int32_t count = 0;
+    for (const auto& o : universe.Objects()) count += o->Tipo == kind ? 1 : 0;
+    return count;
 }
 
 void ExpectSeparateCells(const CUniverse& universe, std::size_t fixedLocations) {
@@ -96,5 +105,55 @@ TEST(RandomMap, SweepOfShapesSizesAndQuadrantTypesLoadsBack) {
                 EXPECT_EQ(loaded.universe->NObjetosU(), shipped.universe.NObjetosU());
             }
         }
+    }
+}
+
+TEST(RandomMap, GeneratedWarpPointsAreOfALargeType) {
+    for (const char* shape : {"Random", "Grid"}) {
+        ShippedData shipped(17);
+        GenerationContext context = shipped.Context();
+        RandomMapGenerator().GenerateRandomMap(context, "Balanced Galaxy", 40, shape);
+        std::set<std::string> names;
+        for (const auto& o : shipped.universe.Objects()) {
+            if (o->Tipo != KindWarpPoint) continue;
+            const StellarTypeEntry& entry = shipped.data.Stellar.FindTypeByOrdinal(o->StellarObjectType);
+            EXPECT_EQ(entry.Size, "Large") << shape << ": " << entry.Name;
+            names.insert(entry.Name);
+        }
+        EXPECT_EQ(names.size(), 2u) << shape;  // both large kinds, stable and unstable, are drawn
+    }
+}
+
+// After the map went through its file, every warp point still leads to a
+// system of the map that holds its partner: the warp at the destination
+// sector, leading back to this warp's sector.
+TEST(RandomMap, EveryWarpReachesItsPartnerAfterSaveAndLoad) {
+    for (const char* shape : {"Random", "Spiral", "Grid", "Islands"}) {
+        SCOPED_TRACE(shape);
+        ShippedData shipped(31);
+        GenerationContext context = shipped.Context();
+        RandomMapGenerator().GenerateRandomMap(context, "Core Worlds", 70, shape);
+        TempFolder folder;
+        const auto file = folder.Path() / "Saved.txt";
+        ASSERT_EQ(WriteTextContentSafely(file, MapText(shipped)), "");
+        const LoadResult loaded = LoadMapText(file, shipped.data.Stellar);
+        ASSERT_TRUE(loaded.Ok()) << loaded.error;
+        const CUniverse& u = *loaded.universe;
+        std::int32_t warps = 0;
+        for (const auto& system : u.Systems())
+            for (const auto& warp : system->objects) {
+                if (warp->Tipo != KindWarpPoint) continue;
+                ++warps;
+                ASSERT_TRUE(warp->destSystem);
+                ASSERT_EQ(u.GetOneSystem(warp->destSystem->ID), warp->destSystem) << warp->destSystem->name;
+                std::int32_t partners = 0;
+                for (const auto& back : warp->destSystem->objects)
+                    partners += back->Tipo == KindWarpPoint && back->destSystem == system &&
+                                back->coord.X == warp->destCoord.X && back->coord.y == warp->destCoord.y &&
+                                back->destCoord.X == warp->coord.X && back->destCoord.y == warp->coord.y;
+                EXPECT_EQ(partners, 1) << system->name << " -> " << warp->destSystem->name;
+            }
+        EXPECT_EQ(warps, CountKindIn(shipped.universe, KindWarpPoint));
+        EXPECT_GT(warps, 70);
     }
 }

@@ -3,10 +3,12 @@
 #include <cmath>
 #include <set>
 
+#include "ModelTestSupport.h"
 #include "RandomTestSupport.h"
 #include "model/SectorField.h"
 #include "random/ObjectPlacement.h"
 #include "random/RandomChecks.h"
+#include "model/RandomDraws.h"
 #include "random/SystemPopulation.h"
 
 using randomtest::Fixture;
@@ -26,6 +28,8 @@ std::vector<std::string> Names(const CSystem& system) {
     for (const auto& o : system.objects) names.push_back(o->name);
     return names;
 }
+
+std::pair<int, int> SectorOf(const CSpaceObject& object) { return {object.coord.X, object.coord.y}; }
 
 bool InStarBlock(const CSpaceObject& star, const CSpaceObject& other) {
     return star.Tipo == KindStar && &star != &other && star.GetOccupied(other.coord.X, other.coord.y);
@@ -115,11 +119,6 @@ TEST(SystemPopulation, ImpossibleRulesAndACrowdedCentreEndOnFreeValidSectors) {
     ASSERT_EQ(crowded->objects.size(), 41u);
     for (const auto& o : crowded->objects) EXPECT_FALSE(InStarBlock(*crowded->objects[0], *o));
     EXPECT_EQ(CheckedSectors(*crowded, 1).size(), 40u);
-
-    // With multiple objects allowed only the star's block is avoided.
-    GenerationContext multiple = f.Context(true);
-    const SystemRef shared = AddPopulated(f, multiple, "Crowded", "Shared");
-    for (const auto& o : shared->objects) EXPECT_FALSE(InStarBlock(*shared->objects[0], *o));
 }
 
 TEST(SystemPopulation, EvaluatingRules) {
@@ -192,4 +191,67 @@ TEST(SystemPopulation, AnUnknownObjectKindIsReportedAndLeftOut) {
     EXPECT_EQ(f.universe.NObjetosU(), before);
     ASSERT_FALSE(f.reporter.entries.empty());
     EXPECT_NE(f.reporter.entries.back().message.find("'Comet'"), std::string::npos);
+}
+
+// The values come from the draws in a fixed order: a planet's three
+// resources, gravity, temperature, radiation and conditions; an asteroid
+// field's three resources, each 155 and up.
+TEST(SystemPopulation, PlanetAndAsteroidValuesComeFromTheirDrawsInOrder) {
+    Fixture f;
+    GenerationContext context = f.Context();
+    const SystemRef system = AddTestSystem(f.universe, "Vega", 20, 20);
+    ObjectCounters counters;
+    SystemTypeObject planet{"Planet", "Coord 0,0", "", "Any", "", "Any", "Any"};
+    SystemTypeObject field{"Asteroids", "Coord 0,0", "", "Any", "", "", "Any"};
+    for (int k = 0; k < 50; ++k) {
+        RandomSource expected = f.random;
+        const SpaceObjectRef p = CreateRandomObject(context, planet, system, 1, 1, counters);
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(p->resMinerals, RandomInt(expected, 0, 150));
+        EXPECT_EQ(p->resOrganics, RandomInt(expected, 0, 150));
+        EXPECT_EQ(p->resRadioactives, RandomInt(expected, 0, 150));
+        EXPECT_DOUBLE_EQ(*ParseReal(p->Gravity), std::nearbyint(RandomReal(expected, 0, 2) * 100) / 100) << p->Gravity;
+        EXPECT_EQ(p->Temperature, RandomInt(expected, -200, 200));
+        EXPECT_EQ(p->Radiation, RandomInt(expected, 0, 500));
+        EXPECT_DOUBLE_EQ(*ParseReal(p->Conditions), std::nearbyint(RandomReal(expected, -0.5, 2) * 10) / 10)
+            << p->Conditions;
+
+        expected = f.random;
+        const SpaceObjectRef a = CreateRandomObject(context, field, system, 2, 2, counters);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->resMinerals, 155 + RandomInt(expected, 0, 90));
+        EXPECT_EQ(a->resOrganics, 155 + RandomInt(expected, 0, 90));
+        EXPECT_EQ(a->resRadioactives, 155 + RandomInt(expected, 0, 90));
+    }
+}
+
+// With several objects allowed per sector only a star's 3 by 3 block is
+// avoided: the forty planets that ask for the centre share the nearest sector
+// outside it.
+TEST(SystemPopulation, WithMultipleObjectsOnlyAStarsBlockIsAvoided) {
+    Fixture f;
+    GenerationContext multiple = f.Context(true);
+    const SystemRef shared = AddPopulated(f, multiple, "Crowded", "Shared");
+    ASSERT_EQ(shared->objects.size(), 41u);
+    const std::set<std::pair<int, int>> sectors = CheckedSectors(*shared, 1);
+    EXPECT_EQ(sectors.size(), 1u);
+    for (const auto& o : shared->objects) EXPECT_FALSE(InStarBlock(*shared->objects[0], *o));
+}
+
+// "Coord" and "Same" name their sector outright: it is taken even when an
+// object is there already.
+TEST(SystemPopulation, CoordAndSameRulesTakeTheirSectorEvenWhenOccupied) {
+    Fixture f;
+    GenerationContext context = f.Context();
+    RandomSystemType type;
+    type.Objects = {{"Star", "Ring 1", "", "Any", "Any", "", ""},
+                    {"Planet", "Coord 1,1", "", "Any", "", "Any", "Any"},
+                    {"Asteroids", "Coord 0,0", "", "Any", "", "", "Any"},
+                    {"Storm", "Same 0 1", "", "", "", "", ""}};
+    const SystemRef system = AddTestSystem(f.universe, "Stack", 20, 20);
+    PopulateSystem(context, system, type);
+    ASSERT_EQ(system->objects.size(), 4u);
+    EXPECT_EQ(SectorOf(*system->objects[1]), std::make_pair(1, 1));  // inside the star's block
+    EXPECT_EQ(SectorOf(*system->objects[2]), std::make_pair(0, 0));  // on the star itself
+    EXPECT_EQ(SectorOf(*system->objects[3]), std::make_pair(1, 1));  // on the planet
 }

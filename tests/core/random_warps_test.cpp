@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -128,6 +129,11 @@ TEST(WarpLinks, WindowSearchOrderAndItsEnd) {
     SortByDistance(found);
     EXPECT_EQ(found[0]->name, "Left");  // equal distances keep their order
     EXPECT_EQ(found[2]->name, "Far");
+    std::reverse(found.begin(), found.end());
+    SortByDistance(found);
+    EXPECT_EQ(found[0]->name, "Right");
+    EXPECT_EQ(found[1]->name, "Left");
+    EXPECT_EQ(found[2]->name, "Far");
 
     for (const auto& s : universe.Systems()) s->Checked = false;
     EXPECT_TRUE(search.FindClusterCenterCandidates(*S).empty());
@@ -175,28 +181,56 @@ TEST(WarpLinks, APairThatCannotFitIsDroppedInsteadOfRetriedForever) {
     EXPECT_TRUE(CreateWarpPair(context, 1, A, B, true));
 }
 
-TEST(GalaxyOccupancy, AnswersAsTheUniverseDoes) {
-    CUniverse universe;
-    RandomSource random(11);
-    for (int k = 0; k < 120; ++k) {
-        SystemRef s = AddTestSystem(universe, std::string("S").append(std::to_string(k)), static_cast<std::int32_t>(random.Next() * 72) - 2,
-                              static_cast<std::int32_t>(random.Next() * 54) - 2);
-        s->Checked = random.Next() < 0.3;
+TEST(WarpLinks, TheLimitIsDrawnFromThreeToTheQuadrantTypesMaximum) {
+    RandomSource random(8);
+    std::set<std::int32_t> drawn, grid, small;
+    for (int k = 0; k < 400; ++k) {
+        drawn.insert(DrawWarpLimit(random, false, 6));
+        grid.insert(DrawWarpLimit(random, true, 6));
+        small.insert(DrawWarpLimit(random, false, 1));
     }
-    AddTestSystem(universe, "Twin", universe.Systems()[0]->X, universe.Systems()[0]->y);
-    const GalaxyOccupancy occupancy(universe);
-    for (std::int32_t X = -3; X <= 70; ++X)
-        for (std::int32_t y = -3; y <= 52; ++y) {
-            EXPECT_EQ(occupancy.GetOccupied(X, y), universe.GetOccupied(X, y)) << X << "," << y;
-            for (std::int32_t skip : {1, 121, NoID}) {
-                SystemRef expected;
-                bool occupied = false;
-                universe.GetWhichOccupied(X, y, expected, skip, occupied);
-                const SystemRef found = occupancy.WhichOccupied(X, y, skip);
-                EXPECT_EQ(found != nullptr, occupied);
-                if (occupied) {
-                    EXPECT_EQ(found, expected);
-                }
-            }
-        }
+    EXPECT_EQ(drawn, (std::set<std::int32_t>{3, 4, 5, 6}));
+    EXPECT_EQ(grid, (std::set<std::int32_t>{4}));
+    EXPECT_EQ(small, (std::set<std::int32_t>{3}));
+
+    // On a whole map: a maximum of 3 is never exceeded, a maximum of 6 lets
+    // systems fill all four quadrants of their field.
+    auto mostWarps = [](const std::string& quadrant) {
+        Fixture f;
+        f.GenerateMap(quadrant, 60, "Random");
+        std::int32_t most = 0;
+        for (const auto& system : f.universe.Systems()) most = std::max(most, CountWarpPoints(*system));
+        return most;
+    };
+    EXPECT_EQ(mostWarps("Tight"), 3);
+    EXPECT_EQ(mostWarps("Open"), 4);
+}
+
+TEST(WarpLinks, IslandCentresLinkToEachOther) {
+    Fixture f;
+    f.GenerateMap("Open", 50, "Islands");
+    std::int32_t centres = 0;
+    for (const auto& system : f.universe.Systems()) {
+        if (!system->ClusterCenter) continue;
+        ++centres;
+        const auto warps = WarpsOf(*system);
+        EXPECT_TRUE(std::any_of(warps.begin(), warps.end(),
+                                [](const SpaceObjectRef& w) { return w->destSystem->ClusterCenter; }))
+            << system->name << " is linked to no other island";
+    }
+    EXPECT_EQ(centres, 4);
+}
+
+// S's two candidates lie in the same quadrant of its field and the window
+// search meets the farther one first: the nearer one gets the link.
+TEST(WarpLinks, TheNearerOfTwoCandidatesInOneQuadrantGetsTheLink) {
+    Fixture f;
+    GenerationContext context = f.Context();
+    const SystemRef S = AddTestSystem(f.universe, "S", 10, 10);
+    AddTestSystem(f.universe, "Far", 8, 8);
+    AddTestSystem(f.universe, "Near", 9, 8);
+    ConnectWarps(context, "Random", 3);
+    EXPECT_TRUE(ExistWarpToName(*S, "Near"));
+    EXPECT_FALSE(ExistWarpToName(*S, "Far"));
+    ExpectMutualMirroredLinks(f.universe);
 }
