@@ -344,8 +344,11 @@ def system_names():
     return [s + e for s in starts for e in ends]  # 286 names
 
 
-RULES = ["CVCV", "CVCVC", "VCVC", "CV(CV)*", "CVC(VCV)*", "CVCCVC", "V(CV)*C", "CVV CVC", "CV'CVC", "CVCV-V",
-         "Zar(CV)*", "CVCon", "CVCia", "(CV)*CVCus"]
+# Every rule holds at least two fixed letters and nothing but letters, so
+# that a name never comes out empty, never starts or ends with a blank or a
+# hyphen, even when the draws of a "C" or a "V" add nothing.
+RULES = ["CVCar", "CVCVon", "VCVCan", "CV(CV)*Cor", "CVC(VCV)*ix", "CVCCos", "V(CV)*Cen", "CVCVra", "Zar(CV)*",
+         "CVCon", "CVCia", "(CV)*CVCus", "Vel(CV)*", "CVCeth"]
 
 
 def black_hole():

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <numeric>
 #include <set>
 
@@ -160,6 +161,20 @@ TEST_F(DefaultDataTest, NamesRulesAndTemplates) {
     ASSERT_TRUE(blackHole);
     ASSERT_EQ(blackHole->size(), 31u);
     for (const auto& line : *blackHole) EXPECT_EQ(line.substr(50, 3), ":= ") << line;
+}
+
+// A generated name becomes a system's name and the stem of its objects'
+// names ("Kave Ast. I"): it must start with a capital and end with a letter.
+TEST_F(DefaultDataTest, NamesFromTheShippedRulesAreClean) {
+    const std::vector<std::string> rules = ReadNameRules(ShippedProgramFolder());
+    ASSERT_FALSE(rules.empty());
+    RandomSource random(1000);
+    for (int i = 0; i < 1000; ++i) {
+        const std::string name = GenerateNameFromRules(rules, random);
+        ASSERT_FALSE(name.empty());
+        EXPECT_TRUE(std::isupper(static_cast<unsigned char>(name.front()))) << "'" << name << "'";
+        EXPECT_TRUE(std::isalpha(static_cast<unsigned char>(name.back()))) << "'" << name << "'";
+    }
 }
 
 }  // namespace
