@@ -1,13 +1,15 @@
 #pragma once
 
-#include <filesystem>
-#include <iosfwd>
+#include "cli/CliContext.h"
 
-// Runs start-up on the program folder: each failing file's message on err,
-// the counts of everything read on out. 0 when no file failed, 1 otherwise.
-int RunDataCommand(const std::filesystem::path& programFolder, std::ostream& out, std::ostream& err);
+// data [--json]: runs start-up on the program folder as the editor does.
+// Each failing file's message goes to err; the status texts, the catalogue
+// entries per kind, the abilities per group, the quadrant and system type
+// names and the other counts go to out, as text or as one JSON object.
+// 0 when every file was read, 1 otherwise.
+int RunDataCommand(const CliContext& context);
 
-// Lists the stellar object catalogue, one entry per line (ordinal, name,
-// physical type, size, subtype, atmosphere, colour, picture, separated by
-// tabs). 0 when the catalogue file was read.
-int RunCatalogCommand(const std::filesystem::path& programFolder, std::ostream& out, std::ostream& err);
+// catalog: lists the stellar object catalogue, one entry per line (ordinal,
+// name, physical type, size, subtype, atmosphere, colour, picture, separated
+// by tabs). 0 when the catalogue file was read.
+int RunCatalogCommand(const CliContext& context);

@@ -5,71 +5,17 @@
 #include "mapfile/MapTextLoader.h"
 #include "mapfile/MapTextWriter.h"
 #include "model/RandomSource.h"
+#include "cli/CliContext.h"
+#include "cli/CliOptions.h"
 #include "cli/StreamReporter.h"
 #include "random/RandomChecks.h"
 #include "random/RandomMap.h"
 #include "random/SystemPopulation.h"
 
-#include <algorithm>
-#include <chrono>
-#include <charconv>
-#include <map>
 #include <optional>
 #include <ostream>
 
 namespace {
-
-constexpr int ExitOk = 0;
-constexpr int ExitFailure = 1;
-constexpr int ExitRefused = 2;
-
-// Options with a value ("--quadrant NAME") and bare flags ("--progress").
-struct ParsedArgs {
-    std::map<std::string, std::string> values;
-    std::map<std::string, bool> flags;
-    std::string error;
-
-    std::string Value(const std::string& key) const {
-        auto it = values.find(key);
-        return it == values.end() ? std::string() : it->second;
-    }
-    bool Has(const std::string& key) const { return values.count(key) != 0; }
-    bool Flag(const std::string& key) const { return flags.count(key) != 0; }
-};
-
-ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::vector<std::string>& valueKeys,
-                     const std::vector<std::string>& flagKeys) {
-    ParsedArgs parsed;
-    auto isIn = [](const std::vector<std::string>& keys, const std::string& key) {
-        return std::find(keys.begin(), keys.end(), key) != keys.end();
-    };
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& key = args[i];
-        if (isIn(flagKeys, key)) {
-            parsed.flags[key] = true;
-        } else if (isIn(valueKeys, key) && i + 1 < args.size()) {
-            parsed.values[key] = args[++i];
-        } else {
-            parsed.error = isIn(valueKeys, key) ? "Missing value after " + key : "Unknown option " + key;
-            return parsed;
-        }
-    }
-    return parsed;
-}
-
-std::optional<std::uint64_t> ParseSeed(const std::string& text) {
-    std::uint64_t seed = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), seed);
-    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-    return seed;
-}
-
-// The given seed, or one from the clock so that unseeded runs differ.
-std::optional<std::uint64_t> SeedOf(const ParsedArgs& parsed) {
-    if (!parsed.Has("--seed"))
-        return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    return ParseSeed(parsed.Value("--seed"));
-}
 
 int Refuse(std::ostream& err, const std::string& message) {
     err << message << '\n';
@@ -83,7 +29,7 @@ int WriteMap(const CUniverse& universe, const GameData& data, const std::filesys
     if (error.empty()) error = WriteTextFileSafely(file, map.Lines());
     if (!error.empty()) {
         err << error << '\n';
-        return ExitFailure;
+        return ExitFailed;
     }
     out << "Wrote " << universe.NSistemas() << " systems and " << universe.NObjetosU() << " objects to "
         << file.string() << '\n';
@@ -137,7 +83,7 @@ int RunRandomMapCommand(const std::filesystem::path& programFolder, const std::v
     if (!parsed.error.empty()) return Refuse(err, parsed.error);
     if (!parsed.Has("-o")) return Refuse(err, "Missing -o OUT.txt");
     const std::optional<std::uint64_t> seed = SeedOf(parsed);
-    if (!seed) return Refuse(err, "The seed must be a whole number from 0 to 18446744073709551615");
+    if (!seed) return Refuse(err, BadSeedText);
 
     StreamReporter reporter(err);
     Session session;
@@ -163,7 +109,7 @@ int RunRandomSystemCommand(const std::filesystem::path& programFolder, const std
     const auto cell = ParseCell(parsed.Value("--at"));
     if (!cell) return Refuse(err, "--at needs the galaxy cell as X,Y");
     const std::optional<std::uint64_t> seed = SeedOf(parsed);
-    if (!seed) return Refuse(err, "The seed must be a whole number from 0 to 18446744073709551615");
+    if (!seed) return Refuse(err, BadSeedText);
     const auto [X, Y] = *cell;
     if (const std::string range = CellRangeMessage(X, Y); !range.empty()) return Refuse(err, range);
 
@@ -171,7 +117,7 @@ int RunRandomSystemCommand(const std::filesystem::path& programFolder, const std
     Session session;
     StartSession(programFolder, *seed, session, reporter);
     std::optional<CUniverse> universe = StartingMap(parsed, session.data, err);
-    if (!universe) return ExitFailure;
+    if (!universe) return ExitFailed;
     if (universe->GetOccupied(X, Y)) return Refuse(err, "There's a system in that coordinates yet");
     const std::string type = parsed.Value("--type");
     if (const std::string message = CheckSystemTypeChoice(session.data, type); !message.empty())

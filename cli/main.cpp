@@ -10,26 +10,53 @@
 #include "cli/CliContext.h"
 #include "cli/DataCommands.h"
 #include "cli/MapCommands.h"
+#include "cli/NameCommand.h"
 #include "cli/RandomCommands.h"
 
 namespace {
 
 const CliCommand Commands[] = {
-    {"data", "", 0, 0, [](const CliContext& c) { return RunDataCommand(c.programFolder, c.out, c.err); }},
-    {"catalog", "", 0, 0, [](const CliContext& c) { return RunCatalogCommand(c.programFolder, c.out, c.err); }},
-    {"check", "MAP.txt", 1, 1, RunCheckCommand},
-    {"roundtrip", "IN.txt OUT.txt", 2, 2, RunRoundtripCommand},
-    {"compile", "MAP.txt [MOD]", 1, 2, RunCompileCommand},
-    {"random-map", "--quadrant NAME --systems N --shape SHAPE [--seed S] [--progress] [--multiple] -o OUT.txt", 0,
-     64, [](const CliContext& c) { return RunRandomMapCommand(c.programFolder, c.args, c.out, c.err); }},
-    {"random-system", "--type NAME --at X,Y [--name NAME] [--map IN.txt] [--seed S] [--multiple] -o OUT.txt", 0, 64,
+    {"data", "[--json]", "reads every data file as the editor does at start-up and shows what they hold", 0, 1,
+     RunDataCommand},
+    {"catalog", "", "lists the stellar object catalogue, one entry per line", 0, 0, RunCatalogCommand},
+    {"name", "[--count N] [--seed S]", "invents system names from the name rules (rules.dat)", 0, 4,
+     RunNameCommand},
+    {"check", "MAP.txt", "loads a txt map and counts its systems, objects and warp points", 1, 1, RunCheckCommand},
+    {"roundtrip", "IN.txt OUT.txt", "loads a txt map and saves it again", 2, 2, RunRoundtripCommand},
+    {"compile", "MAP.txt [MOD]", "checks a txt map as the map compiler does and writes its .map", 1, 2,
+     RunCompileCommand},
+    {"random-map", "--quadrant NAME --systems N --shape SHAPE [--seed S] [--progress] [--multiple] -o OUT.txt",
+     "generates a random galaxy", 0, 64,
+     [](const CliContext& c) { return RunRandomMapCommand(c.programFolder, c.args, c.out, c.err); }},
+    {"random-system", "--type NAME --at X,Y [--name NAME] [--map IN.txt] [--seed S] [--multiple] -o OUT.txt",
+     "adds one random system to a map", 0, 64,
      [](const CliContext& c) { return RunRandomSystemCommand(c.programFolder, c.args, c.out, c.err); }},
 };
 
-int Usage(std::ostream& err) {
-    err << "usage: dizizuzuri-cli [--program-dir DIR] COMMAND [ARGS]\ncommands:\n";
-    for (const CliCommand& command : Commands) err << "  " << command.name << " " << command.usage << "\n";
-    return 2;
+// The version the editor's window shows.
+constexpr const char* Version = DIZ_VERSION;
+
+void ToolUsage(std::ostream& stream) {
+    stream << "usage: dizizuzuri-cli [--program-dir DIR] COMMAND [ARGS]\n"
+              "       dizizuzuri-cli COMMAND --help\n"
+              "       dizizuzuri-cli --help | --version\n"
+              "The program folder (DizIzuzuri.ini, rules.dat and the data folder) defaults to the tool's own.\n"
+              "commands:\n";
+    for (const CliCommand& command : Commands) {
+        const std::string name = command.name;
+        stream << "  " << name << std::string(name.size() < 15 ? 15 - name.size() : 1, ' ') << command.summary << "\n";
+    }
+    stream << "exit codes: 0 success, 1 failed check, map or data file, 2 bad arguments or refused request\n";
+}
+
+void CommandUsage(const CliCommand& command, std::ostream& stream) {
+    stream << "usage: dizizuzuri-cli [--program-dir DIR] " << command.name;
+    if (*command.usage) stream << ' ' << command.usage;
+    stream << '\n' << command.summary << '\n';
+}
+
+bool AsksForHelp(const std::vector<std::string>& words) {
+    return std::any_of(words.begin(), words.end(), [](const std::string& w) { return w == "--help" || w == "-h"; });
 }
 
 // The folder of the running executable: the default program folder.
@@ -40,23 +67,54 @@ std::filesystem::path ExecutableFolder(const char* argv0) {
     return std::filesystem::absolute(argv0, ec).parent_path();
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    std::vector<std::string> words(argv + 1, argv + argc);
-    std::filesystem::path programFolder = ExecutableFolder(argv[0]);
+// Takes a leading "--program-dir DIR" or "--program-dir=DIR" off the words.
+std::filesystem::path TakeProgramFolder(std::vector<std::string>& words, const char* argv0) {
     if (!words.empty() && words[0].rfind("--program-dir=", 0) == 0) {
-        programFolder = words[0].substr(14);
+        std::filesystem::path folder = words[0].substr(14);
         words.erase(words.begin());
-    } else if (words.size() >= 2 && words[0] == "--program-dir") {
-        programFolder = words[1];
-        words.erase(words.begin(), words.begin() + 2);
+        return folder;
     }
-    if (words.empty()) return Usage(std::cerr);
+    if (words.size() >= 2 && words[0] == "--program-dir") {
+        std::filesystem::path folder = words[1];
+        words.erase(words.begin(), words.begin() + 2);
+        return folder;
+    }
+    return ExecutableFolder(argv0);
+}
+
+int Run(std::vector<std::string> words, const char* argv0) {
+    const std::filesystem::path programFolder = TakeProgramFolder(words, argv0);
+    if (words.empty()) {
+        ToolUsage(std::cerr);
+        return ExitRefused;
+    }
+    if (words[0] == "--help" || words[0] == "-h") {
+        ToolUsage(std::cout);
+        return ExitOk;
+    }
+    if (words[0] == "--version") {
+        std::cout << "dizizuzuri-cli " << Version << '\n';
+        return ExitOk;
+    }
     const auto command = std::find_if(std::begin(Commands), std::end(Commands),
                                       [&](const CliCommand& c) { return words[0] == c.name; });
-    if (command == std::end(Commands)) return Usage(std::cerr);
+    if (command == std::end(Commands)) {
+        std::cerr << "Unknown command " << words[0] << "\n";
+        ToolUsage(std::cerr);
+        return ExitRefused;
+    }
     CliContext context{programFolder, {words.begin() + 1, words.end()}, std::cout, std::cerr};
-    if (context.args.size() < command->minArgs || context.args.size() > command->maxArgs) return Usage(std::cerr);
+    if (AsksForHelp(context.args)) {
+        CommandUsage(*command, std::cout);
+        return ExitOk;
+    }
+    if (context.args.size() < command->minArgs || context.args.size() > command->maxArgs) {
+        CommandUsage(*command, std::cerr);
+        return ExitRefused;
+    }
     return command->run(context);
 }
+
+}  // namespace
+
+int main(int argc, char** argv) { return Run({argv + 1, argv + argc}, argv[0]); }
