@@ -22,9 +22,9 @@ inline constexpr int ExitRefused = 2;  // bad arguments or a refused request
 // One entry of the command table. run returns the exit code.
 struct CliCommand {
     const char* name;
-    const char* usage;    // the arguments, for the help text
-    const char* summary;  // one line on what the command does
+    const char* usage;  // the arguments, for the help text
     std::size_t minArgs;
     std::size_t maxArgs;
     int (*run)(const CliContext& context);
+    const char* summary = "";  // one line on what the command does
 };

@@ -16,21 +16,20 @@
 namespace {
 
 const CliCommand Commands[] = {
-    {"data", "[--json]", "reads every data file as the editor does at start-up and shows what they hold", 0, 1,
-     RunDataCommand},
-    {"catalog", "", "lists the stellar object catalogue, one entry per line", 0, 0, RunCatalogCommand},
-    {"name", "[--count N] [--seed S]", "invents system names from the name rules (rules.dat)", 0, 4,
-     RunNameCommand},
-    {"check", "MAP.txt", "loads a txt map and counts its systems, objects and warp points", 1, 1, RunCheckCommand},
-    {"roundtrip", "IN.txt OUT.txt", "loads a txt map and saves it again", 2, 2, RunRoundtripCommand},
-    {"compile", "MAP.txt [MOD]", "checks a txt map as the map compiler does and writes its .map", 1, 2,
-     RunCompileCommand},
-    {"random-map", "--quadrant NAME --systems N --shape SHAPE [--seed S] [--progress] [--multiple] -o OUT.txt",
-     "generates a random galaxy", 0, 64,
-     [](const CliContext& c) { return RunRandomMapCommand(c.programFolder, c.args, c.out, c.err); }},
-    {"random-system", "--type NAME --at X,Y [--name NAME] [--map IN.txt] [--seed S] [--multiple] -o OUT.txt",
-     "adds one random system to a map", 0, 64,
-     [](const CliContext& c) { return RunRandomSystemCommand(c.programFolder, c.args, c.out, c.err); }},
+    {"data", "[--json]", 0, 1, RunDataCommand,
+     "reads every data file as the editor does at start-up and shows what they hold"},
+    {"catalog", "", 0, 0, RunCatalogCommand, "lists the stellar object catalogue, one entry per line"},
+    {"name", "[--count N] [--seed S]", 0, 4, RunNameCommand, "invents system names from the name rules (rules.dat)"},
+    {"check", "MAP.txt", 1, 1, RunCheckCommand, "loads a txt map and counts its systems, objects and warp points"},
+    {"roundtrip", "IN.txt OUT.txt", 2, 2, RunRoundtripCommand, "loads a txt map and saves it again"},
+    {"compile", "MAP.txt [MOD]", 1, 2, RunCompileCommand,
+     "checks a txt map as the map compiler does and writes its .map"},
+    {"random-map", "--quadrant NAME --systems N --shape SHAPE [--seed S] [--progress] [--multiple] -o OUT.txt", 0,
+     64, [](const CliContext& c) { return RunRandomMapCommand(c.programFolder, c.args, c.out, c.err); },
+     "generates a random galaxy"},
+    {"random-system", "--type NAME --at X,Y [--name NAME] [--map IN.txt] [--seed S] [--multiple] -o OUT.txt", 0, 64,
+     [](const CliContext& c) { return RunRandomSystemCommand(c.programFolder, c.args, c.out, c.err); },
+     "adds one random system to a map"},
 };
 
 // The version the editor's window shows.
@@ -44,7 +43,8 @@ void ToolUsage(std::ostream& stream) {
               "commands:\n";
     for (const CliCommand& command : Commands) {
         const std::string name = command.name;
-        stream << "  " << name << std::string(name.size() < 15 ? 15 - name.size() : 1, ' ') << command.summary << "\n";
+        stream << "  " << name << std::string(name.size() < 15 ? 15 - name.size() : 1, ' ')
+               << (command.summary ? command.summary : "") << "\n";
     }
     stream << "exit codes: 0 success, 1 failed check, map or data file, 2 bad arguments or refused request\n";
 }
@@ -52,7 +52,8 @@ void ToolUsage(std::ostream& stream) {
 void CommandUsage(const CliCommand& command, std::ostream& stream) {
     stream << "usage: dizizuzuri-cli [--program-dir DIR] " << command.name;
     if (*command.usage) stream << ' ' << command.usage;
-    stream << '\n' << command.summary << '\n';
+    stream << '\n';
+    if (command.summary && *command.summary) stream << command.summary << '\n';
 }
 
 bool AsksForHelp(const std::vector<std::string>& words) {
