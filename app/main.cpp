@@ -3,8 +3,11 @@
 #include <filesystem>
 #include <iostream>
 
-#include "random/GameData.h"
+#include "folders/UserFolderSeed.h"
+#include "mapfile/MapSave.h"
 #include "model/RandomSource.h"
+#include "random/GameData.h"
+#include "ui/ApplicationIdentity.h"
 #include "ui/FMapEditor.h"
 #include "ui/MessageBoxPrompts.h"
 
@@ -21,6 +24,16 @@ bool NoDisplay() {
 #endif
 }
 
+// From the build folder everything lies beside the executable; installed,
+// the shipped files are read from share/ and the user's files live in the
+// user's data folder, seeded on the first start.
+ProgramFolders ChooseFolders(std::string& seedError) {
+    const std::filesystem::path executableFolder = QApplication::applicationDirPath().toStdString();
+    const ProgramFolders folders = FindProgramFolders(executableFolder, UserDataFolder());
+    if (folders.Installed) seedError = SeedUserFolder(folders, executableFolder / MapCompilerProgramName);
+    return folders;
+}
+
 std::uint64_t ClockSeed() {
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
@@ -34,14 +47,18 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication application(argc, argv);
-    QApplication::setApplicationName(ApplicationTitle());
+    SetApplicationIdentity();
+    std::string seedError;
+    const ProgramFolders folders = ChooseFolders(seedError);
     GameData data;
-    // The program folder is the executable's own: settings, bitmaps and maps lie there.
-    data.ProgramFolder = std::filesystem::path(QApplication::applicationDirPath().toStdString());
+    data.ProgramFolder = folders.Program;
+    data.UserFolder = folders.User;
     RandomSource random;
     MessageBoxPrompts prompts;
     FMapEditor window(data, prompts, random);
     prompts.SetParent(&window);
+    // Start-up then reports what is missing and the editor still opens.
+    if (!seedError.empty()) prompts.Error(seedError);
     window.RunStartUp(ClockSeed());
     window.show();
     return QApplication::exec();

@@ -7,8 +7,8 @@ class Reporter;
 
 // The values of DizIzuzuri.ini and what is derived from them at start-up.
 // Folder values are kept exactly as read; a relative folder is taken from the
-// program folder (ResolveFolder), so a shipped settings file works wherever
-// the program is installed.
+// folder that holds the settings file (ResolveFolder), so a shipped settings
+// file works wherever the program is installed.
 struct Settings {
     std::string DataDirectory;
     std::string MapCompilerPath;

@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "folders/ProgramFolders.h"
+
 // What a command of dizizuzuri-cli is handed. Results go to out, every
 // message (errors, warnings, progress) to err.
 struct CliContext {
-    std::filesystem::path programFolder;
+    ProgramFolders folders;  // the shipped files and the user's files
     std::vector<std::string> args;  // the words after the command's name
     std::ostream& out;
     std::ostream& err;

@@ -15,10 +15,10 @@ namespace {
 // The catalogue only needs the files; a fixed seed keeps the runs the same.
 constexpr std::uint64_t CommandSeed = 1;
 
-StartUpResult ReadGameData(const std::filesystem::path& programFolder, GameData& data, std::ostream& err) {
+StartUpResult ReadGameData(const ProgramFolders& folders, GameData& data, std::ostream& err) {
     StreamReporter reporter(err);
     RandomSource random;
-    return StartUp(programFolder, data, random, CommandSeed, reporter);
+    return StartUp(folders.Program, folders.User, data, random, CommandSeed, reporter);
 }
 
 // "Map Compiler: ..." and "Map Folder: ..." share one label in the window,
@@ -139,7 +139,7 @@ int RunDataCommand(const CliContext& context) {
         return ExitRefused;
     }
     GameData data;
-    const StartUpResult result = ReadGameData(context.programFolder, data, context.err);
+    const StartUpResult result = ReadGameData(context.folders, data, context.err);
     const DataReport report = MakeDataReport(data, result);
     if (parsed.Flag("--json"))
         PrintJson(report, context.out);
@@ -150,7 +150,7 @@ int RunDataCommand(const CliContext& context) {
 
 int RunCatalogCommand(const CliContext& context) {
     GameData data;
-    const StartUpResult result = ReadGameData(context.programFolder, data, context.err);
+    const StartUpResult result = ReadGameData(context.folders, data, context.err);
     for (const StellarTypeEntry& e : data.Stellar.Entries())
         context.out << e.Ordinal << '\t' << e.Name << '\t' << e.PhysicalType << '\t' << e.Size << '\t' << e.SubType
                     << '\t' << e.Atmosphere << '\t' << e.Colour << '\t' << e.PictureFile << '\n';

@@ -2,7 +2,7 @@
 
 #include "cli/CliContext.h"
 
-// data [--json]: runs start-up on the program folder as the editor does.
+// data [--json]: runs start-up on the program and user folders as the editor does.
 // Each failing file's message goes to err; the status texts, the catalogue
 // entries per kind, the abilities per group, the quadrant and system type
 // names and the other counts go to out, as text or as one JSON object.

@@ -12,13 +12,13 @@
 
 namespace {
 
-// The stellar catalogue of the data folder named in the program folder's
+// The stellar catalogue of the data folder named in the user folder's
 // settings file; false (reported) when it could not be read.
 bool ReadCatalogue(const CliContext& context, StellarCatalog& catalogue) {
     StreamReporter reporter(context.err);
     Settings settings;
-    if (!LoadSettings(context.programFolder, settings, reporter)) return false;
-    const auto file = ResolveFolder(context.programFolder, settings.DataDirectory) / StellarCatalog::FileName;
+    if (!LoadSettings(context.folders.User, settings, reporter)) return false;
+    const auto file = ResolveFolder(context.folders.User, settings.DataDirectory) / StellarCatalog::FileName;
     return catalogue.ParseStellarObjectTypes(file, reporter);
 }
 
@@ -62,7 +62,7 @@ int RunRoundtripCommand(const CliContext& context) {
     if (const std::int32_t unknown = CountUnknownTypes(*loaded.universe); unknown > 0)
         context.err << "warning: " << unknown << " objects have a stellar object name the catalogue does not know; "
                     << "it is written empty\n";
-    TxtBlock map = GenerateMapTxt(*loaded.universe, catalogue, context.programFolder);
+    TxtBlock map = GenerateMapTxt(*loaded.universe, catalogue, context.folders.Program);
     const std::string error = map.error.empty() ? WriteTextContentSafely(context.args[1], map.text) : map.error;
     return error.empty() ? 0 : Failed(context, error);
 }

@@ -27,9 +27,9 @@ int RunNameCommand(const CliContext& context) {
     const std::optional<std::uint64_t> seed = SeedOf(parsed);
     if (!seed) return Refuse(context, BadSeedText);
 
-    const std::vector<std::string> rules = ReadNameRules(context.programFolder);
+    const std::vector<std::string> rules = ReadNameRules(context.folders.Program);
     if (rules.empty()) {
-        context.err << "No name rules: '" << NameRulesFileName << "' in " << context.programFolder.string()
+        context.err << "No name rules: '" << NameRulesFileName << "' in " << context.folders.Program.string()
                     << " is missing, cannot be read or holds no rule\n";
         return ExitFailed;
     }

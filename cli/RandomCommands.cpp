@@ -44,9 +44,8 @@ struct Session {
 // Reads the program folder as the editor does at start-up: a file that fails
 // has been reported on err, and the run goes on with what could be read (the
 // checks of the request catch a missing quadrant or system type).
-void StartSession(const std::filesystem::path& programFolder, std::uint64_t seed, Session& session,
-                  Reporter& reporter) {
-    StartUp(programFolder, session.data, session.random, seed, reporter);
+void StartSession(const ProgramFolders& folders, std::uint64_t seed, Session& session, Reporter& reporter) {
+    StartUp(folders.Program, folders.User, session.data, session.random, seed, reporter);
 }
 
 std::optional<std::pair<std::int32_t, std::int32_t>> ParseCell(const std::string& text) {
@@ -76,7 +75,7 @@ std::optional<CUniverse> StartingMap(const ParsedArgs& parsed, const GameData& d
 
 }  // namespace
 
-int RunRandomMapCommand(const std::filesystem::path& programFolder, const std::vector<std::string>& args,
+int RunRandomMapCommand(const ProgramFolders& folders, const std::vector<std::string>& args,
                         std::ostream& out, std::ostream& err) {
     const ParsedArgs parsed = ParseArgs(args, {"--quadrant", "--systems", "--shape", "--seed", "-o"},
                                         {"--progress", "--multiple"});
@@ -87,7 +86,7 @@ int RunRandomMapCommand(const std::filesystem::path& programFolder, const std::v
 
     StreamReporter reporter(err);
     Session session;
-    StartSession(programFolder, *seed, session, reporter);
+    StartSession(folders, *seed, session, reporter);
     const std::string quadrant = parsed.Value("--quadrant"), shape = parsed.Value("--shape");
     const std::string message = CheckRandomMapRequest(session.data, quadrant, parsed.Value("--systems"), shape);
     if (!message.empty()) return Refuse(err, message);
@@ -101,7 +100,7 @@ int RunRandomMapCommand(const std::filesystem::path& programFolder, const std::v
     return WriteMap(universe, session.data, parsed.Value("-o"), out, err);
 }
 
-int RunRandomSystemCommand(const std::filesystem::path& programFolder, const std::vector<std::string>& args,
+int RunRandomSystemCommand(const ProgramFolders& folders, const std::vector<std::string>& args,
                            std::ostream& out, std::ostream& err) {
     const ParsedArgs parsed = ParseArgs(args, {"--type", "--at", "--name", "--map", "--seed", "-o"}, {"--multiple"});
     if (!parsed.error.empty()) return Refuse(err, parsed.error);
@@ -115,7 +114,7 @@ int RunRandomSystemCommand(const std::filesystem::path& programFolder, const std
 
     StreamReporter reporter(err);
     Session session;
-    StartSession(programFolder, *seed, session, reporter);
+    StartSession(folders, *seed, session, reporter);
     std::optional<CUniverse> universe = StartingMap(parsed, session.data, err);
     if (!universe) return ExitFailed;
     if (universe->GetOccupied(X, Y)) return Refuse(err, "There's a system in that coordinates yet");

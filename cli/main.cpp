@@ -1,8 +1,10 @@
 // dizizuzuri-cli [--program-dir DIR] COMMAND [ARGS]: the editor's core work
 // without its window. Adding a command is one line in the table below.
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -12,6 +14,8 @@
 #include "cli/MapCommands.h"
 #include "cli/NameCommand.h"
 #include "cli/RandomCommands.h"
+#include "folders/UserFolderSeed.h"
+#include "mapfile/MapSave.h"
 
 namespace {
 
@@ -25,10 +29,10 @@ const CliCommand Commands[] = {
     {"compile", "MAP.txt [MOD]", 1, 2, RunCompileCommand,
      "checks a txt map as the map compiler does and writes its .map"},
     {"random-map", "--quadrant NAME --systems N --shape SHAPE [--seed S] [--progress] [--multiple] -o OUT.txt", 0,
-     64, [](const CliContext& c) { return RunRandomMapCommand(c.programFolder, c.args, c.out, c.err); },
+     64, [](const CliContext& c) { return RunRandomMapCommand(c.folders, c.args, c.out, c.err); },
      "generates a random galaxy"},
     {"random-system", "--type NAME --at X,Y [--name NAME] [--map IN.txt] [--seed S] [--multiple] -o OUT.txt", 0, 64,
-     [](const CliContext& c) { return RunRandomSystemCommand(c.programFolder, c.args, c.out, c.err); },
+     [](const CliContext& c) { return RunRandomSystemCommand(c.folders, c.args, c.out, c.err); },
      "adds one random system to a map"},
 };
 
@@ -39,7 +43,8 @@ void ToolUsage(std::ostream& stream) {
     stream << "usage: dizizuzuri-cli [--program-dir DIR] COMMAND [ARGS]\n"
               "       dizizuzuri-cli COMMAND --help\n"
               "       dizizuzuri-cli --help | --version\n"
-              "The program folder (DizIzuzuri.ini, rules.dat and the data folder) defaults to the tool's own.\n"
+              "The program folder (DizIzuzuri.ini, rules.dat and the data folder) defaults to the tool's own;\n"
+              "installed, the shipped files are read from share/ and the settings from the user's data folder.\n"
               "commands:\n";
     for (const CliCommand& command : Commands) {
         const std::string name = command.name;
@@ -69,7 +74,7 @@ std::filesystem::path ExecutableFolder(const char* argv0) {
 }
 
 // Takes a leading "--program-dir DIR" or "--program-dir=DIR" off the words.
-std::filesystem::path TakeProgramFolder(std::vector<std::string>& words, const char* argv0) {
+std::optional<std::filesystem::path> TakeProgramFolder(std::vector<std::string>& words) {
     if (!words.empty() && words[0].rfind("--program-dir=", 0) == 0) {
         std::filesystem::path folder = words[0].substr(14);
         words.erase(words.begin());
@@ -80,11 +85,27 @@ std::filesystem::path TakeProgramFolder(std::vector<std::string>& words, const c
         words.erase(words.begin(), words.begin() + 2);
         return folder;
     }
-    return ExecutableFolder(argv0);
+    return std::nullopt;
+}
+
+// A named program folder holds everything, as the build folder does. By
+// default: beside the executable in the build folder; installed, the shipped
+// files under share/ and the user's files in the user's data folder, which
+// the first start seeds. Empty when that folder cannot be made ready (reported).
+std::optional<ProgramFolders> ChooseFolders(const std::optional<std::filesystem::path>& named, const char* argv0) {
+    if (named) return ProgramFolders{*named, *named};
+    const std::filesystem::path executableFolder = ExecutableFolder(argv0);
+    const ProgramFolders folders =
+        FindProgramFolders(executableFolder, XdgUserFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+    if (!folders.Installed) return folders;
+    const std::string error = SeedUserFolder(folders, executableFolder / MapCompilerProgramName);
+    if (error.empty()) return folders;
+    std::cerr << error << '\n';
+    return std::nullopt;
 }
 
 int Run(std::vector<std::string> words, const char* argv0) {
-    const std::filesystem::path programFolder = TakeProgramFolder(words, argv0);
+    const std::optional<std::filesystem::path> programFolder = TakeProgramFolder(words);
     if (words.empty()) {
         ToolUsage(std::cerr);
         return ExitRefused;
@@ -104,16 +125,18 @@ int Run(std::vector<std::string> words, const char* argv0) {
         ToolUsage(std::cerr);
         return ExitRefused;
     }
-    CliContext context{programFolder, {words.begin() + 1, words.end()}, std::cout, std::cerr};
-    if (AsksForHelp(context.args)) {
+    const std::vector<std::string> args(words.begin() + 1, words.end());
+    if (AsksForHelp(args)) {
         CommandUsage(*command, std::cout);
         return ExitOk;
     }
-    if (context.args.size() < command->minArgs || context.args.size() > command->maxArgs) {
+    if (args.size() < command->minArgs || args.size() > command->maxArgs) {
         CommandUsage(*command, std::cerr);
         return ExitRefused;
     }
-    return command->run(context);
+    const std::optional<ProgramFolders> folders = ChooseFolders(programFolder, argv0);
+    if (!folders) return ExitFailed;
+    return command->run(CliContext{*folders, args, std::cout, std::cerr});
 }
 
 }  // namespace

@@ -15,8 +15,8 @@ inline const char* const LoseChanges = "Are you sure? Any change made will be lo
 // SaveMapText replaces the file only once the new one is complete.
 inline std::string Overwrite(const std::string& name) { return "The File '" + name + ".txt' exists, Overwrite?"; }
 
-inline std::string Saved(const std::string& name, const std::filesystem::path& programFolder) {
-    return "Work Done,'" + name + ".txt' saved in '" + programFolder.string() + "'";
+inline std::string Saved(const std::string& name, const std::filesystem::path& saveFolder) {
+    return "Work Done,'" + name + ".txt' saved in '" + saveFolder.string() + "'";
 }
 
 inline std::string Generated(const std::string& name, const std::string& mapFolder) {

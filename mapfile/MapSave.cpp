@@ -11,21 +11,21 @@ std::string FileErrorText(const std::error_code& error, const fs::path& file) {
     return std::to_string(error.value()) + " - " + error.message() + " ('" + file.string() + "')";
 }
 
-fs::path LocalTxtPath(const fs::path& programFolder, const std::string& name) { return programFolder / (name + ".txt"); }
+fs::path LocalTxtPath(const fs::path& saveFolder, const std::string& name) { return saveFolder / (name + ".txt"); }
 
 std::string SaveMapText(const CUniverse& universe, const StellarTypeNames& names, const fs::path& programFolder,
-                        const std::string& name) {
+                        const fs::path& saveFolder, const std::string& name) {
     MapTextWriter writer(universe, names, programFolder);
     TxtLineBuffer out;
     std::string error = writer.WriteMap(out);
     if (!error.empty()) return error;
-    return WriteTextContentSafely(LocalTxtPath(programFolder, name), out.Text());
+    return WriteTextContentSafely(LocalTxtPath(saveFolder, name), out.Text());
 }
 
-CompilePaths MakeCompilePaths(const fs::path& programFolder, const fs::path& compilerFolder, const fs::path& mapFolder,
+CompilePaths MakeCompilePaths(const fs::path& saveFolder, const fs::path& compilerFolder, const fs::path& mapFolder,
                               const std::string& name) {
     CompilePaths paths;
-    paths.localTxt = LocalTxtPath(programFolder, name);
+    paths.localTxt = LocalTxtPath(saveFolder, name);
     paths.compilerTxt = compilerFolder / (name + ".txt");
     paths.compilerMap = compilerFolder / (name + ".map");
     paths.finalMap = mapFolder / (name + ".map");

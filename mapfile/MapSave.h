@@ -14,19 +14,26 @@ inline constexpr const char* MapCompilerProgramName = "TarsisMapCompiler.exe";
 // "number - description" of a failed file operation, naming the file.
 std::string FileErrorText(const std::error_code& error, const std::filesystem::path& file);
 
-// programFolder / (name + ".txt").
-std::filesystem::path LocalTxtPath(const std::filesystem::path& programFolder, const std::string& name);
+// saveFolder / (name + ".txt"): where maps are saved and loaded (the user folder).
+std::filesystem::path LocalTxtPath(const std::filesystem::path& saveFolder, const std::string& name);
 
-// Writes the universe's txt map as name + ".txt" in the program folder. When
-// a block cannot be written (a limit is reached, the black-hole template is
-// missing) nothing is written; when writing fails the old file stays.
-// Returns an error text, empty on success.
+// Writes the universe's txt map as name + ".txt" in the save folder, taking
+// the black-hole template from the program folder. When a block cannot be
+// written (a limit is reached, the template is missing) nothing is written;
+// when writing fails the old file stays. Returns an error text, empty on success.
 std::string SaveMapText(const CUniverse& universe, const StellarTypeNames& names,
-                        const std::filesystem::path& programFolder, const std::string& name);
+                        const std::filesystem::path& programFolder, const std::filesystem::path& saveFolder,
+                        const std::string& name);
+
+// Running from the build folder: the map is saved beside the template.
+inline std::string SaveMapText(const CUniverse& universe, const StellarTypeNames& names,
+                               const std::filesystem::path& programFolder, const std::string& name) {
+    return SaveMapText(universe, names, programFolder, programFolder, name);
+}
 
 // The files of one compile run.
 struct CompilePaths {
-    std::filesystem::path localTxt;     // program folder / name.txt
+    std::filesystem::path localTxt;     // save folder / name.txt
     std::filesystem::path compilerTxt;  // compiler folder / name.txt
     std::filesystem::path compilerMap;  // compiler folder / name.map
     std::filesystem::path finalMap;     // maps folder / name.map
@@ -34,7 +41,7 @@ struct CompilePaths {
     std::filesystem::path compilerFolder;  // the working folder of the compiler process
 };
 
-CompilePaths MakeCompilePaths(const std::filesystem::path& programFolder, const std::filesystem::path& compilerFolder,
+CompilePaths MakeCompilePaths(const std::filesystem::path& saveFolder, const std::filesystem::path& compilerFolder,
                               const std::filesystem::path& mapFolder, const std::string& name);
 
 // The arguments the compiler is started with: the bare txt file name and the

@@ -52,20 +52,21 @@ void DerivePictureFolders(GameData& data) {
     Settings& s = data.Config;
     s.SecondaryPictureFolder = PictureFolderOf(s.MapFolder);
     s.PrimaryPictureFolder = PictureFolderOf(s.DataDirectory);
-    data.Stellar.SetPictureFolders(ResolveFolder(data.ProgramFolder, s.PrimaryPictureFolder),
-                                   ResolveFolder(data.ProgramFolder, s.SecondaryPictureFolder));
+    data.Stellar.SetPictureFolders(ResolveFolder(data.UserFolder, s.PrimaryPictureFolder),
+                                   ResolveFolder(data.UserFolder, s.SecondaryPictureFolder));
 }
 
 }  // namespace
 
-StartUpResult StartUp(const std::filesystem::path& programFolder, GameData& data, RandomSource& random,
-                      std::uint64_t seed, Reporter& reporter) {
+StartUpResult StartUp(const std::filesystem::path& programFolder, const std::filesystem::path& userFolder,
+                      GameData& data, RandomSource& random, std::uint64_t seed, Reporter& reporter) {
     StartUpResult result;
     data.ProgramFolder = programFolder;
-    NoteFailure(LoadSettings(programFolder, data.Config, reporter), SettingsFileName, result);
+    data.UserFolder = userFolder;
+    NoteFailure(LoadSettings(userFolder, data.Config, reporter), SettingsFileName, result);
     random.Seed(seed);
     ReadDataFolder(data, reporter, result);
-    const auto modFile = ResolveFolder(programFolder, ParentByCutting(data.Config.DataDirectory)) / ModDefinitionFileName;
+    const auto modFile = ResolveFolder(userFolder, ParentByCutting(data.Config.DataDirectory)) / ModDefinitionFileName;
     NoteFailure(ReadModName(modFile, data.Config.ModName, reporter), ModDefinitionFileName, result);
     result.Status.lblMod = data.Config.ModName;
     DerivePictureFolders(data);
@@ -74,7 +75,7 @@ StartUpResult StartUp(const std::filesystem::path& programFolder, GameData& data
 
 StartUpResult ReloadWithSettings(GameData& data, const Settings& pending, Reporter& reporter) {
     StartUpResult result;
-    const std::string error = SaveSettings(data.ProgramFolder, pending);
+    const std::string error = SaveSettings(data.UserFolder, pending);
     if (!error.empty()) {
         reporter.Error(error);
         result.FailedFiles.push_back(SettingsFileName);
@@ -82,7 +83,7 @@ StartUpResult ReloadWithSettings(GameData& data, const Settings& pending, Report
         result.Status.lblMod = data.Config.ModName;
         return result;
     }
-    NoteFailure(LoadSettings(data.ProgramFolder, data.Config, reporter), SettingsFileName, result);
+    NoteFailure(LoadSettings(data.UserFolder, data.Config, reporter), SettingsFileName, result);
     ReadDataFolder(data, reporter, result);
     result.Status.lblMod = data.Config.ModName;
     return result;

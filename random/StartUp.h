@@ -29,12 +29,19 @@ struct StartUpResult {
 
 inline constexpr const char* ParsingDataFilesText = "Parsing Data Files";
 
-// Reads the settings file of the program folder, seeds the generator, reads
+// Reads the settings file of the user folder, seeds the generator, reads
 // the catalogues and the random-generation files of the data folder, the mod
 // name, and derives the picture folders. Every failing file is reported and
-// reading goes on with the next one.
-StartUpResult StartUp(const std::filesystem::path& programFolder, GameData& data, RandomSource& random,
-                      std::uint64_t seed, Reporter& reporter);
+// reading goes on with the next one. Relative folder values are taken from
+// the user folder; the program folder holds the shipped read-only files.
+StartUpResult StartUp(const std::filesystem::path& programFolder, const std::filesystem::path& userFolder,
+                      GameData& data, RandomSource& random, std::uint64_t seed, Reporter& reporter);
+
+// Running from the build folder: one folder holds everything.
+inline StartUpResult StartUp(const std::filesystem::path& programFolder, GameData& data, RandomSource& random,
+                             std::uint64_t seed, Reporter& reporter) {
+    return StartUp(programFolder, programFolder, data, random, seed, reporter);
+}
 
 // What the settings command does once the dialog was accepted: save the new
 // values, read the settings file again and re-read the catalogues and the

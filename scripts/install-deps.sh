@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what building, testing and running the editor needs (Debian 12).
 set -euo pipefail
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev qt6-base-dev libgl1-mesa-dev fonts-dejavu-core)
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev qt6-base-dev libgl1-mesa-dev fonts-dejavu-core
+  # checking the installed editor: entry and metainfo validators, package tools
+  desktop-file-utils appstream dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

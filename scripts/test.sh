@@ -20,6 +20,7 @@ run_suite() {  # name, build folder, extra cmake arguments...
 }
 
 run_suite release build/release -DCMAKE_BUILD_TYPE=Release
+bash scripts/install-check.sh build/release
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite sanitize build/sanitize -DCMAKE_BUILD_TYPE=Debug -DDIZ_SANITIZE=ON -DDIZ_BUILD_BENCH=OFF
 bash scripts/fuzz.sh

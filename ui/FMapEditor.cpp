@@ -81,7 +81,7 @@ void FMapEditor::ConnectViews() {
 void FMapEditor::RunStartUp(std::uint64_t seed) {
     LblUsingParse->setText(ParsingDataFilesText);
     LblUsingParse->repaint();
-    const StartUpResult result = StartUp(data_.ProgramFolder, data_, random_, seed, prompts_);
+    const StartUpResult result = StartUp(data_.ProgramFolder, data_.UserFolder, data_, random_, seed, prompts_);
     ApplyStatusTexts(result.Status, true);
     systemRenderer_.ClearCache();
     RefreshFileList();

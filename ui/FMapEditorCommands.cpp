@@ -150,7 +150,7 @@ void FMapEditor::FileChosen(const QString& fileName) {
 }
 
 QStringList FMapEditor::MapFiles() const {
-    const QDir folder(QString::fromStdString(data_.ProgramFolder.string()));
+    const QDir folder(QString::fromStdString(data_.UserFolder.string()));
     return folder.entryList({"*.TXT"}, QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 

@@ -64,25 +64,25 @@ void FMapEditor::MapCommand(int index) {
         prompts_.Information(MapCommandTexts::WriteAName);
         return;
     }
-    if (FileExists(LocalTxtPath(data_.ProgramFolder, name)) &&
+    if (FileExists(LocalTxtPath(data_.UserFolder, name)) &&
         !prompts_.Question(MapCommandTexts::Overwrite(name)))
         return;
     // Written to a temporary file first: a failed save leaves the old map.
-    if (const std::string error = SaveMapText(universe_, data_.Stellar, data_.ProgramFolder, name); !error.empty()) {
+    if (const std::string error = SaveMapText(universe_, data_.Stellar, data_.ProgramFolder, data_.UserFolder, name); !error.empty()) {
         prompts_.Error(error);
         return;
     }
     RefreshFileList();
     if (index == 1)
-        prompts_.Information(MapCommandTexts::Saved(name, data_.ProgramFolder));
+        prompts_.Information(MapCommandTexts::Saved(name, data_.UserFolder));
     else if (index == 0)
         CompileMap(name);
 }
 
 void FMapEditor::CompileMap(const std::string& name) {
     const CompilePaths paths =
-        MakeCompilePaths(data_.ProgramFolder, ResolveFolder(data_.ProgramFolder, data_.Config.MapCompilerPath),
-                         ResolveFolder(data_.ProgramFolder, data_.Config.MapFolder), name);
+        MakeCompilePaths(data_.UserFolder, ResolveFolder(data_.UserFolder, data_.Config.MapCompilerPath),
+                         ResolveFolder(data_.UserFolder, data_.Config.MapFolder), name);
     // The copy and the clean-up leave alone whatever the folders share (the
     // compiler may live in the program or the maps folder).
     if (const std::string error = CopyTxtToCompiler(paths); !error.empty()) return prompts_.Error(error);
@@ -131,7 +131,7 @@ void FMapEditor::LoadMenuCommand() {
 void FMapEditor::LoadCommand() {
     if (shared_.MapName.empty()) return;
     if (!prompts_.Question(MapCommandTexts::LoseChanges)) return;
-    LoadResult loaded = LoadMapText(LocalTxtPath(data_.ProgramFolder, shared_.MapName), data_.Stellar);
+    LoadResult loaded = LoadMapText(LocalTxtPath(data_.UserFolder, shared_.MapName), data_.Stellar);
     // A map that cannot be read is reported and the current one stays.
     if (!loaded.Ok()) return prompts_.Error(loaded.error);
     ResetUniverse();

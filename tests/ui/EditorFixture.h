@@ -56,7 +56,10 @@ private:
 
 // The game data read from the copy; a base so it exists before the window.
 struct ProgramData {
-    ProgramData() { data.ProgramFolder = folder.Path(); }
+    ProgramData() {
+        data.ProgramFolder = folder.Path();
+        data.UserFolder = folder.Path();
+    }
     ProgramFolderCopy folder;
     GameData data;
 };
