@@ -4,7 +4,7 @@
 
 #include "catalog/Settings.h"
 #include "mapfile/MapSave.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 
 namespace fs = std::filesystem;
 

@@ -68,7 +68,8 @@ void FMapEditor::MapCommand(int index) {
         !prompts_.Question(MapCommandTexts::Overwrite(name)))
         return;
     // Written to a temporary file first: a failed save leaves the old map.
-    if (const std::string error = SaveMapText(universe_, data_.Stellar, data_.ProgramFolder, data_.UserFolder, name); !error.empty()) {
+    const std::string error = SaveMapText(universe_, data_.Stellar, data_.ProgramFolder, data_.UserFolder, name);
+    if (!error.empty()) {
         prompts_.Error(error);
         return;
     }

@@ -10,7 +10,9 @@ class LayoutTest : public ::testing::Test {
 protected:
     fs::path Bin() const { return prefix.Path() / "bin"; }
     fs::path Shipped() const { return InstalledShippedFolder(Bin()); }
-    void ShipSettings() { prefix.Write(fs::relative(Shipped(), prefix.Path()) / "DizIzuzuri.ini", {"[Data Directory]"}); }
+    void ShipSettings() {
+        prefix.Write(fs::relative(Shipped(), prefix.Path()) / "DizIzuzuri.ini", {"[Data Directory]"});
+    }
     TempFolder prefix;
     const fs::path user = "/home/someone/.local/share/TarsisDizIzuzuri";
 };

@@ -4,10 +4,10 @@
 
 #include "../core/TempFolder.h"
 #include "catalog/Settings.h"
-#include "catalog/StartUp.h"
 #include "folders/UserFolderSeed.h"
 #include "model/RandomSource.h"
-#include "model/Reporter.h"
+#include "random/StartUp.h"
+#include "text/Reporter.h"
 
 namespace fs = std::filesystem;
 

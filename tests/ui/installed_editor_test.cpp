@@ -5,8 +5,8 @@
 
 #include "../core/TempFolder.h"
 #include "EditorFixture.h"
-#include "catalog/TextHelpers.h"
 #include "folders/UserFolderSeed.h"
+#include "text/TextHelpers.h"
 #include "ui/ApplicationIdentity.h"
 
 namespace fs = std::filesystem;
