@@ -63,3 +63,8 @@ deb=$(ls "$work"/package/*.deb)
 dpkg-deb --field "$deb" Package Version Depends
 dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || { echo "no Qt 6 dependency in the package"; exit 1; }
 dpkg-deb --contents "$deb"
+# The package's own payload runs as the prefix install did.
+dpkg-deb -x "$deb" "$work/unpacked"
+mkdir -p "$work/home3"
+env -u XDG_DATA_HOME HOME="$work/home3" "$work/unpacked/usr/bin/dizizuzuri-cli" data >/dev/null
+echo "the packaged command-line tool reads the packaged data"
