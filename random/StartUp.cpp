@@ -56,6 +56,16 @@ void DerivePictureFolders(GameData& data) {
                                    ResolveFolder(data.UserFolder, s.SecondaryPictureFolder));
 }
 
+// The mod name beside the data folder and the picture folders: both follow
+// the data and map folders of the settings.
+void ReadModAndPictures(GameData& data, Reporter& reporter, StartUpResult& result) {
+    const auto modFile =
+        ResolveFolder(data.UserFolder, ParentByCutting(data.Config.DataDirectory)) / ModDefinitionFileName;
+    NoteFailure(ReadModName(modFile, data.Config.ModName, reporter), ModDefinitionFileName, result);
+    result.Status.lblMod = data.Config.ModName;
+    DerivePictureFolders(data);
+}
+
 }  // namespace
 
 StartUpResult StartUp(const std::filesystem::path& programFolder, const std::filesystem::path& userFolder,
@@ -66,10 +76,7 @@ StartUpResult StartUp(const std::filesystem::path& programFolder, const std::fil
     NoteFailure(LoadSettings(userFolder, data.Config, reporter), SettingsFileName, result);
     random.Seed(seed);
     ReadDataFolder(data, reporter, result);
-    const auto modFile = ResolveFolder(userFolder, ParentByCutting(data.Config.DataDirectory)) / ModDefinitionFileName;
-    NoteFailure(ReadModName(modFile, data.Config.ModName, reporter), ModDefinitionFileName, result);
-    result.Status.lblMod = data.Config.ModName;
-    DerivePictureFolders(data);
+    ReadModAndPictures(data, reporter, result);
     return result;
 }
 
@@ -85,6 +92,7 @@ StartUpResult ReloadWithSettings(GameData& data, const Settings& pending, Report
     }
     NoteFailure(LoadSettings(data.UserFolder, data.Config, reporter), SettingsFileName, result);
     ReadDataFolder(data, reporter, result);
-    result.Status.lblMod = data.Config.ModName;
+    // Applied at once: pictures and mod name must not wait for a restart.
+    ReadModAndPictures(data, reporter, result);
     return result;
 }

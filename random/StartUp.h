@@ -44,10 +44,10 @@ inline StartUpResult StartUp(const std::filesystem::path& programFolder, GameDat
 }
 
 // What the settings command does once the dialog was accepted: save the new
-// values, read the settings file again and re-read the catalogues and the
-// random-generation files. The mod name and the picture folders keep their
-// start-up values. A settings file that cannot be written is reported
-// ("<error>") and nothing else changes.
+// values, read the settings file again and re-read the catalogues, the
+// random-generation files, the mod name and the picture folders, as start-up
+// does. A settings file that cannot be written is reported ("<error>") and
+// nothing else changes.
 StartUpResult ReloadWithSettings(GameData& data, const Settings& pending, Reporter& reporter);
 
 // The settings command is refused while a map holds any system.

@@ -50,6 +50,8 @@ struct EditorState {
 class DialogHost {
 public:
     virtual ~DialogHost() = default;
-    virtual void Update() = 0;
+    // False when the values were refused (the refusal was shown): the dialog
+    // stays open with what the user typed.
+    virtual bool Update() = 0;
     virtual void Cancel() = 0;
 };

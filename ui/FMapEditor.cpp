@@ -16,9 +16,11 @@
 #include "random/GameData.h"
 #include "ui/FSystem.h"
 #include "ui/GalaxyRenderer.h"
+#include "ui/MapDialogs.h"
 #include "ui/dialogs/FSelectObject.h"
 #include "ui/MessageBoxPrompts.h"
 #include "ui/PictureView.h"
+#include "ui/StartUpReport.h"
 #include "ui/UserPrompts.h"
 
 FMapEditor::FMapEditor(GameData& data, UserPrompts& prompts, RandomSource& random, QWidget* parent)
@@ -32,7 +34,7 @@ FMapEditor::FMapEditor(GameData& data, UserPrompts& prompts, RandomSource& rando
       editing_({state_, *this, placement_, universe_, shared_, abilities_, prompts_}),
       systemRenderer_(data.Stellar, data.ProgramFolder) {
     setObjectName("FMapEditor");
-    setWindowTitle(ApplicationTitle());
+    setWindowTitle(MapWindowTitle(""));
     BuildMenus();
     BuildContextMenus();
     auto* central = new QWidget;
@@ -81,10 +83,13 @@ void FMapEditor::ConnectViews() {
 void FMapEditor::RunStartUp(std::uint64_t seed) {
     LblUsingParse->setText(ParsingDataFilesText);
     LblUsingParse->repaint();
-    const StartUpResult result = StartUp(data_.ProgramFolder, data_.UserFolder, data_, random_, seed, prompts_);
+    CollectedMessages collected(prompts_);
+    const StartUpResult result = StartUp(data_.ProgramFolder, data_.UserFolder, data_, random_, seed, collected);
     ApplyStatusTexts(result.Status, true);
+    if (!collected.messages.empty()) prompts_.Error(StartUpSummary(collected.messages));
     systemRenderer_.ClearCache();
     RefreshFileList();
+    WatchMapFolder();
 }
 
 void FMapEditor::ApplyStatusTexts(const StatusTexts& texts, bool includingMod) {
@@ -145,7 +150,8 @@ void FMapEditor::ShowDialogs(const DialogFlags& flags) {
 }
 
 void FMapEditor::ShowSystemDialog() {
-    FSystem dialog(shared_, *this, prompts_, data_, random_, this);
+    const std::int32_t edited = shared_.CreatingNew ? NoID : state_.SelectedSystem;
+    FSystem dialog(shared_, *this, prompts_, data_, random_, universe_, edited, this);
     prompts_.ExecDialog(dialog);
 }
 

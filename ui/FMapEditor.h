@@ -20,6 +20,7 @@
 #include "ui/editing/SystemMapState.h"
 
 class QCheckBox;
+class QFileSystemWatcher;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -71,6 +72,8 @@ public:
     void GenerateMenuCommand();  // FGenerate
     // The name dialog of the two menu entries: OK sets MapName and runs MapCommand(index).
     void MapNameDialog(const QString& caption, int index);
+    // Save (1) or save and compile (0) under a name.
+    void SaveUnder(const std::string& name, int index);
     void LoadCommand();          // CmdLoad_Click
     void LoadMenuCommand();      // FLoad
     void RandomMapCommand();     // cmdRandom_Click
@@ -79,11 +82,17 @@ public:
     void ChangeSettings();
     void AboutCommand();
     void TypeChosen(const QString& text);  // cmbType click
-    void FileChosen(const QString& fileName);  // F click
+    // F: the highlighted file (by mouse or keys) is the one Load Map opens.
+    void MapChosen(const QString& fileName);
+    QString ChosenMapFile() const;
     void RefreshFileList();
+    // Loads a listed file of the program folder (after the question).
+    void LoadMapFile(const QString& fileName);
+    // The name of the map on screen: the name fields and the window title.
+    void SetMapName(const std::string& name);
 
     // DialogHost.
-    void Update() override;
+    bool Update() override;
     void Cancel() override;
 
     // SystemMapHost.
@@ -99,6 +108,7 @@ public:
     void SetGalaxyCaptionBold(bool bold) override;
     void RedrawSystemMap() override { DrawSystemMap(state_.SelectedSystem); }
     void DrawSystems() override;
+    void ReselectGalaxyCell() override { GalaxyPress(0, galaxyPressX_, galaxyPressY_); }
     void ClearSystemMap() override;
     void OpenSystemMapMenu() override;
     void ShowDialogs(const DialogFlags& flags) override;
@@ -147,11 +157,16 @@ private:
     QProcess* StartCompiler(const CompilePaths& paths, const std::string& name);
     bool WaitForCompiler(const CompilePaths& paths, QProcess* compiler);
     QStringList MapFiles() const;
+    void WatchMapFolder();
     GenerationContext MakeGenerationContext();
     void SelectGalaxySystem(const SystemRef& system);
     void SelectNoSystem();
     void MoveMarker(int X, int Y);
     void SetMapsEnabled();
+    void ForgetSectorSelection();
+    void ChooseObjectKind(std::int32_t kind);
+    void ChooseSystemKind();
+    void ShowSelectionKind();
 
     GameData& data_;
     UserPrompts& prompts_;
@@ -203,4 +218,5 @@ private:
     QMenu* pop = nullptr;
     QMenu* pop2 = nullptr;
     QTimer* Timer1 = nullptr;
+    QFileSystemWatcher* folderWatcher_ = nullptr;
 };

@@ -210,13 +210,15 @@ QWidget* FMapEditor::BuildFileFields() {
     for (int i = 0; i < 3; ++i) {
         *fields[i].second = new QLineEdit;
         (*fields[i].second)->setObjectName(fields[i].first);
+        // They show names; the list chooses what loads and Save names the map.
+        (*fields[i].second)->setReadOnly(true);
         AddLabelled(grid, i, 0, captions[i], *fields[i].second);
     }
     grid->addWidget(new QLabel(tr("Available Maps:")), 3, 0, 1, 2);
     F = new QListWidget;
     F->setObjectName("F");
     F->setMaximumHeight(64);
-    connect(F, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { FileChosen(item->text()); });
+    connect(F, &QListWidget::currentTextChanged, this, &FMapEditor::MapChosen);
     grid->addWidget(F, 4, 0, 1, 2);
     return box;
 }

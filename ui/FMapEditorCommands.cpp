@@ -1,11 +1,9 @@
 // The window's commands, the kind dispatch and the dialogs' Update/Cancel.
 #include <QComboBox>
 #include <QDialog>
-#include <QDir>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <cmath>
+#include <optional>
 
 #include "random/GameData.h"
 #include "mapfile/MapCommandTexts.h"
@@ -18,6 +16,7 @@
 #include "ui/MapDialogs.h"
 #include "ui/MessageBoxPrompts.h"
 #include "ui/PictureView.h"
+#include "ui/StartUpReport.h"
 #include "ui/SystemRecords.h"
 #include "ui/UserPrompts.h"
 
@@ -47,9 +46,59 @@ void FMapEditor::CreateObjectCommand(std::int32_t kind) { editing_.CreateObject(
 
 // --- Kind dispatch and dialogs ---------------------------------------------
 
+namespace {
+
+// The object kind a cmbType entry names; nothing for "System" and others.
+std::optional<std::int32_t> ObjectKindOfEntry(const std::string& text) {
+    const std::pair<const char*, std::int32_t> entries[] = {{"Star", KindStar},         {"Planet", KindPlanet},
+                                                            {"Asteroids", KindAsteroids}, {"Warp", KindWarpPoint},
+                                                            {"Storm", KindStorm}};
+    for (const auto& [entry, kind] : entries)
+        if (text == entry) return kind;
+    return std::nullopt;
+}
+
+}  // namespace
+
+// Choosing in the Object list always starts a new object in the pressed
+// sector (or edits or creates the system of the pressed galaxy cell); it never
+// writes the dialog's values over an object selected earlier.
 void FMapEditor::TypeChosen(const QString& text) {
-    SetKindText(ToBytes(text));
-    DispatchKind();
+    const std::string entry = ToBytes(text);
+    if (const std::optional<std::int32_t> kind = ObjectKindOfEntry(entry)) return ChooseObjectKind(*kind);
+    if (entry == "System") ChooseSystemKind();
+}
+
+void FMapEditor::ChooseObjectKind(std::int32_t kind) {
+    const bool sectorPressed = state_.SystemIsSelected && !state_.GalaxyHasFocus && !SectorLabelX().empty();
+    if (!sectorPressed) {
+        prompts_.Information("Select a System first");
+        ShowSelectionKind();
+        return;
+    }
+    CreateObjectCommand(kind);
+}
+
+void FMapEditor::ChooseSystemKind() {
+    if (state_.SystemMapActive) {
+        prompts_.Information("Exit the Universe Map first");
+        ShowSelectionKind();
+        return;
+    }
+    if (!state_.SystemIsSelected) return CreateSystemCommand();
+    const SystemRef system = universe_.GetOneSystem(state_.SelectedSystem);
+    if (system->ID == NoID) return;
+    shared_.CreatingNew = false;
+    LoadSystemIntoCurrent(*system, shared_.CurrentObject);
+    state_.EditKind = SystemEditKind;
+    SetKindText("System");
+    ShowSystemDialog();
+}
+
+// cmbType shows the kind of what is selected now.
+void FMapEditor::ShowSelectionKind() {
+    if (state_.SystemMapActive && state_.SelectedObject != NoID) return;  // the object's kind stays
+    SetKindText(state_.SystemIsSelected && state_.GalaxyHasFocus ? "System" : "Nothing");
 }
 
 void FMapEditor::DispatchKind() {
@@ -80,20 +129,22 @@ void FMapEditor::SetMapsEnabled() {
     PicMap->setEnabled(true);
 }
 
-void FMapEditor::Update() {
+bool FMapEditor::Update() {
     if (state_.EditKind == SystemEditKind) {
-        if (shared_.CreatingNew)
-            AddSystemFromCurrent(universe_, shared_.CurrentObject, prompts_);
-        else
+        if (shared_.CreatingNew) {
+            if (!AddSystemFromCurrent(universe_, shared_.CurrentObject, prompts_)) return false;
+        } else {
             EditSystemFromCurrent(universe_, shared_.CurrentObject, state_.SelectedSystem);
+        }
         GalaxyPress(0, galaxyPressX_, galaxyPressY_);
         DrawSystems();
-    } else {
-        editing_.UpdateObject();
+    } else if (!editing_.UpdateObject()) {
+        return false;
     }
     ShowDialogs({});
     shared_.CreatingNew = false;
     SetMapsEnabled();
+    return true;
 }
 
 void FMapEditor::Cancel() {
@@ -119,6 +170,7 @@ void FMapEditor::ResetUniverse() {
 void FMapEditor::NewMapCommand() {
     if (!prompts_.Question(MapCommandTexts::LoseChanges)) return;
     ResetUniverse();
+    SetMapName("");  // a new map has no file yet: Save asks for a name
 }
 
 void FMapEditor::ChangeSettings() {
@@ -130,31 +182,16 @@ void FMapEditor::ChangeSettings() {
     if (prompts_.ExecDialog(dialog) != QDialog::Accepted || !dialog.Accepted()) return;
     LblUsingParse->setText(ParsingDataFilesText);
     LblUsingParse->repaint();
-    const StartUpResult result = ReloadWithSettings(data_, dialog.PendingSettings(), prompts_);
-    ApplyStatusTexts(result.Status, false);
+    CollectedMessages collected(prompts_);
+    const StartUpResult result = ReloadWithSettings(data_, dialog.PendingSettings(), collected);
+    // The new folders apply at once: texts, mod name and object pictures.
+    ApplyStatusTexts(result.Status, true);
+    systemRenderer_.ClearCache();
+    if (state_.SystemIsSelected) DrawSystemMap(state_.SelectedSystem);
+    if (!collected.messages.empty()) prompts_.Error(StartUpSummary(collected.messages));
 }
 
 void FMapEditor::AboutCommand() {
     FAbout about(this);
     prompts_.ExecDialog(about);
-}
-
-void FMapEditor::FileChosen(const QString& fileName) {
-    const QString name = MapNameOfFile(fileName);
-    TxtMapLoad->setText(name);
-    TxtMapSave->setText(name);
-    TxtFileName->setText(name);
-    // The picked map becomes the current one, so "Load Map" loads what the
-    // user just chose instead of silently doing nothing.
-    shared_.MapName = ToBytes(name);
-}
-
-QStringList FMapEditor::MapFiles() const {
-    const QDir folder(QString::fromStdString(data_.UserFolder.string()));
-    return folder.entryList({"*.TXT"}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-}
-
-void FMapEditor::RefreshFileList() {
-    F->clear();
-    F->addItems(MapFiles());
 }

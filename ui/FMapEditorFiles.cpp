@@ -2,7 +2,6 @@
 // map file and random map operations.
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
 #include <QThread>
@@ -20,6 +19,7 @@
 #include "ui/MapDialogs.h"
 #include "ui/MessageBoxPrompts.h"
 #include "ui/PictureView.h"
+#include "ui/SystemRecords.h"
 #include "ui/UserPrompts.h"
 
 namespace {
@@ -46,20 +46,19 @@ void FMapEditor::SaveMenuCommand() { MapNameDialog(tr("Save Map"), 1); }
 void FMapEditor::GenerateMenuCommand() { MapNameDialog(tr("Save&Generate Map"), 0); }
 
 void FMapEditor::MapNameDialog(const QString& caption, int index) {
-    FMapName dialog(caption, shared_.MapName, [this, index](const std::string& name) {
-        shared_.MapName = name;
-        MapCommand(index);
-    }, this);
+    FMapName dialog(caption, shared_.MapName, [this, index](const std::string& name) { SaveUnder(name, index); },
+                    this);
     prompts_.ExecDialog(dialog);
 }
 
-void FMapEditor::MapCommand(int index) {
-    TxtFileName->setText(FromBytes(shared_.MapName));
+void FMapEditor::MapCommand(int index) { SaveUnder(shared_.MapName, index); }
+
+// The name becomes the current map's only once the map was written under it.
+void FMapEditor::SaveUnder(const std::string& name, int index) {
     if (universe_.NSistemas() == 0) {
         prompts_.Error(MapCommandTexts::NoSystems);
         return;
     }
-    const std::string name = ToBytes(TxtFileName->text());
     if (name.empty()) {
         prompts_.Information(MapCommandTexts::WriteAName);
         return;
@@ -73,6 +72,7 @@ void FMapEditor::MapCommand(int index) {
         prompts_.Error(error);
         return;
     }
+    SetMapName(name);
     RefreshFileList();
     if (index == 1)
         prompts_.Information(MapCommandTexts::Saved(name, data_.UserFolder));
@@ -99,7 +99,10 @@ QProcess* FMapEditor::StartCompiler(const CompilePaths& paths, const std::string
     auto* compiler = new QProcess(this);
     compiler->setProgram(QString::fromStdString(paths.compilerProgram.string()));
     QStringList arguments;
-    for (const std::string& argument : CompilerArguments(name, data_.Config.ModName)) arguments << FromBytes(argument);
+    const std::vector<std::string> parts = CompilerArguments(name, data_.Config.ModName);
+    // The file name is in the file system's encoding; the mod name is map text.
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        arguments << (i == 0 ? QString::fromStdString(parts[i]) : FromBytes(parts[i]));
     compiler->setArguments(arguments);
     compiler->setWorkingDirectory(QString::fromStdString(paths.compilerFolder.string()));
     connect(compiler, &QProcess::finished, compiler, &QObject::deleteLater);
@@ -124,35 +127,16 @@ bool FMapEditor::WaitForCompiler(const CompilePaths& paths, QProcess* compiler) 
     return CompiledMapReady(paths);
 }
 
-void FMapEditor::LoadMenuCommand() {
-    FLoad dialog(MapFiles(), shared_.MapName, [this] { LoadCommand(); }, this);
-    prompts_.ExecDialog(dialog);
-}
-
-void FMapEditor::LoadCommand() {
-    if (shared_.MapName.empty()) return;
-    if (!prompts_.Question(MapCommandTexts::LoseChanges)) return;
-    LoadResult loaded = LoadMapText(LocalTxtPath(data_.UserFolder, shared_.MapName), data_.Stellar);
-    // A map that cannot be read is reported and the current one stays.
-    if (!loaded.Ok()) return prompts_.Error(loaded.error);
-    ResetUniverse();
-    universe_ = std::move(*loaded.universe);
-    DrawSystems();
-    LblXG->setText("0");
-    LblYG->setText("0");
-    lblSystem->clear();
-    SetSectorLabels("", "");
-    SetSelectedLabel("");
-    ClearSystemMap();
-}
-
 void FMapEditor::RandomMapCommand() {
     FRandom dialog(data_, prompts_, this);
     prompts_.ExecDialog(dialog);
     if (dialog.galaxyType.empty()) return;
+    // The generated map replaces the one on screen, as New Map and Load do.
+    if (!prompts_.Question(MapCommandTexts::LoseChanges)) return;
     const LongOperation busy(*this);
     QCoreApplication::processEvents();
     ResetUniverse();
+    SetMapName("");
     lblsys->show();
     GenerationContext context = MakeGenerationContext();
     randomMaps_.GenerateRandomMap(context, dialog.galaxyType, dialog.numberOfSystems, dialog.shape);
@@ -170,6 +154,14 @@ void FMapEditor::RandomSystemCommand() {
         GenerationContext context = MakeGenerationContext();
         GenerateRandomSystem(context, type, X, Y, name);
     }, this);
+    dialog.SetNameCheck([this, X, Y](const std::string& name) {
+        if (Trim(name).empty()) return std::string();
+        CurrentObjectRecord record;
+        record.Name = name;
+        record.X = X;
+        record.Y = Y;
+        return FindSystemClash(universe_, record, NoID).message;
+    });
     prompts_.ExecDialog(dialog);
     DrawSystems();
     GalaxyPress(0, galaxyPressX_, galaxyPressY_);

@@ -34,6 +34,7 @@ void FMapEditor::GalaxyPress(int button, double px, double py) {
     MoveMarker(X, Y);
     galaxyPressX_ = px;
     galaxyPressY_ = py;
+    ForgetSectorSelection();
     const SystemRef system = FindSystemAt(universe_, X, Y);
     if (system->ID != NoID)
         SelectGalaxySystem(system);
@@ -42,6 +43,17 @@ void FMapEditor::GalaxyPress(int button, double px, double py) {
     state_.SystemMapActive = false;
     SetGalaxyCaptionBold(true);
     if (button == 2 && showContextMenus_) pop->exec(QCursor::pos());
+}
+
+// A press on the galaxy map ends any selection on the system map: nothing may
+// keep describing a sector or object of the system shown before.
+void FMapEditor::ForgetSectorSelection() {
+    state_.LastPixel = {NoSectorPixel, NoSectorPixel};
+    state_.SelectedObject = NoID;
+    SetSectorLabels("", "");
+    SetSelectedLabel("");
+    SetObjectSelectedLabel("NONE");
+    SetKindEnabled(true);
 }
 
 void FMapEditor::MoveMarker(int X, int Y) { Marker->move(GalaxyCellSize * X, GalaxyCellSize * Y); }

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 #include "random/GameData.h"
@@ -12,7 +11,9 @@
 #include "ui/DialogParts.h"
 #include "ui/EditorState.h"
 #include "ui/MessageBoxPrompts.h"
+#include "ui/OneLineTextEdit.h"
 #include "ui/SystemDialogChecks.h"
+#include "ui/SystemRecords.h"
 #include "ui/UserPrompts.h"
 
 namespace {
@@ -28,8 +29,15 @@ QString TextOf(const QComboBox* list) { return list->currentText(); }
 }  // namespace
 
 FSystem::FSystem(EditorState& editor, DialogHost& host, UserPrompts& prompts, const GameData& data,
-                 RandomSource& random, QWidget* parent)
-    : QDialog(parent), editor_(editor), host_(host), prompts_(prompts), data_(data), random_(random) {
+                 RandomSource& random, const CUniverse& universe, std::int32_t editedSystem, QWidget* parent)
+    : QDialog(parent),
+      editor_(editor),
+      host_(host),
+      prompts_(prompts),
+      data_(data),
+      random_(random),
+      universe_(universe),
+      editedSystem_(editedSystem) {
     setObjectName("FSystem");
     setWindowTitle(tr("System"));
     BuildFields();
@@ -44,7 +52,7 @@ void FSystem::BuildFields() {
     form->addRow(tr("X Pos.:"), TxtSystemX = new QLineEdit);
     form->addRow(tr("Y Pos.:"), TxtSystemY = new QLineEdit);
     form->addRow(tr("Physical Type:"), cmdSystemPT = EditableList("cmdSystemPT"));
-    form->addRow(tr("System Description:"), txtSystemDescription = new QPlainTextEdit);
+    form->addRow(tr("System Description:"), txtSystemDescription = new OneLineTextEdit);
     form->addRow(tr("Portrait Image:"), cmbSystemBackImage = EditableList("cmbSystemBackImage"));
     form->addRow(tr("SkyBox Image:"), cmbSystemSkyBox = EditableList("cmbSystemSkyBox"));
     txtSystemDescription->setMaximumHeight(80);
@@ -93,9 +101,11 @@ void FSystem::PhysicalTypeChanged(const QString& type) {
 }
 
 void FSystem::Ok() {
-    const SystemDialogInput input{ToBytes(TxtSystemName->text()),        ToBytes(TxtSystemX->text()),
-                                  ToBytes(TxtSystemY->text()),           ToBytes(TextOf(cmdSystemPT)),
-                                  ToBytes(txtSystemDescription->toPlainText()), ToBytes(TextOf(cmbSystemBackImage)),
+    // Every value is one line of the map: a line break would end it early.
+    const auto oneLine = [](const QString& text) { return ToBytes(OneLineTextEdit::OneLine(text)); };
+    const SystemDialogInput input{oneLine(TxtSystemName->text()),        oneLine(TxtSystemX->text()),
+                                  oneLine(TxtSystemY->text()),           ToBytes(TextOf(cmdSystemPT)),
+                                  oneLine(txtSystemDescription->toPlainText()), ToBytes(TextOf(cmbSystemBackImage)),
                                   ToBytes(TextOf(cmbSystemSkyBox)),      chkCanStart->isChecked()};
     const SystemTypeCatalog& types = data_.SystemTypes;
     SystemDialogLookups lookups;
@@ -109,7 +119,15 @@ void FSystem::Ok() {
         prompts_.Error(*failure);
         return;
     }
-    host_.Update();
+    const SystemClash clash = FindSystemClash(universe_, editor_.CurrentObject, editedSystem_);
+    if (!clash.message.empty()) {
+        if (clash.isError)
+            prompts_.Error(clash.message);
+        else
+            prompts_.Information(clash.message);
+        return;
+    }
+    if (!host_.Update()) return;
     QDialog::accept();
 }
 

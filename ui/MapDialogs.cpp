@@ -30,25 +30,39 @@ QStringList NamesOf(const Types& types) {
 
 QString MapNameOfFile(const QString& fileName) { return fileName.left(std::max<qsizetype>(0, fileName.size() - 4)); }
 
+QString MapNameText(const std::string& name) { return QString::fromStdString(name); }
+
+std::string MapNameBytes(const QString& name) { return name.toStdString(); }
+
+std::filesystem::path MapFilePath(const QString& fileName) {
+    return std::filesystem::path(fileName.toStdU16String());
+}
+
+QString MapWindowTitle(const std::string& name) {
+    if (name.empty()) return ApplicationTitle() + QStringLiteral("[*]");
+    return MapNameText(name) + QStringLiteral("[*] - ") + ApplicationTitle();
+}
+
 FMapName::FMapName(const QString& caption, const std::string& mapName, std::function<void(const std::string&)> run,
                    QWidget* parent)
     : QDialog(parent), run_(std::move(run)) {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    form->addRow(tr("Map File Name:"), TxtFileName = new QLineEdit(FromBytes(mapName)));
+    form->addRow(tr("Map File Name:"), TxtFileName = new QLineEdit(MapNameText(mapName)));
     layout->addLayout(form);
     AddOkCancelRow(this, layout, [this] { Ok(); }, tr("OK"));
 }
 
 void FMapName::Ok() {
-    const std::string name = ToBytes(TxtFileName->text());
+    const std::string name = MapNameBytes(TxtFileName->text());
     accept();
     run_(name);
 }
 
-FLoad::FLoad(const QStringList& maps, std::string& mapName, std::function<void()> load, QWidget* parent)
-    : QDialog(parent), mapName_(mapName), load_(std::move(load)) {
+FLoad::FLoad(const QStringList& maps, UserPrompts& prompts, std::function<void(const QString&)> load,
+             QWidget* parent)
+    : QDialog(parent), prompts_(prompts), load_(std::move(load)) {
     setWindowTitle(tr("Load Map"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("Available Maps:")));
@@ -59,18 +73,20 @@ FLoad::FLoad(const QStringList& maps, std::string& mapName, std::function<void()
     TxtFileName->setReadOnly(true);
     layout->addLayout(form);
     AddOkCancelRow(this, layout, [this] { Ok(); }, tr("Ok"));
-    connect(F, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { FileClicked(item->text()); });
+    connect(F, &QListWidget::currentTextChanged, this, &FLoad::FileHighlighted);
 }
 
-void FLoad::FileClicked(const QString& file) {
-    const QString name = MapNameOfFile(file);
-    TxtFileName->setText(name);
-    mapName_ = ToBytes(name);
-}
+void FLoad::FileHighlighted(const QString& file) { TxtFileName->setText(MapNameOfFile(file)); }
 
 void FLoad::Ok() {
+    const QListWidgetItem* item = F->currentItem();
+    if (!item || !item->isSelected()) {
+        prompts_.Information(NoMapChosenText);
+        return;
+    }
+    const QString file = item->text();
     accept();
-    load_();
+    load_(file);
 }
 
 FRandom::FRandom(const GameData& data, UserPrompts& prompts, QWidget* parent)
@@ -131,6 +147,11 @@ void FSystemType::Ok() {
         prompts_.Error(failure);
         return;
     }
+    const std::string name = ToBytes(txtname->text());
+    if (const std::string refused = nameCheck_ ? nameCheck_(name) : std::string(); !refused.empty()) {
+        prompts_.Error(refused);
+        return;
+    }
     accept();
-    generate_(type, ToBytes(txtname->text()));
+    generate_(type, name);
 }

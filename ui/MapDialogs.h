@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -12,8 +13,18 @@ struct GameData;
 class UserPrompts;
 
 // The map name of a listed map file: the file name without its 4-character
-// extension (".txt").
+// extension (".txt" or ".TXT").
 QString MapNameOfFile(const QString& fileName);
+// Map names are file names: kept in the file system's own encoding (UTF-8),
+// not as map text.
+QString MapNameText(const std::string& name);
+std::string MapNameBytes(const QString& name);
+std::filesystem::path MapFilePath(const QString& fileName);
+// "NAME - TarsisDizIzuzuri"; the program's name alone for a map without one.
+// The "[*]" placeholder carries the window's modified mark.
+QString MapWindowTitle(const std::string& name);
+// "Load Map" with no map highlighted.
+inline constexpr const char* NoMapChosenText = "Choose a map in the list of Available Maps first";
 
 // "Save Map" and "Save&Generate Map": the map name, then the save or the
 // save-and-compile command with it.
@@ -30,21 +41,22 @@ private:
     std::function<void(const std::string&)> run_;
 };
 
-// "Load Map": the txt maps of the program folder; a click picks the map name,
-// OK loads it.
+// "Load Map": the txt maps of the program folder; the highlighted one (by
+// mouse or keys) is shown and OK loads that file.
 class FLoad : public QDialog {
     Q_OBJECT
 public:
-    FLoad(const QStringList& maps, std::string& mapName, std::function<void()> load, QWidget* parent = nullptr);
+    FLoad(const QStringList& maps, UserPrompts& prompts, std::function<void(const QString&)> load,
+          QWidget* parent = nullptr);
 
     QListWidget* F = nullptr;
     QLineEdit* TxtFileName = nullptr;
-    void FileClicked(const QString& file);
+    void FileHighlighted(const QString& file);
     void Ok();
 
 private:
-    std::string& mapName_;
-    std::function<void()> load_;
+    UserPrompts& prompts_;
+    std::function<void(const QString&)> load_;
 };
 
 // "Create Quadrant": quadrant type, number of systems and shape of a random map.
@@ -80,9 +92,12 @@ public:
     QComboBox* cmbType = nullptr;
     QLineEdit* txtname = nullptr;
     void Ok();
+    // Why a typed name cannot be used (empty: it can); checked before OK closes.
+    void SetNameCheck(std::function<std::string(const std::string&)> check) { nameCheck_ = std::move(check); }
 
 private:
     const GameData& data_;
     UserPrompts& prompts_;
     std::function<void(const std::string&, const std::string&)> generate_;
+    std::function<std::string(const std::string&)> nameCheck_;
 };

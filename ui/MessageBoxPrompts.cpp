@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QMessageBox>
+#include <QStringDecoder>
 
 QString ApplicationTitle() { return QStringLiteral("TarsisDizIzuzuri"); }
 
@@ -21,16 +22,22 @@ QStringList FromBytes(const std::vector<std::string>& texts) {
     return list;
 }
 
+QString MessageText(const std::string& message) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(QByteArrayView(message.data(), static_cast<qsizetype>(message.size())));
+    return utf8.hasError() ? FromBytes(message) : decoded;
+}
+
 void MessageBoxPrompts::Error(const std::string& message) {
-    QMessageBox::critical(parent_, ApplicationTitle(), FromBytes(message), QMessageBox::Ok);
+    QMessageBox::critical(parent_, ApplicationTitle(), MessageText(message), QMessageBox::Ok);
 }
 
 void MessageBoxPrompts::Information(const std::string& message) {
-    QMessageBox::information(parent_, ApplicationTitle(), FromBytes(message), QMessageBox::Ok);
+    QMessageBox::information(parent_, ApplicationTitle(), MessageText(message), QMessageBox::Ok);
 }
 
 bool MessageBoxPrompts::Question(const std::string& message) {
-    return QMessageBox::question(parent_, ApplicationTitle(), FromBytes(message),
+    return QMessageBox::question(parent_, ApplicationTitle(), MessageText(message),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 

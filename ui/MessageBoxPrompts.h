@@ -31,3 +31,6 @@ QString ApplicationTitle();
 QString FromBytes(const std::string& text);
 std::string ToBytes(const QString& text);
 QStringList FromBytes(const std::vector<std::string>& texts);
+// A message may name files, whose names are UTF-8, beside map text, which is
+// Latin-1: shown as UTF-8 when it is valid UTF-8, else as Latin-1.
+QString MessageText(const std::string& message);

@@ -12,5 +12,15 @@ int RecordingPrompts::ExecDialog(QDialog& dialog) {
     }
     DialogDriver driver = std::move(drivers.front());
     drivers.pop_front();
-    return driver(dialog);
+    dialog.setResult(QDialog::Rejected);  // as exec() starts, also for a dialog used before
+    bool finished = false;
+    const QMetaObject::Connection watch = QObject::connect(&dialog, &QDialog::finished, [&finished] { finished = true; });
+    const int result = driver(dialog);
+    QObject::disconnect(watch);
+    // A dialog that refused its input is still open: the user gives up with Cancel.
+    if (!finished) {
+        dialog.reject();
+        return QDialog::Rejected;
+    }
+    return result;
 }

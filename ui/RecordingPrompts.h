@@ -8,6 +8,7 @@
 
 // Prompts for tests: records every message, answers questions from a queue
 // (Yes when empty) and drives dialogs with queued callbacks instead of a user.
+// A dialog its callback leaves open (it refused the input) is then cancelled.
 // A callback fills the dialog's fields and returns the result to report
 // (usually after calling accept() or reject() on the dialog).
 class RecordingPrompts : public UserPrompts {

@@ -79,6 +79,18 @@ bool AddSystemFromCurrent(CUniverse& universe, const CurrentObjectRecord& curren
     return true;
 }
 
+SystemClash FindSystemClash(const CUniverse& universe, const CurrentObjectRecord& current,
+                            std::int32_t editedSystem) {
+    const std::string name = Trim(current.Name);
+    for (const SystemRef& other : universe.Systems()) {
+        if (other->ID == editedSystem) continue;
+        if (other->X == current.X && other->y == current.Y) return {"That coordinates have a System yet", false};
+        if (Trim(other->name) == name)
+            return {"There is already a System named '" + name + "' in this map; choose another name", true};
+    }
+    return {};
+}
+
 void EditSystemFromCurrent(CUniverse& universe, const CurrentObjectRecord& current, std::int32_t selectedSystem) {
     SystemRef system = universe.GetOneSystem(selectedSystem);
     if (system->ID == NoID) return;  // the selection went away; nothing to update

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "model/CSystem.h"
 
@@ -21,6 +22,17 @@ void LoadSystemIntoCurrent(const CSystem& system, CurrentObjectRecord& current);
 // Adds a new system built from the record, unless its cell is taken ("That
 // coordinates have a System yet"). Returns whether one was added.
 bool AddSystemFromCurrent(CUniverse& universe, const CurrentObjectRecord& current, Reporter& reporter);
+
+// Why a system built from the record cannot join the map beside the others:
+// its cell or its name is another system's. Warps are stored by destination
+// name, so two systems of one name would send every warp to the first.
+struct SystemClash {
+    std::string message;  // empty: no clash
+    bool isError = false;
+};
+// editedSystem: the ID of the system the record replaces, -999 for a new one.
+SystemClash FindSystemClash(const CUniverse& universe, const CurrentObjectRecord& current,
+                            std::int32_t editedSystem);
 
 // Writes the record into the system with that ID; the cell is not checked.
 void EditSystemFromCurrent(CUniverse& universe, const CurrentObjectRecord& current, std::int32_t selectedSystem);

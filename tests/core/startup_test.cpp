@@ -69,7 +69,7 @@ TEST_F(StartUpTest, ShortFolderValuesAndLowerCaseTrue) {
     EXPECT_FALSE(result.AllFilesRead());
 }
 
-TEST_F(StartUpTest, ReloadReadsTheNewFolderButKeepsModAndPictures) {
+TEST_F(StartUpTest, ReloadAppliesTheNewFolderWithItsModAndPictures) {
     CopyShipped();
     StartUp(folder.Path(), data, random, 1, reporter);
     const std::size_t shippedTypes = data.Stellar.Entries().size();
@@ -86,10 +86,11 @@ TEST_F(StartUpTest, ReloadReadsTheNewFolderButKeepsModAndPictures) {
     EXPECT_TRUE(result.AllFilesRead());
     EXPECT_EQ(result.Status.LblUsingParse, "Using Files in 'Other/Data' to define objects");
     EXPECT_EQ(result.Status.lblAllow, "Allow multiple objects in same sector: TRUE");
-    EXPECT_EQ(result.Status.lblMod, "Tarsis Default Data");
+    EXPECT_EQ(result.Status.lblMod, "Other Mod");
+    EXPECT_EQ(data.Config.ModName, "Other Mod");
     EXPECT_NE(shippedTypes, 1u);
     EXPECT_EQ(data.Stellar.Entries().size(), 1u);
-    EXPECT_EQ(data.Config.PrimaryPictureFolder, "Default/Pictures/Planets/");
+    EXPECT_EQ(data.Config.PrimaryPictureFolder, "Other/Pictures/Planets/");
     EXPECT_TRUE(data.Config.AllowsMultipleObjects());
     Settings saved;
     ASSERT_TRUE(LoadSettings(folder.Path(), saved, reporter));

@@ -33,6 +33,14 @@ protected:
         window.MapCommand(0);
     }
     std::filesystem::path Local(const std::string& name) const { return folder.Path() / (name + ".txt"); }
+    // Highlights a file of "Available Maps", as a click would.
+    void Highlight(const QString& file) {
+        window.RefreshFileList();
+        auto* list = window.findChild<QListWidget*>("F");
+        const auto items = list->findItems(file, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << file.toStdString();
+        list->setCurrentItem(items.front());
+    }
 };
 
 TEST_F(MapFilesTest, SaveRefusesAnEmptyMapAndAnEmptyName) {
@@ -113,6 +121,7 @@ TEST_F(MapFilesTest, LoadBringsBackTheSavedMap) {
     window.MapCommand(1);
     window.NewMapCommand();
     ASSERT_EQ(window.Universe().NSistemas(), 0);
+    Highlight("roundtrip.txt");
     window.LoadCommand();
     ASSERT_EQ(window.Universe().NSistemas(), 2);
     EXPECT_EQ(window.Universe().NObjetosU(), 3);
@@ -133,7 +142,7 @@ TEST_F(MapFilesTest, LoadBringsBackTheSavedMap) {
 TEST_F(MapFilesTest, ATruncatedMapIsReportedWithItsLineAndTheCurrentMapStays) {
     AddSmallMap();
     std::filesystem::copy_file(std::filesystem::path(DIZ_TEST_DATA_DIR) / "maps" / "Truncated.txt", Local("broken"));
-    window.Shared().MapName = "broken";
+    Highlight("broken.txt");
     window.LoadCommand();
     EXPECT_EQ(window.Universe().NSistemas(), 2);
     EXPECT_EQ(window.Universe().NObjetosU(), 3);
@@ -156,7 +165,7 @@ TEST_F(MapFilesTest, MenuDialogsSaveAndLoadByName) {
     prompts.QueueDialog([](QDialog& dialog) {
         auto* load = qobject_cast<FLoad*>(&dialog);
         EXPECT_GT(load->F->count(), 0);
-        load->FileClicked("listed.txt");
+        load->F->setCurrentItem(load->F->findItems("listed.txt", Qt::MatchExactly).value(0));
         EXPECT_EQ(load->TxtFileName->text(), "listed");
         load->Ok();
         return dialog.result();

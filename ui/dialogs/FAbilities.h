@@ -3,11 +3,12 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QPushButton>
-#include <array>
+#include <vector>
 
 #include "ui/editing/AbilityChoice.h"
 
-// "Abilities": up to five abilities for the object being placed or edited.
+// "Abilities": the abilities of the object being placed or edited: five
+// lists, or one per ability when the object holds more (the lists scroll).
 class FAbilities : public QDialog {
 public:
     explicit FAbilities(AbilityChoice& choice, QWidget* parent = nullptr);
@@ -16,7 +17,7 @@ public:
     // slots show their texts.
     void LoadLists();
 
-    std::array<QComboBox*, AbilityChoice::DialogSlots> cmbAbility{};
+    std::vector<QComboBox*> cmbAbility;
     QPushButton* cmdOk;
     QPushButton* cmdNo;
 

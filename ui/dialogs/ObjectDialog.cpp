@@ -45,6 +45,7 @@ ObjectDialog::ObjectDialog(const DialogLinks& links, std::int32_t kind, const QS
     cmdNo = buttons.cmdNo;
     buttonRow_->insertWidget(0, CmdHabilities);
     cmbExact->setEditable(true);
+    cmbExact->setInsertPolicy(QComboBox::NoInsert);  // typed text is checked, never added to the list
     connect(cmbExact, &QComboBox::editTextChanged, this, &ObjectDialog::ExactChanged);
     connect(CmdHabilities, &QPushButton::clicked, this, &ObjectDialog::OpenAbilities);
 }
@@ -52,6 +53,8 @@ ObjectDialog::ObjectDialog(const DialogLinks& links, std::int32_t kind, const QS
 QComboBox* ObjectDialog::AddCombo(const char* label, const QStringList& items, TextField shown) {
     auto* combo = new QComboBox(this);
     combo->setEditable(true);
+    // The lists are fixed: Enter must not append what was typed.
+    combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
     combo->setEditText(QString());
     form_->addRow(label, combo);
@@ -148,7 +151,7 @@ void ObjectDialog::Confirm() {
         return;
     }
     WriteFields(current);
-    l_.host.Update();
+    if (!l_.host.Update()) return;  // refused and reported; the values stay for another try
     accept();
 }
 

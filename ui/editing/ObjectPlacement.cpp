@@ -69,23 +69,21 @@ SpaceObjectRef FindObjectAtWithId(const CUniverse& universe, std::int32_t X, std
     return NoObject();
 }
 
-void ObjectPlacement::AddObjectFromCurrent(std::int32_t kind, std::int32_t systemId) {
+bool ObjectPlacement::AddObjectFromCurrent(std::int32_t kind, std::int32_t systemId) {
     const SystemRef system = l_.universe.GetOneSystem(systemId);
-    if (system->ID == NoID) return;
+    if (system->ID == NoID) return true;
     SpaceObjectRef object = NewSpaceObject(KindWord(kind));
     WriteCurrentInto(*object, system);
     // The dialogs refuse OK without a specific type; other callers may not.
-    if (object->StellarObjectType == 0) return;
-    if (kind == KindWarpPoint) {
-        AddWarpWithMirror(object, systemId);
-        return;
-    }
+    if (object->StellarObjectType == 0) return true;
+    if (kind == KindWarpPoint) return AddWarpWithMirror(object, systemId);
     if (SectorRefused(object->coord.X, object->coord.y, systemId)) {
         l_.reporter.Information(SectorTakenMessage);
-        return;
+        return false;
     }
     l_.universe.AddSpaceObject(object, systemId);
     AttachAbilities(*object);
+    return true;
 }
 
 bool ObjectPlacement::SectorRefused(std::int32_t X, std::int32_t Y, std::int32_t systemId) const {
@@ -94,18 +92,13 @@ bool ObjectPlacement::SectorRefused(std::int32_t X, std::int32_t Y, std::int32_t
     return taken && l_.universe.GetStarOccupied(X, Y, systemId);
 }
 
-void ObjectPlacement::AddWarpWithMirror(const SpaceObjectRef& warp, std::int32_t systemId) {
-    if (!l_.reporter.Question("Do you want to create a mirror Warp in the destiny System?")) {
-        AddWarp(warp, systemId);
-        return;
-    }
+bool ObjectPlacement::AddWarpWithMirror(const SpaceObjectRef& warp, std::int32_t systemId) {
+    if (!l_.reporter.Question("Do you want to create a mirror Warp in the destiny System?"))
+        return AddWarp(warp, systemId);
     const CurrentObjectRecord& current = l_.editor.CurrentObject;
     const SystemRef destination = l_.universe.FindSystemByName(current.DestinationName);
-    if (!destination) {
-        // Only a destination outside the map gets here; it cannot hold a mirror.
-        AddWarp(warp, systemId);
-        return;
-    }
+    // Only a destination outside the map has none; it cannot hold a mirror.
+    if (!destination) return AddWarp(warp, systemId);
     SpaceObjectRef mirror = NewSpaceObject("WARP");
     mirror->systema = destination;
     mirror->coord = {current.DestX, current.DestY};
@@ -115,35 +108,67 @@ void ObjectPlacement::AddWarpWithMirror(const SpaceObjectRef& warp, std::int32_t
     const bool relaxed = l_.relaxedPlacement();
     if (!relaxed && l_.universe.GetSpaceObjectOccupied(current.DestX, current.DestY, destination->ID)) {
         l_.reporter.Information(DestinationTakenMessage);
-    } else if (!relaxed && l_.universe.GetSpaceObjectOccupied(current.X, current.Y, systemId)) {
-        l_.reporter.Information(SectorTakenMessage);
-    } else {
-        l_.universe.AddSpaceObject(warp, systemId);
-        l_.universe.AddSpaceObject(mirror, destination->ID);
-        AttachAbilities(*mirror);
+        return false;
     }
+    if (!relaxed && l_.universe.GetSpaceObjectOccupied(current.X, current.Y, systemId)) {
+        l_.reporter.Information(SectorTakenMessage);
+        return false;
+    }
+    l_.universe.AddSpaceObject(warp, systemId);
+    l_.universe.AddSpaceObject(mirror, destination->ID);
+    AttachAbilities(*mirror);
     l_.drawSystems();
     AttachAbilities(*warp);
+    return true;
 }
 
-void ObjectPlacement::AddWarp(const SpaceObjectRef& warp, std::int32_t systemId) {
+bool ObjectPlacement::AddWarp(const SpaceObjectRef& warp, std::int32_t systemId) {
     if (!l_.relaxedPlacement() && l_.universe.GetSpaceObjectOccupied(warp->coord.X, warp->coord.y, systemId)) {
         l_.reporter.Information(SectorTakenMessage);
-        return;
+        return false;
     }
     l_.universe.AddSpaceObject(warp, systemId);
     l_.drawSystems();
     AttachAbilities(*warp);
+    return true;
 }
 
 void ObjectPlacement::EditObjectFromCurrent(std::int32_t systemId, std::int32_t objectId) {
     const SpaceObjectRef object = l_.universe.GetOneSpaceObject(objectId);
     if (!object) return;
     const SystemRef system = object->systema ? object->systema : l_.universe.GetOneSystem(systemId);
+    const CCoord from = object->coord;
     WriteCurrentInto(*object, system);
+    if (object->Tipo == KindWarpPoint && (from.X != object->coord.X || from.y != object->coord.y))
+        FollowMirror(*object, from);
     object->RemoveAbilities();
     AttachAbilities(*object);
     l_.universe.EditSpaceObject(object, systemId, objectId);
+}
+
+// The warp of the destination system that leads back to where the moved warp
+// was now leads to where it is.
+void ObjectPlacement::FollowMirror(const CSpaceObject& warp, const CCoord& from) const {
+    if (!warp.destSystem || !warp.systema || warp.destSystem->ID == NoID) return;
+    for (const SpaceObjectRef& other : l_.universe.SpaceObjectsOf(warp.destSystem->ID)) {
+        if (other->Tipo != KindWarpPoint || other->destSystem != warp.systema) continue;
+        if (other->coord.X != warp.destCoord.X || other->coord.y != warp.destCoord.y) continue;
+        if (other->destCoord.X != from.X || other->destCoord.y != from.y) continue;
+        other->destCoord = warp.coord;
+        return;
+    }
+}
+
+bool ObjectPlacement::MoveRefused(const CSpaceObject& object, std::int32_t X, std::int32_t Y) {
+    if (!object.systema) return false;
+    const bool relaxed = l_.relaxedPlacement();
+    for (const SpaceObjectRef& other : l_.universe.SpaceObjectsOf(object.systema->ID)) {
+        if (other.get() == &object || !other->GetOccupied(X, Y)) continue;
+        if (relaxed && other->Tipo != KindStar) continue;
+        l_.reporter.Information(SectorTakenMessage);
+        return true;
+    }
+    return false;
 }
 
 void ObjectPlacement::WriteCurrentInto(CSpaceObject& object, const SystemRef& system) const {

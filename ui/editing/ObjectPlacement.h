@@ -41,10 +41,15 @@ public:
 
     // Adds an object of the kind from CurrentObject to the system, after the
     // placement test; warp points may bring a mirror in their destination.
-    void AddObjectFromCurrent(std::int32_t kind, std::int32_t systemId);
+    // False when the placement test refused it (the refusal was reported).
+    bool AddObjectFromCurrent(std::int32_t kind, std::int32_t systemId);
     // Writes CurrentObject and the chosen abilities into the object (no
-    // placement test, so a changed sector moves it).
+    // placement test, so a changed sector moves it). A warp that moves takes
+    // its mirror's destination sector along.
     void EditObjectFromCurrent(std::int32_t systemId, std::int32_t objectId);
+    // Whether moving the object to (X, Y) meets the placement test, leaving
+    // the object itself out; a refusal is reported.
+    bool MoveRefused(const CSpaceObject& object, std::int32_t X, std::int32_t Y);
     // CurrentObject and the ability slots receive the object's values.
     void LoadObjectIntoCurrent(const CSpaceObject& object);
     // DestinationList = the trimmed names of every other system.
@@ -56,9 +61,10 @@ private:
     void WriteCurrentInto(CSpaceObject& object, const SystemRef& system) const;
     SystemRef DestinationOfCurrent() const;
     bool SectorRefused(std::int32_t X, std::int32_t Y, std::int32_t systemId) const;
-    void AddWarp(const SpaceObjectRef& warp, std::int32_t systemId);
-    void AddWarpWithMirror(const SpaceObjectRef& warp, std::int32_t systemId);
+    bool AddWarp(const SpaceObjectRef& warp, std::int32_t systemId);
+    bool AddWarpWithMirror(const SpaceObjectRef& warp, std::int32_t systemId);
     void AttachAbilities(CSpaceObject& object) const;
+    void FollowMirror(const CSpaceObject& warp, const CCoord& from) const;
 
     Links l_;
 };

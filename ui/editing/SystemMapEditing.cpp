@@ -142,10 +142,16 @@ void SystemMapEditing::Release(int button, int /*shift*/, double px, double py) 
     if (!object || !object->systema || object->systema->ID != s.SelectedSystem ||
         !object->GetOccupied(s.LastSector.X, s.LastSector.Y))
         return;
+    // A drag places the object like a create command would.
+    if (l_.placement.MoveRefused(*object, target.X, target.Y)) return;
     l_.editor.CurrentObject.X = target.X;
     l_.editor.CurrentObject.Y = target.Y;
     l_.placement.EditObjectFromCurrent(s.SelectedSystem, s.SelectedObject);
+    // The selection follows the object.
     s.LastPixel = release;
+    s.LastSector = {target.X, target.Y};
+    l_.host.SetSectorLabels(std::to_string(target.X), std::to_string(target.Y));
+    l_.host.DrawSystems();
     l_.host.RedrawSystemMap();
 }
 
@@ -196,13 +202,15 @@ void SystemMapEditing::CreateObject(std::int32_t kind) {
     if (s.SystemIsSelected) s.SystemMapActive = true;
 }
 
-void SystemMapEditing::UpdateObject() {
-    if (l_.editor.CreatingNew)
-        l_.placement.AddObjectFromCurrent(l_.state.EditKind, l_.state.SelectedSystem);
-    else
+bool SystemMapEditing::UpdateObject() {
+    if (l_.editor.CreatingNew) {
+        if (!l_.placement.AddObjectFromCurrent(l_.state.EditKind, l_.state.SelectedSystem)) return false;
+    } else {
         l_.placement.EditObjectFromCurrent(l_.state.SelectedSystem, l_.state.SelectedObject);
+    }
     l_.host.RedrawSystemMap();
     PressAgain();
+    return true;
 }
 
 void SystemMapEditing::Remove() {
@@ -231,6 +239,8 @@ void SystemMapEditing::RemoveSystem() {
     l_.host.ClearSystemMap();
     if (l_.reporter.Question("Do you want to delete the Warp Points heading that system?")) RemoveWarpsHeadingTo(removed);
     l_.host.DrawSystems();
+    // The labels now describe the empty cell.
+    l_.host.ReselectGalaxyCell();
 }
 
 void SystemMapEditing::RemoveWarpsHeadingTo(std::int32_t systemId) {
@@ -245,7 +255,7 @@ void SystemMapEditing::RemoveWarpsHeadingTo(std::int32_t systemId) {
 
 void SystemMapEditing::RemoveObject() {
     SystemMapState& s = l_.state;
-    PickInLastSector();
+    if (!PickInLastSector()) return;  // Cancel in the picker cancels the removal
     if (!l_.reporter.Question("Do you want to delete the Selected Object?")) return;
     if (l_.host.SelectedLabel().empty()) {
         l_.reporter.Information("There's no Object selected");
@@ -256,6 +266,9 @@ void SystemMapEditing::RemoveObject() {
     s.SelectedObject = NoID;
     s.EditKind = NoID;
     l_.host.SetObjectSelectedLabel("NONE");
+    l_.host.SetKindText("Nothing");
+    l_.host.SetKindEnabled(true);
+    s.SystemMapActive = false;
     l_.host.ShowDialogs({});
     l_.host.DrawSystems();
     l_.host.RedrawSystemMap();

@@ -38,8 +38,9 @@ public:
     // RSystem and RObject: the galaxy focus decides what goes.
     void Remove();
     // The object half of the main window's Update: add or edit from
-    // CurrentObject, redraw, and select the pressed sector again.
-    void UpdateObject();
+    // CurrentObject, redraw, and select the pressed sector again. False when
+    // the placement was refused (and reported); nothing changed then.
+    bool UpdateObject();
 
 private:
     SpaceObjectRef ObjectAtPress(std::int32_t X, std::int32_t Y);

@@ -32,6 +32,9 @@ public:
 
     virtual void RedrawSystemMap() = 0;
     virtual void DrawSystems() = 0;
+    // Runs the galaxy press again on the last pressed cell, so that every
+    // label describes what lies there now.
+    virtual void ReselectGalaxyCell() = 0;
     // Disables the system map and makes it black.
     virtual void ClearSystemMap() = 0;
     virtual void OpenSystemMapMenu() = 0;

@@ -7,6 +7,9 @@
 struct PixelPoint {
     std::int32_t x = 0, y = 0;
 };
+// A pixel outside the sector field: no sector is selected.
+inline constexpr std::int32_t NoSectorPixel = -10000;
+
 struct SectorPoint {
     std::int32_t X = 0, Y = 0;
 };
