@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "catalog/GameData.h"
+#include "random/GameData.h"
 #include "mapfile/MapCommandTexts.h"
 #include "mapfile/MapTextLoader.h"
 #include "ui/FMapEditor.h"

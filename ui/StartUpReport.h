@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 
 // Gathers what start-up or a change of settings reports, so that the user
 // sees one message listing everything missing instead of one box per file.

@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "EditorFixture.h"
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "mapfile/MapCommandTexts.h"
 #include "ui/MapDialogs.h"
 
