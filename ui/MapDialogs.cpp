@@ -14,6 +14,7 @@
 #include "random/RandomChecks.h"
 #include "ui/DialogParts.h"
 #include "ui/MessageBoxPrompts.h"
+#include "ui/OneLineTextEdit.h"
 #include "ui/UserPrompts.h"
 
 namespace {
@@ -55,7 +56,7 @@ FMapName::FMapName(const QString& caption, const std::string& mapName, std::func
 }
 
 void FMapName::Ok() {
-    const std::string name = MapNameBytes(TxtFileName->text());
+    const std::string name = MapNameBytes(OneLineTextEdit::OneLine(TxtFileName->text()));
     accept();
     run_(name);
 }
@@ -147,7 +148,7 @@ void FSystemType::Ok() {
         prompts_.Error(failure);
         return;
     }
-    const std::string name = ToBytes(txtname->text());
+    const std::string name = ToBytes(OneLineTextEdit::OneLine(txtname->text()));
     if (const std::string refused = nameCheck_ ? nameCheck_(name) : std::string(); !refused.empty()) {
         prompts_.Error(refused);
         return;

@@ -1,6 +1,7 @@
 // Object dialogs keep the user's input: a refused placement leaves the dialog
 // open, fixed lists stay fixed, every ability is shown and cancelling the
 // object picker cancels a removal.
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -115,4 +116,19 @@ TEST_F(EditorWindowTest, CancelInTheObjectPickerCancelsTheRemoval) {
     window.RemoveCommand();
     EXPECT_EQ(prompts.Messages(), std::vector<std::string>{"Do you want to delete the Selected Object?"});
     EXPECT_EQ(ObjectsOf(alpha).size(), 1u);
+}
+
+TEST_F(EditorWindowTest, ALineBreakPastedIntoAnObjectNameStaysOffTheMap) {
+    Press(0, 0);
+    prompts.QueueDialog(Confirm<FStar>([](FStar& star) {
+        QApplication::clipboard()->setText("Twin\nSun");
+        star.TxtStarName->clear();
+        star.TxtStarName->paste();
+        star.cmbstarColor->setEditText("Yellow");
+        star.cmbStarSize->setEditText("Medium");
+        star.cmbExact->setEditText("Yellow Medium Star");
+    }));
+    window.CreateObjectCommand(KindStar);
+    ASSERT_EQ(ObjectsOf(alpha).size(), 1u);
+    EXPECT_EQ(ObjectsOf(alpha).front()->name, "Twin Sun");
 }

@@ -7,6 +7,7 @@
 #include "ui/DialogParts.h"
 #include "ui/dialogs/FAbilities.h"
 #include "ui/MessageBoxPrompts.h"
+#include "ui/OneLineTextEdit.h"
 
 namespace {
 
@@ -21,8 +22,9 @@ void SetBase(QComboBox* combo, const QColor& colour) {
 
 }  // namespace
 
-std::string TextOf(const QLineEdit* edit) { return ToBytes(edit->text()); }
-std::string TextOf(const QComboBox* combo) { return ToBytes(combo->currentText()); }
+// A line edit keeps pasted line breaks; a map value must stay on its line.
+std::string TextOf(const QLineEdit* edit) { return ToBytes(OneLineTextEdit::OneLine(edit->text())); }
+std::string TextOf(const QComboBox* combo) { return ToBytes(OneLineTextEdit::OneLine(combo->currentText())); }
 void SetText(QComboBox* combo, const std::string& text) { combo->setEditText(FromBytes(text)); }
 void SetText(QLineEdit* edit, const std::string& text) { edit->setText(FromBytes(text)); }
 void SetText(QLineEdit* edit, std::int32_t value) { edit->setText(QString::number(value)); }
