@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "../core/FolderSnapshot.h"
 #include "../core/TempFolder.h"
 #include "catalog/Settings.h"
 #include "folders/UserFolderSeed.h"
@@ -12,14 +13,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// Every entry below a folder with its size and time: what a write would change.
-std::map<fs::path, std::pair<std::uintmax_t, fs::file_time_type>> Snapshot(const fs::path& folder) {
-    std::map<fs::path, std::pair<std::uintmax_t, fs::file_time_type>> entries;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        entries[entry.path()] = {entry.is_regular_file() ? entry.file_size() : 0, entry.last_write_time()};
-    return entries;
-}
 
 Settings Read(const fs::path& folder) {
     Settings settings;
