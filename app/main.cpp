@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QSettings>
 #include <chrono>
 #include <filesystem>
 #include <iostream>
@@ -60,6 +61,10 @@ int main(int argc, char* argv[]) {
     // Start-up then reports what is missing and the editor still opens.
     if (!seedError.empty()) prompts.Error(seedError);
     window.RunStartUp(ClockSeed());
+    // Size, position and panels as the user left them.
+    QSettings settings;
+    window.RestoreLayout(settings);
+    window.SetLayoutRemembered(true);
     window.show();
     return QApplication::exec();
 }

@@ -76,3 +76,45 @@ LabelPoint SectorToPixel(std::int32_t X, std::int32_t Yd) {
     const std::int32_t k = (X % 2 == 0) ? Yd + 11 : Yd + 10;
     return {24 * c + 32, (c % 2 == 0) ? 32 * k - 16 : 32 * k - 32};
 }
+
+namespace {
+
+// Row count of the hexagon of drawing column c that spans height y: even
+// columns sit half a hexagon higher.
+std::int32_t RowCountAt(std::int32_t c, double y) {
+    const double shifted = (c % 2 == 0) ? y + 16 : y;
+    return static_cast<std::int32_t>(std::floor(shifted / 32)) + (c % 2 == 0 ? 0 : 1);
+}
+
+// Top of the hexagon of column c with row count k.
+double HexagonTop(std::int32_t c, std::int32_t k) { return (c % 2 == 0) ? 32.0 * k - 16 : 32.0 * k - 32; }
+
+PixelSector FromColumnAndRow(std::int32_t c, std::int32_t k) {
+    PixelSector s;
+    s.c = c;
+    s.k = k;
+    s.X = c - 13;
+    s.Y = (c % 2 == 0) ? 10 - k : 11 - k;
+    return s;
+}
+
+std::int32_t FloorDiv(double value, double step) { return static_cast<std::int32_t>(std::floor(value / step)); }
+
+}  // namespace
+
+PixelSector SectorAtPoint(double x, double y) {
+    // Columns are 24 pixels apart; the first 8 pixels of a column's strip are
+    // shared between its hexagon's left slopes and the previous column's
+    // right slopes.
+    std::int32_t c = FloorDiv(x, 24);
+    const double inStrip = x - 24.0 * c;
+    std::int32_t k = RowCountAt(c, y);
+    if (inStrip < 8) {
+        const double fromMiddle = std::abs(y - HexagonTop(c, k) - 16);
+        if (fromMiddle > 2 * inStrip) {
+            --c;
+            k = RowCountAt(c, y);
+        }
+    }
+    return FromColumnAndRow(c, k);
+}

@@ -55,6 +55,12 @@ struct PixelSector {
     std::int32_t k = 0;  // row count of the drawing grid
 };
 PixelSector PixelToSector(std::int32_t px, std::int32_t py);
+// The sector whose hexagon, as drawn, contains the point (x, y) of the
+// unscaled picture. Unlike PixelToSector, which reads the field as 24-pixel
+// columns and misplaces presses on the sloped edges, this follows the
+// hexagons' outline. Beyond the field the lattice continues, so the result
+// may lie outside the table.
+PixelSector SectorAtPoint(double x, double y);
 
 struct LabelPoint {
     std::int32_t x = 0;

@@ -10,16 +10,21 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
+#include <QScreen>
+#include <QSettings>
+#include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "random/GameData.h"
+#include "model/SectorField.h"
 #include "ui/FSystem.h"
-#include "ui/GalaxyRenderer.h"
+#include "ui/render/GalaxyPainter.h"
 #include "ui/MapDialogs.h"
 #include "ui/dialogs/FSelectObject.h"
 #include "ui/MessageBoxPrompts.h"
-#include "ui/PictureView.h"
+#include "ui/MapView.h"
 #include "ui/StartUpReport.h"
 #include "ui/UserPrompts.h"
 
@@ -32,27 +37,36 @@ FMapEditor::FMapEditor(GameData& data, UserPrompts& prompts, RandomSource& rando
       placement_({universe_, shared_, abilities_, catalogue_, prompts_,
                   [this] { return data_.Config.AllowsMultipleObjects(); }, [this] { DrawSystems(); }}),
       editing_({state_, *this, placement_, universe_, shared_, abilities_, prompts_}),
-      systemRenderer_(data.Stellar, data.ProgramFolder) {
+      systemPainter_(data.Stellar, data.ProgramFolder) {
     setObjectName("FMapEditor");
     setWindowTitle(MapWindowTitle(""));
     BuildMenus();
     BuildContextMenus();
     auto* central = new QWidget;
-    auto* grid = new QGridLayout(central);
-    auto* left = new QVBoxLayout;
-    left->addWidget(BuildGalaxyArea());
-    left->addWidget(BuildObjectFrame());
-    left->addWidget(BuildLegend());
-    left->addWidget(BuildButtons());
+    auto* grid = new QVBoxLayout(central);
+    auto* leftPanel = new QWidget;
+    auto* left = new QVBoxLayout(leftPanel);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->addWidget(BuildGalaxyArea(), 1);
+    auto* objectAndButtons = new QHBoxLayout;
+    objectAndButtons->addWidget(BuildObjectFrame());
+    objectAndButtons->addWidget(BuildButtons(), 1);
+    left->addLayout(objectAndButtons);
     left->addWidget(BuildFileFields());
     left->addWidget(lblsys = NamedLabel("lblsys", tr("Generating random map...")));
     lblsys->setVisible(false);
-    left->addStretch();
-    grid->addLayout(left, 0, 0);
-    grid->addWidget(BuildSystemArea(), 0, 1, Qt::AlignTop | Qt::AlignLeft);
-    grid->addWidget(BuildSettingsStrip(), 1, 0, 1, 2);
-    grid->setColumnStretch(1, 1);
+    // The two maps share the width; the user moves the divider.
+    splitter_ = new QSplitter(Qt::Horizontal);
+    splitter_->setObjectName("MapSplitter");
+    splitter_->setChildrenCollapsible(false);
+    splitter_->addWidget(leftPanel);
+    splitter_->addWidget(BuildSystemArea());
+    splitter_->setStretchFactor(0, 2);
+    splitter_->setStretchFactor(1, 3);
+    grid->addWidget(splitter_, 1);
+    grid->addWidget(BuildSettingsStrip());
     setCentralWidget(central);
+    FitOnScreen();
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     connect(Timer1, &QTimer::timeout, this, [this] { ++shared_.TickCount; });
@@ -66,13 +80,25 @@ FMapEditor::FMapEditor(GameData& data, UserPrompts& prompts, RandomSource& rando
 FMapEditor::~FMapEditor() = default;
 
 void FMapEditor::ConnectViews() {
-    connect(PicUniverseMap, &PictureView::pressed, this, &FMapEditor::GalaxyPress);
-    connect(PicUniverseMap, &PictureView::clicked, this, &FMapEditor::GalaxyClick);
-    connect(PicUniverseMap, &PictureView::doubleClicked, this, &FMapEditor::GalaxyDoubleClick);
-    connect(PicMap, &PictureView::pressed, this, &FMapEditor::SystemMapPress);
-    connect(PicMap, &PictureView::released, this, &FMapEditor::SystemMapRelease);
-    connect(PicMap, &PictureView::doubleClicked, this, &FMapEditor::SystemMapDoubleClick);
-    connect(PicMap, &PictureView::moved, this, &FMapEditor::SystemMapMove);
+    connect(PicUniverseMap, &MapView::pressed, this, &FMapEditor::GalaxyPress);
+    connect(PicUniverseMap, &MapView::clicked, this, &FMapEditor::GalaxyClick);
+    connect(PicUniverseMap, &MapView::doubleClicked, this, &FMapEditor::GalaxyDoubleClick);
+    connect(PicMap, &MapView::pressed, this, &FMapEditor::SystemMapPress);
+    connect(PicMap, &MapView::released, this, &FMapEditor::SystemMapRelease);
+    connect(PicMap, &MapView::doubleClicked, this, &FMapEditor::SystemMapDoubleClick);
+    connect(PicMap, &MapView::moved, this, &FMapEditor::SystemMapMove);
+    for (MapView* view : {PicUniverseMap, PicMap})
+        connect(view, &MapView::activated, this, [this, view] { activeView_ = view; });
+    activeView_ = PicMap;
+    PicUniverseMap->SetPaint([this](QPainter& painter, double scale) {
+        galaxyPainter_.Paint(painter, scale, GalaxyOptions());
+    });
+    PicUniverseMap->SetOverlay([this](QPainter& painter, double scale) { PaintGalaxyMarker(painter, scale); });
+    PicUniverseMap->SetTip([this](QPointF point) { return GalaxyTip(point); });
+    PicMap->SetPaint([this](QPainter& painter, double scale) {
+        systemPainter_.Paint(painter, scale, universe_, shownSystem_, systemOptions_);
+    });
+    PicMap->SetTip([this](QPointF point) { return SystemMapTip(point); });
     connect(ChkHideNamesG, &QCheckBox::clicked, this, &FMapEditor::DrawSystems);
     connect(ChkHideNamesS, &QCheckBox::clicked, this, [this] {
         if (PicMap->isEnabled()) DrawSystemMap(state_.SelectedSystem);
@@ -87,7 +113,7 @@ void FMapEditor::RunStartUp(std::uint64_t seed) {
     const StartUpResult result = StartUp(data_.ProgramFolder, data_.UserFolder, data_, random_, seed, collected);
     ApplyStatusTexts(result.Status, true);
     if (!collected.messages.empty()) prompts_.Error(StartUpSummary(collected.messages));
-    systemRenderer_.ClearCache();
+    systemPainter_.ClearCache();
     RefreshFileList();
     WatchMapFolder();
 }
@@ -123,25 +149,37 @@ void FMapEditor::SetGalaxyCaptionBold(bool bold) {
     FrUniverseMap->setFont(font);
 }
 
+GalaxyPaintOptions FMapEditor::GalaxyOptions() const {
+    return {ChkHideNamesG->isChecked(), state_.SystemIsSelected ? state_.SelectedSystem : NoID};
+}
+
 void FMapEditor::DrawSystems() {
-    PicUniverseMap->SetImage(RenderGalaxy(universe_, ChkHideNamesG->isChecked(), prompts_));
+    galaxyPainter_.SetUniverse(universe_, &prompts_);
+    PicUniverseMap->Refresh();
 }
 
 void FMapEditor::DrawSystemMap(std::int32_t systemId) {
-    QImage image;
-    const bool selectionValid =
-        systemRenderer_.Render(image, universe_, systemId, state_, ChkHideNamesS->isChecked());
-    if (!selectionValid) {
+    // The selection hexagon is the hexagon drawn under the last press.
+    const PixelSector sector = SectorAtPoint(state_.LastPixel.x, state_.LastPixel.y);
+    systemOptions_.hideLabels = ChkHideNamesS->isChecked();
+    if (IsValidSector(sector.X, sector.Y)) {
+        state_.LastSector = {sector.X, sector.Y};
+        systemOptions_.selection = std::make_pair(sector.X, sector.Y);
+    } else {
+        state_.LastSector = {};
+        systemOptions_.selection.reset();
         SetSectorLabels("", "");
         SetSelectedLabel("");
     }
-    PicMap->SetImage(image);
+    shownSystem_ = systemId;
     PicMap->setEnabled(true);
+    PicMap->Refresh();
 }
 
 void FMapEditor::ClearSystemMap() {
-    PicMap->SetImage(SystemMapRenderer::BlankImage());
+    shownSystem_ = NoID;
     PicMap->setEnabled(false);
+    PicMap->Refresh();
 }
 
 void FMapEditor::ShowDialogs(const DialogFlags& flags) {
@@ -166,8 +204,12 @@ void FMapEditor::OpenSystemMapMenu() {
     if (showContextMenus_) pop2->exec(QCursor::pos());
 }
 
-const QImage& FMapEditor::GalaxyImage() const { return PicUniverseMap->Image(); }
-const QImage& FMapEditor::SystemMapImage() const { return PicMap->Image(); }
+QImage FMapEditor::GalaxyImage() const { return galaxyPainter_.Render(1.0, GalaxyOptions()); }
+
+QImage FMapEditor::SystemMapImage() const {
+    if (!PicMap->isEnabled()) return SystemMapPainter::BlankImage();
+    return systemPainter_.Render(1.0, universe_, shownSystem_, systemOptions_);
+}
 bool FMapEditor::SystemMapEnabled() const { return PicMap->isEnabled(); }
 
 void FMapEditor::closeEvent(QCloseEvent* event) {
@@ -177,8 +219,13 @@ void FMapEditor::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (prompts_.Question("Are you sure to quit?"))
-        event->accept();
-    else
+    if (!prompts_.Question("Are you sure to quit?")) {
         event->ignore();
+        return;
+    }
+    if (rememberLayout_) {
+        QSettings settings;
+        SaveLayout(settings);
+    }
+    event->accept();
 }

@@ -10,7 +10,8 @@
 #include "random/RandomMap.h"
 #include "model/CUniverse.h"
 #include "ui/EditorState.h"
-#include "ui/SystemMapRenderer.h"
+#include "ui/render/GalaxyPainter.h"
+#include "ui/render/SystemMapPainter.h"
 #include "ui/dialogs/ObjectDialogs.h"
 #include "ui/editing/AbilityChoice.h"
 #include "ui/editing/GameDataCatalogue.h"
@@ -30,7 +31,9 @@ class QListWidget;
 class QMenu;
 class QProcess;
 class QTimer;
-class PictureView;
+class MapView;
+class QSettings;
+class QSplitter;
 struct GameData;
 class RandomSource;
 class UserPrompts;
@@ -123,9 +126,25 @@ public:
     SystemMapState& State() { return state_; }
     GameData& Data() { return data_; }
 
-    // For tests and the screenshot: the two pictures as drawn.
-    const QImage& GalaxyImage() const;
-    const QImage& SystemMapImage() const;
+    // For tests and the screenshot: the two pictures as drawn at scale 1.
+    QImage GalaxyImage() const;
+    QImage SystemMapImage() const;
+    // The galaxy cell the marker stands on.
+    QPoint GalaxyMarkerCell() const { return markerCell_; }
+    MapView* GalaxyView() const { return PicUniverseMap; }
+    MapView* SystemMapView() const { return PicMap; }
+    const GalaxyPainter& GalaxyPicture() const { return galaxyPainter_; }
+    GalaxyPaintOptions GalaxyOptions() const;
+    // Zoom of the view the user worked in last.
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomToFit();
+    // Window size, position and panel layout between runs.
+    void RestoreLayout(QSettings& settings);
+    void SaveLayout(QSettings& settings) const;
+    void SetLayoutRemembered(bool remembered) { rememberLayout_ = remembered; }
+    // The first size and place on a screen with that available area.
+    void FitToScreen(const QRect& available);
     bool SystemMapEnabled() const;
     std::string TypeText() const;
     // Opens the system dialog modally.
@@ -162,6 +181,10 @@ private:
     void SelectGalaxySystem(const SystemRef& system);
     void SelectNoSystem();
     void MoveMarker(int X, int Y);
+    void PaintGalaxyMarker(QPainter& painter, double scale) const;
+    QString GalaxyTip(QPointF point) const;
+    QString SystemMapTip(QPointF point) const;
+    void FitOnScreen();
     void SetMapsEnabled();
     void ForgetSectorSelection();
     void ChooseObjectKind(std::int32_t kind);
@@ -181,20 +204,26 @@ private:
     ObjectPlacement placement_;
     std::unique_ptr<ObjectDialogs> objectDialogs_;
     SystemMapEditing editing_;
-    SystemMapRenderer systemRenderer_;
+    mutable SystemMapPainter systemPainter_;  // its caches fill while drawing
+    GalaxyPainter galaxyPainter_;
+    SystemMapPaintOptions systemOptions_;
+    std::int32_t shownSystem_ = NoID;
+    QPoint markerCell_;
+    MapView* activeView_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    bool rememberLayout_ = false;
     RandomMapGenerator randomMaps_;
     int longOperations_ = 0;
     bool showContextMenus_ = true;
 
     // Controls, named as the editor's handlers know them.
     QGroupBox* FrUniverseMap = nullptr;
-    PictureView* PicUniverseMap = nullptr;
-    QFrame* Marker = nullptr;
+    MapView* PicUniverseMap = nullptr;
     QCheckBox* ChkHideNamesG = nullptr;
     QLabel* LblXG = nullptr;
     QLabel* LblYG = nullptr;
     QLabel* lblSystem = nullptr;
-    PictureView* PicMap = nullptr;
+    MapView* PicMap = nullptr;
     QCheckBox* ChkHideNamesS = nullptr;
     QLabel* lblSystemSel = nullptr;
     QLabel* lblDescription = nullptr;

@@ -13,9 +13,10 @@
 #include <QVBoxLayout>
 
 #include "ui/AtmosphereColours.h"
+#include "ui/ElidedLabel.h"
 #include "ui/FMapEditor.h"
-#include "ui/GalaxyRenderer.h"
-#include "ui/PictureView.h"
+#include "ui/render/GalaxyPainter.h"
+#include "ui/MapView.h"
 
 namespace {
 
@@ -42,7 +43,8 @@ void AddLabelled(QGridLayout* grid, int row, int column, const QString& caption,
 }  // namespace
 
 QLabel* FMapEditor::NamedLabel(const char* name, const QString& text) {
-    auto* label = new QLabel(text);
+    // Long names and messages are cut, never widening the window.
+    auto* label = new ElidedLabel(text);
     label->setObjectName(name);
     return label;
 }
@@ -58,6 +60,17 @@ void FMapEditor::BuildMenus() {
         ->setObjectName("generatemap");
     map->addSeparator()->setObjectName("m1");
     map->addAction(tr("Quit"), this, &QWidget::close)->setObjectName("quit");
+    QMenu* view = menuBar()->addMenu(tr("View"));
+    view->setObjectName("view_mnu");
+    QAction* zoomIn = view->addAction(tr("Zoom In"), this, &FMapEditor::ZoomIn);
+    zoomIn->setObjectName("zoomIn");
+    zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    QAction* zoomOut = view->addAction(tr("Zoom Out"), this, &FMapEditor::ZoomOut);
+    zoomOut->setObjectName("zoomOut");
+    zoomOut->setShortcut(QKeySequence::ZoomOut);
+    QAction* fit = view->addAction(tr("Fit"), this, &FMapEditor::ZoomToFit);
+    fit->setObjectName("zoomFit");
+    fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     menuBar()->addAction(tr("Settings"), this, &FMapEditor::ChangeSettings)->setObjectName("settings");
     menuBar()->addAction(tr("About"), this, &FMapEditor::AboutCommand)->setObjectName("about");
 }
@@ -89,14 +102,9 @@ QWidget* FMapEditor::BuildGalaxyArea() {
     FrUniverseMap->setObjectName("FrUniverseMap");
     auto* layout = new QVBoxLayout(FrUniverseMap);
     layout->addWidget(Heading(tr("GALAXY MAP")));
-    PicUniverseMap = new PictureView(QSize(GalaxyMapWidth, GalaxyMapHeight));
+    PicUniverseMap = new MapView(QSize(GalaxyMapWidth, GalaxyMapHeight));
     PicUniverseMap->setObjectName("PicUniverseMap");
-    Marker = new QFrame(PicUniverseMap);
-    Marker->setObjectName("Marker");
-    Marker->setGeometry(0, 0, 5, 5);
-    Marker->setStyleSheet("border: 1px solid rgb(255, 64, 64);");
-    Marker->setAttribute(Qt::WA_TransparentForMouseEvents);
-    layout->addWidget(PicUniverseMap);
+    layout->addWidget(PicUniverseMap, 1);
     ChkHideNamesG = new QCheckBox(tr("Hide labels"));
     ChkHideNamesG->setObjectName("ChkHideNamesG");
     auto* cell = new QHBoxLayout;
@@ -127,10 +135,10 @@ QWidget* FMapEditor::BuildSystemArea() {
     layout->addLayout(top);
     top->insertWidget(2, lblDescription = NamedLabel("lblDescription"), 2);
     lblDescription->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    PicMap = new PictureView(QSize(SystemMapWidth, SystemMapHeight));
+    PicMap = new MapView(QSize(SystemMapWidth, SystemMapHeight));
     PicMap->setObjectName("PicMap");
     PicMap->setEnabled(false);
-    layout->addWidget(PicMap);
+    layout->addWidget(PicMap, 1);
     auto* sector = new QHBoxLayout;
     const std::pair<QString, QLabel**> labels[] = {{tr("X:"), &LblXS},        {tr("Y:"), &lblYS},
                                                    {tr("Cursor X:"), &CXsel}, {tr("Cursor Y:"), &CYSel},
@@ -142,6 +150,7 @@ QWidget* FMapEditor::BuildSystemArea() {
         (*labels[i].second)->setMinimumWidth(28);
     }
     layout->addLayout(sector);
+    layout->addWidget(BuildLegend());
     return area;
 }
 
@@ -157,22 +166,28 @@ QWidget* FMapEditor::BuildObjectFrame() {
     grid->addWidget(cmbType, 0, 0, 1, 2);
     AddLabelled(grid, 1, 0, tr("Object ID:"), LblObjectSelected = NamedLabel("LblObjectSelected", "NONE"));
     AddLabelled(grid, 2, 0, tr("System ID:"), LbLSystemSelected = NamedLabel("LbLSystemSelected", "NONE"));
+    LblObjectSelected->setMinimumWidth(fontMetrics().horizontalAdvance("NONE 0000"));
+    LbLSystemSelected->setMinimumWidth(fontMetrics().horizontalAdvance("NONE 0000"));
     return frame;
 }
 
+// One line under the system map, whose planets it explains.
 QWidget* FMapEditor::BuildLegend() {
-    auto* frame = new QGroupBox(tr("ATMOSPHERE"));
-    auto* grid = new QGridLayout(frame);
-    int column = 0;
+    auto* box = new QWidget;
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(Heading(tr("ATMOSPHERE")));
     for (const AtmosphereColour& colour : AtmosphereColours) {
         auto* swatch = new QLabel;
         swatch->setFixedSize(14, 14);
         swatch->setStyleSheet(QString("background: rgb(%1, %2, %3); border: 1px solid black;")
                                   .arg(colour.red).arg(colour.green).arg(colour.blue));
-        grid->addWidget(swatch, 0, column, Qt::AlignHCenter);
-        grid->addWidget(new QLabel(colour.legend), 1, column++, Qt::AlignHCenter);
+        row->addSpacing(8);
+        row->addWidget(swatch);
+        row->addWidget(new QLabel(colour.legend));
     }
-    return frame;
+    row->addStretch();
+    return box;
 }
 
 QWidget* FMapEditor::BuildButtons() {
@@ -193,10 +208,10 @@ QWidget* FMapEditor::BuildButtons() {
     connect(cmdRandom, &QPushButton::clicked, this, &FMapEditor::RandomMapCommand);
     grid->addWidget(cmdNew, 0, 0);
     grid->addWidget(CmdLoad, 0, 1);
+    grid->addWidget(cmdRandom, 0, 2);
     grid->addWidget(save, 1, 0);
     grid->addWidget(generate, 1, 1);
-    grid->addWidget(cmdRandom, 2, 0);
-    grid->addWidget(cmdExit, 2, 1);
+    grid->addWidget(cmdExit, 1, 2);
     return box;
 }
 
@@ -214,12 +229,15 @@ QWidget* FMapEditor::BuildFileFields() {
         (*fields[i].second)->setReadOnly(true);
         AddLabelled(grid, i, 0, captions[i], *fields[i].second);
     }
-    grid->addWidget(new QLabel(tr("Available Maps:")), 3, 0, 1, 2);
+    // The map list beside the fields, to leave the height to the galaxy.
+    grid->addWidget(new QLabel(tr("Available Maps:")), 0, 2);
     F = new QListWidget;
     F->setObjectName("F");
-    F->setMaximumHeight(64);
+    F->setMinimumWidth(120);
     connect(F, &QListWidget::currentTextChanged, this, &FMapEditor::MapChosen);
-    grid->addWidget(F, 4, 0, 1, 2);
+    grid->addWidget(F, 1, 2, 2, 1);
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(2, 1);
     return box;
 }
 

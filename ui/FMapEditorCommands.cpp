@@ -11,11 +11,11 @@
 #include "ui/FAbout.h"
 #include "ui/FMapEditor.h"
 #include "ui/FPaths.h"
-#include "ui/GalaxyRenderer.h"
+#include "ui/render/GalaxyPainter.h"
 #include "ui/KindDispatch.h"
 #include "ui/MapDialogs.h"
 #include "ui/MessageBoxPrompts.h"
-#include "ui/PictureView.h"
+#include "ui/MapView.h"
 #include "ui/StartUpReport.h"
 #include "ui/SystemRecords.h"
 #include "ui/UserPrompts.h"
@@ -31,7 +31,7 @@ void FMapEditor::SystemMapDoubleClick() {
 }
 
 void FMapEditor::SystemMapMove(double px, double py) {
-    const PixelSector sector = PixelToSector(static_cast<int>(std::lround(px)), static_cast<int>(std::lround(py)));
+    const PixelSector sector = SectorAtPoint(px, py);
     const bool insideTable = SectorTable::InTable(sector.X - SectorMinX, sector.Y - SectorMinY);
     if (insideTable && !IsValidSector(sector.X, sector.Y)) {
         CXsel->setText("-");
@@ -159,7 +159,6 @@ void FMapEditor::Cancel() {
 void FMapEditor::ResetUniverse() {
     universe_.Clear();
     shared_.CreatingNew = false;
-    PicUniverseMap->SetImage(QImage());
     GalaxyPress(0, 0, 0);
     ClearSystemMap();
     DrawSystems();
@@ -186,7 +185,7 @@ void FMapEditor::ChangeSettings() {
     const StartUpResult result = ReloadWithSettings(data_, dialog.PendingSettings(), collected);
     // The new folders apply at once: texts, mod name and object pictures.
     ApplyStatusTexts(result.Status, true);
-    systemRenderer_.ClearCache();
+    systemPainter_.ClearCache();
     if (state_.SystemIsSelected) DrawSystemMap(state_.SelectedSystem);
     if (!collected.messages.empty()) prompts_.Error(StartUpSummary(collected.messages));
 }

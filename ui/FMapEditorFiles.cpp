@@ -18,7 +18,7 @@
 #include "ui/KindDispatch.h"
 #include "ui/MapDialogs.h"
 #include "ui/MessageBoxPrompts.h"
-#include "ui/PictureView.h"
+#include "ui/MapView.h"
 #include "ui/SystemRecords.h"
 #include "ui/UserPrompts.h"
 

@@ -1,5 +1,6 @@
 // The galaxy map's handlers and the system commands of its context menu.
 #include <QComboBox>
+#include <algorithm>
 #include <cmath>
 #include <QFrame>
 #include <QLabel>
@@ -8,20 +9,21 @@
 #include "text/TextHelpers.h"
 #include "model/CUniverse.h"
 #include "ui/FMapEditor.h"
-#include "ui/GalaxyRenderer.h"
+#include "ui/render/GalaxyPainter.h"
 #include "ui/DialogKind.h"
 #include "ui/KindDispatch.h"
 #include "ui/MessageBoxPrompts.h"
-#include "ui/PictureView.h"
+#include "ui/MapView.h"
 #include "ui/SystemRecords.h"
 #include "ui/UserPrompts.h"
 
 namespace {
 
-// The galaxy cell of a pixel coordinate, clamped to the last cell.
+// The galaxy cell of a pixel coordinate of the unscaled picture, clamped to
+// the grid (a press beside the picture lands on its edge cell).
 int GalaxyCell(double pixel, int cells) {
     const int cell = static_cast<int>(std::lround(pixel)) / GalaxyCellSize;
-    return cell > cells - 1 ? cells - 1 : cell;
+    return std::clamp(cell, 0, cells - 1);
 }
 
 }  // namespace
@@ -42,6 +44,8 @@ void FMapEditor::GalaxyPress(int button, double px, double py) {
         SelectNoSystem();
     state_.SystemMapActive = false;
     SetGalaxyCaptionBold(true);
+    // The selection and its neighbours are named first.
+    PicUniverseMap->Refresh();
     if (button == 2 && showContextMenus_) pop->exec(QCursor::pos());
 }
 
@@ -56,7 +60,10 @@ void FMapEditor::ForgetSectorSelection() {
     SetKindEnabled(true);
 }
 
-void FMapEditor::MoveMarker(int X, int Y) { Marker->move(GalaxyCellSize * X, GalaxyCellSize * Y); }
+void FMapEditor::MoveMarker(int X, int Y) {
+    markerCell_ = QPoint(X, Y);
+    PicUniverseMap->viewport()->update();
+}
 
 void FMapEditor::SelectGalaxySystem(const SystemRef& system) {
     state_.SelectedSystem = system->ID;

@@ -9,7 +9,7 @@
 #include "text/TextHelpers.h"
 #include "ui/FPaths.h"
 #include "ui/FSystem.h"
-#include "ui/GalaxyRenderer.h"
+#include "ui/render/GalaxyPainter.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ TEST_F(MainWindowTest, GalaxyPressSelectsTheCellUnderThePixelClamped) {
     window.GalaxyPress(1, 7.6, 3.4);
     EXPECT_EQ(Label("LblXG"), "2");
     EXPECT_EQ(Label("LblYG"), "0");
-    EXPECT_EQ(window.findChild<QFrame*>("Marker")->pos(), QPoint(8, 0));
+    EXPECT_EQ(window.GalaxyMarkerCell(), QPoint(2, 0));
 }
 
 TEST_F(MainWindowTest, GalaxySelectionStates) {

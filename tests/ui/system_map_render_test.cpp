@@ -81,7 +81,7 @@ TEST_F(SystemMapRenderTest, PlanetsCarryTheirAtmosphereRing) {
 TEST_F(SystemMapRenderTest, SelectionFollowsTheLastPressedSector) {
     const QColor selection = SelectionBitmap().pixelColor(16, 1);
     const QPoint corner = Corner(3, -2);
-    window.State().LastPixel = {corner.x() + 12, corner.y() + 12};
+    window.State().LastPixel = {corner.x() + 12.0, corner.y() + 12.0};
     window.RedrawSystemMap();
     EXPECT_EQ(window.State().LastSector.X, 3);
     EXPECT_EQ(window.State().LastSector.Y, -2);
@@ -117,6 +117,10 @@ TEST_F(SystemMapRenderTest, CursorLabelsShowTheSectorUnderTheMouse) {
     window.SystemMapMove(5, 5);  // inside the table, no sector
     EXPECT_EQ(Label("CXsel"), "-");
     EXPECT_EQ(Label("CYSel"), "-");
-    window.SystemMapMove(652, 320);  // right of the last column
+    // The right slope of the last column's hexagon belongs to it.
+    window.SystemMapMove(652, 320);
+    EXPECT_EQ(Label("CXsel"), "13");
+    EXPECT_EQ(Label("CYSel"), "0");
+    window.SystemMapMove(660, 320);  // right of the last column
     EXPECT_EQ(Label("CXsel"), "14");
 }

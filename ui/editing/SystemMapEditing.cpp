@@ -8,8 +8,6 @@
 
 namespace {
 
-std::int32_t Pixel(double value) { return static_cast<std::int32_t>(std::lround(value)); }
-
 // cmbType text and lblselected text of a selected object.
 struct KindLabels {
     const char* kindText;
@@ -61,9 +59,9 @@ DialogFlags FlagsOfKind(std::int32_t kind) {
 
 void SystemMapEditing::Press(int button, int /*shift*/, double px, double py) {
     SystemMapState& s = l_.state;
-    s.LastPixel = {Pixel(px), Pixel(py)};
+    s.LastPixel = {px, py};
     s.GalaxyHasFocus = false;
-    const PixelSector sector = PixelToSector(s.LastPixel.x, s.LastPixel.y);
+    const PixelSector sector = SectorAtPoint(px, py);
     s.LastSector = {sector.X, sector.Y};
     if (!IsValidSector(sector.X, sector.Y)) {
         l_.host.SetSectorLabels("", "");
@@ -132,10 +130,10 @@ void SystemMapEditing::SelectObject(const CSpaceObject& object) {
 void SystemMapEditing::Release(int button, int /*shift*/, double px, double py) {
     SystemMapState& s = l_.state;
     if (button != LeftButton || !s.Dragging) return;
-    const PixelPoint release{Pixel(px), Pixel(py)};
+    const PixelPoint release{px, py};
     s.Dragging = false;
     if (release.x == s.DragStart.x || release.y == s.DragStart.y) return;
-    const PixelSector target = PixelToSector(release.x, release.y);
+    const PixelSector target = SectorAtPoint(release.x, release.y);
     if (!IsValidSector(target.X, target.Y)) return;
     // The selected object, when it lies in the pressed sector.
     const SpaceObjectRef object = l_.universe.GetOneSpaceObject(s.SelectedObject);

@@ -4,8 +4,10 @@
 
 #include "model/CUniverse.h"
 
+// A point of the unscaled system map picture; reals, since a press on a
+// zoomed map falls between its pixels.
 struct PixelPoint {
-    std::int32_t x = 0, y = 0;
+    double x = 0, y = 0;
 };
 // A pixel outside the sector field: no sector is selected.
 inline constexpr std::int32_t NoSectorPixel = -10000;

@@ -1,4 +1,4 @@
-#include "ui/TransparentBitmap.h"
+#include "ui/render/TransparentBitmap.h"
 
 #include <QPainter>
 
@@ -17,6 +17,14 @@ TransparentBitmap::TransparentBitmap(const QImage& source, int size, QPoint keyP
 
 void TransparentBitmap::DrawAt(QPainter& painter, int x, int y) const {
     if (!image_.isNull()) painter.drawImage(x, y, image_);
+}
+
+void TransparentBitmap::DrawAt(QPainter& painter, const QRect& target) const {
+    if (image_.isNull()) return;
+    if (image_.size() == target.size() && painter.transform().isIdentity())
+        painter.drawImage(target.topLeft(), image_);
+    else
+        painter.drawImage(QRectF(target), image_, QRectF(image_.rect()));
 }
 
 const TransparentBitmap& BitmapCache::Get(const QString& file, int size, QPoint keyPixel) {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 #include <QPoint>
+#include <QRect>
 #include <map>
 
 class QPainter;
@@ -19,6 +20,9 @@ public:
     bool IsNull() const { return image_.isNull(); }
     const QImage& Image() const { return image_; }
     void DrawAt(QPainter& painter, int x, int y) const;
+    // Draws into a rectangle of the painter's coordinates; a bitmap prepared
+    // at the device size of that rectangle is copied pixel for pixel.
+    void DrawAt(QPainter& painter, const QRect& target) const;
 
 private:
     QImage image_;
