@@ -4,7 +4,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
+#include <QElapsedTimer>
 #include <QThread>
+#include <filesystem>
+#include <memory>
 
 #include "random/GameData.h"
 #include "text/TextHelpers.h"
@@ -18,6 +21,7 @@
 #include "ui/KindDispatch.h"
 #include "ui/MapDialogs.h"
 #include "ui/MessageBoxPrompts.h"
+#include "ui/LongWorkProgress.h"
 #include "ui/MapView.h"
 #include "ui/SystemRecords.h"
 #include "ui/UserPrompts.h"
@@ -25,6 +29,10 @@
 namespace {
 
 constexpr int CompilerWaitSeconds = 5;
+constexpr qint64 RandomMapRedrawMs = 40;
+
+// Thrown from the progress of a random map when the user cancels it.
+struct GenerationCancelled {};
 
 }  // namespace
 
@@ -89,7 +97,10 @@ void FMapEditor::CompileMap(const std::string& name) {
     if (const std::string error = CopyTxtToCompiler(paths); !error.empty()) return prompts_.Error(error);
     QProcess* compiler = StartCompiler(paths, name);
     if (!compiler) return;
-    if (!WaitForCompiler(paths, compiler)) return prompts_.Error(MapCommandTexts::GenerateFailed);
+    const CompilerWait wait = WaitForCompiler(paths, compiler, name);
+    // Cancelled: the compiler is ended and the previous compiled map stays.
+    if (wait == CompilerWait::Cancelled) return;
+    if (wait == CompilerWait::Failed) return prompts_.Error(MapCommandTexts::GenerateFailed);
     const std::string error = MoveCompiledMap(paths);
     if (!error.empty()) return prompts_.Error(error);
     prompts_.Information(MapCommandTexts::Generated(name, data_.Config.MapFolder));
@@ -114,17 +125,36 @@ QProcess* FMapEditor::StartCompiler(const CompilePaths& paths, const std::string
     return nullptr;
 }
 
-bool FMapEditor::WaitForCompiler(const CompilePaths& paths, QProcess* compiler) {
+FMapEditor::CompilerWait FMapEditor::WaitForCompiler(const CompilePaths& paths, QProcess* compiler,
+                                                      const std::string& name) {
     const LongOperation busy(*this);
+    LongWorkProgress progress(this, tr("Generate Map"), 0);
     QPointer<QProcess> running(compiler);
     shared_.TickCount = 0;
     // The map counts once the compiler has finished writing it.
     auto done = [&] { return CompiledMapReady(paths) && (!running || running->state() == QProcess::NotRunning); };
     while (!done() && shared_.TickCount < CompilerWaitSeconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        progress.Tick(tr("Compiling %1").arg(FromBytes(name)));
+        if (progress.Cancelled()) {
+            EndCompiler(running, paths);
+            return CompilerWait::Cancelled;
+        }
         QThread::msleep(10);
     }
-    return CompiledMapReady(paths);
+    return CompiledMapReady(paths) ? CompilerWait::Ready : CompilerWait::Failed;
+}
+
+// Ends a cancelled compiler and removes what it may have half written, unless
+// that file is the maps folder's own map (the compiler writing there directly).
+void FMapEditor::EndCompiler(QProcess* running, const CompilePaths& paths) {
+    if (running && running->state() != QProcess::NotRunning) {
+        running->kill();
+        running->waitForFinished(3000);
+    }
+    std::error_code ignored;
+    const bool sameFile = std::filesystem::exists(paths.finalMap, ignored) &&
+                          std::filesystem::equivalent(paths.compilerMap, paths.finalMap, ignored);
+    if (!sameFile) std::filesystem::remove(paths.compilerMap, ignored);
 }
 
 void FMapEditor::RandomMapCommand() {
@@ -134,14 +164,43 @@ void FMapEditor::RandomMapCommand() {
     // The generated map replaces the one on screen, as New Map and Load do.
     if (!prompts_.Question(MapCommandTexts::LoseChanges)) return;
     const LongOperation busy(*this);
-    QCoreApplication::processEvents();
+    // Generated aside, so that Cancel leaves the map on screen as it was.
+    CUniverse generated;
+    {
+        LongWorkProgress progress(this, tr("Random Map"), 2 * dialog.numberOfSystems);
+        GenerationContext context = RandomMapContext(generated, progress);
+        try {
+            randomMaps_.GenerateRandomMap(context, dialog.galaxyType, dialog.numberOfSystems, dialog.shape);
+        } catch (const GenerationCancelled&) {
+            DrawSystems();
+            return;
+        }
+    }
     ResetUniverse();
     SetMapName("");
-    lblsys->show();
-    GenerationContext context = MakeGenerationContext();
-    randomMaps_.GenerateRandomMap(context, dialog.galaxyType, dialog.numberOfSystems, dialog.shape);
+    universe_ = std::move(generated);
     DrawSystems();
-    lblsys->hide();
+}
+
+// Each system generated and each one linked is a step of the progress; the
+// galaxy grows on screen, redrawn at most every 40 ms.
+GenerationContext FMapEditor::RandomMapContext(CUniverse& generated, LongWorkProgress& progress) {
+    GenerationContext context{generated, data_, random_, prompts_, data_.Config.AllowsMultipleObjects(), {}};
+    auto steps = std::make_shared<int>(0);
+    context.progress.status = [&progress, steps](const std::string& text) {
+        progress.Step(++*steps, FromBytes(text));
+        if (progress.Cancelled()) throw GenerationCancelled{};
+    };
+    auto sinceRedraw = std::make_shared<QElapsedTimer>();
+    sinceRedraw->start();
+    context.progress.redraw = [this, &generated, sinceRedraw] {
+        if (sinceRedraw->elapsed() < RandomMapRedrawMs) return;
+        sinceRedraw->restart();
+        galaxyPainter_.SetUniverse(generated, nullptr);
+        PicUniverseMap->Refresh();
+        QCoreApplication::processEvents();
+    };
+    return context;
 }
 
 void FMapEditor::RandomSystemCommand() {

@@ -1,11 +1,16 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QTimer>
 
 #include "EditorFixture.h"
 #include "text/TextHelpers.h"
 #include "ui/MapDialogs.h"
+
+#if defined(__unix__)
+#include <signal.h>
+#endif
 
 class MapFilesTest : public EditorFixture {
 protected:
@@ -242,3 +247,55 @@ TEST_F(MapFilesTest, RandomSystemAtThePressedCell) {
     EXPECT_EQ(prompts.Messages().back(), "There's a system in that coordinates yet");
     EXPECT_EQ(prompts.openedDialogs.size(), 1u);
 }
+
+namespace {
+
+// Presses Cancel on the progress window as soon as it is up.
+void CancelProgressSoon(FMapEditor& window, int afterMs) {
+    QTimer::singleShot(afterMs, &window, [&window] {
+        if (auto* progress = window.findChild<QProgressDialog*>("LongWorkProgress")) progress->cancel();
+    });
+}
+
+}  // namespace
+
+TEST_F(MapFilesTest, CancellingARandomMapKeepsThePreviousMap) {
+    AddSmallMap();
+    window.DrawSystems();
+    prompts.QueueDialog([](QDialog& dialog) {
+        auto* random = qobject_cast<FRandom*>(&dialog);
+        random->TxtMaxNumber->setText("60");
+        random->Ok();
+        return dialog.result();
+    });
+    CancelProgressSoon(window, 0);
+    window.RandomMapCommand();
+    ASSERT_EQ(window.Universe().NSistemas(), 2);
+    EXPECT_EQ(window.Universe().Systems().front()->name, "Alpha");
+    EXPECT_TRUE(window.centralWidget()->isEnabled() && !window.Busy());
+    // The galaxy on screen is the kept map again.
+    EXPECT_EQ(window.GalaxyPicture().Systems().size(), 2u);
+}
+
+#if defined(__unix__)
+TEST_F(MapFilesTest, CancellingGenerateEndsTheCompilerAndKeepsThePreviousMap) {
+    AddSmallMap();
+    // A compiler that never finishes: it notes its process ID and waits.
+    std::filesystem::create_directories(folder.Path() / "Slow");
+    const std::filesystem::path script = folder.Path() / "Slow" / "TarsisMapCompiler.exe";
+    ASSERT_EQ(WriteTextContentSafely(script, "#!/bin/sh\necho $$ > pid.txt\nexec sleep 30\n"), "");
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    std::filesystem::create_directories(folder.Path() / "Default" / "Maps");
+    const std::filesystem::path previous = folder.Path() / "Default" / "Maps" / "slow.map";
+    ASSERT_EQ(WriteTextContentSafely(previous, "the map compiled before"), "");
+    CancelProgressSoon(window, 400);
+    Generate("Slow", "slow");
+    EXPECT_EQ(ReadTextLines(previous).value_or(std::vector<std::string>{}), std::vector<std::string>{"the map compiled before"});
+    // Nothing is reported: the user asked for it.
+    EXPECT_EQ(prompts.Messages(), std::vector<std::string>{});
+    const auto pid = ReadTextLines(folder.Path() / "Slow" / "pid.txt").value_or(std::vector<std::string>{});
+    ASSERT_EQ(pid.size(), 1u);
+    EXPECT_NE(::kill(std::stoi(pid.front()), 0), 0) << "the compiler still runs";
+    EXPECT_TRUE(window.centralWidget()->isEnabled() && !window.Busy());
+}
+#endif

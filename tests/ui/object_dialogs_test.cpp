@@ -220,3 +220,29 @@ TEST_F(ObjectDialogTest, TheChosenTypeShowsItsPictureFromThePrimaryOrElseTheSeco
     EXPECT_TRUE(storm.Im->pixmap().isNull());
     std::filesystem::remove_all(root);
 }
+
+TEST_F(ObjectDialogTest, PicturesShowTheirKeyColourAsTransparentAndTypeListsWiden) {
+    const std::filesystem::path root = std::filesystem::temp_directory_path() / "diz_dialog_key_colour";
+    std::filesystem::remove_all(root);
+    std::filesystem::create_directories(root);
+    const std::string file = data.Stellar.PictureOfTypeName("Ion Storm");
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(QColor(255, 0, 255));  // the key colour, read from the corner
+    image.setPixelColor(4, 4, Qt::red);
+    ASSERT_TRUE(image.save(QString::fromStdString((root / file).string()), "BMP"));
+    data.Stellar.SetPictureFolders(root, root);
+
+    window.Shared().CreatingNew = true;
+    FStorm storm(links);
+    storm.LoadFields();
+    storm.cmbExact->setEditText("Ion Storm");
+    const QImage shown = storm.Im->pixmap().toImage();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 0);
+    EXPECT_EQ(shown.pixelColor(shown.width() / 2 + 1, shown.height() / 2 + 1), QColor(Qt::red));
+    // The list is as wide as its longest type name.
+    storm.cmbExact->addItem(QString(60, 'W'));
+    storm.adjustSize();
+    EXPECT_GE(storm.cmbExact->width(), storm.cmbExact->fontMetrics().horizontalAdvance(QString(60, 'W')));
+    std::filesystem::remove_all(root);
+}

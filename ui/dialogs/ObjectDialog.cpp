@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "ui/DialogParts.h"
+#include "ui/render/TransparentBitmap.h"
 #include "ui/dialogs/FAbilities.h"
 #include "ui/MessageBoxPrompts.h"
 #include "ui/OneLineTextEdit.h"
@@ -47,6 +48,8 @@ ObjectDialog::ObjectDialog(const DialogLinks& links, std::int32_t kind, const QS
     cmdNo = buttons.cmdNo;
     buttonRow_->insertWidget(0, CmdHabilities);
     cmbExact->setEditable(true);
+    // Long specific-type names are shown whole: the list widens to them.
+    cmbExact->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmbExact->setInsertPolicy(QComboBox::NoInsert);  // typed text is checked, never added to the list
     connect(cmbExact, &QComboBox::editTextChanged, this, &ObjectDialog::ExactChanged);
     connect(CmdHabilities, &QPushButton::clicked, this, &ObjectDialog::OpenAbilities);
@@ -139,8 +142,9 @@ void ObjectDialog::ExactChanged(const QString& text) {
     if (text.isEmpty()) return;
     const auto picture = l_.catalogue.PictureOfTypeName(ToBytes(text));
     if (!picture) return;
-    const QPixmap pixmap(QString::fromStdString(picture->string()));
-    if (!pixmap.isNull()) Im->setPixmap(pixmap.scaled(Im->minimumSize(), Qt::KeepAspectRatio));
+    // The picture's key colour (its corner pixel) is transparent, as on the map.
+    const TransparentBitmap bitmap(QImage(QString::fromStdString(picture->string())), Im->minimumWidth(), QPoint(0, 0));
+    if (!bitmap.IsNull()) Im->setPixmap(QPixmap::fromImage(bitmap.Image()));
 }
 
 void ObjectDialog::Confirm() {
