@@ -75,6 +75,10 @@ public:
     // True when (X, y) lies in the footprint: a 3 by 3 block for a star, the
     // own sector for every other kind.
     bool GetOccupied(std::int32_t X, std::int32_t y) const;
+
+    // Every value the same; systems and destinations the same records. An
+    // edit that changes nothing is no step.
+    bool operator==(const CSpaceObject&) const = default;
 };
 
 using SpaceObjectRef = std::shared_ptr<CSpaceObject>;

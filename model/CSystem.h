@@ -61,6 +61,9 @@ public:
 
     std::int32_t GetX() const { return X; }
     std::int32_t GetY() const { return y; }
+
+    // Every value the same, the same object records in the same order.
+    bool operator==(const CSystem&) const = default;
 };
 
 using SystemRef = std::shared_ptr<CSystem>;

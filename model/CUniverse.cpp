@@ -136,6 +136,22 @@ SpaceObjectRef CUniverse::GetOneSpaceObject(std::int32_t ID) const {
     return nullptr;
 }
 
+namespace {
+
+template <typename List, typename Item>
+void InsertAt(List& list, std::size_t position, const Item& item) {
+    list.insert(list.begin() + static_cast<std::ptrdiff_t>(std::min(position, list.size())), item);
+}
+
+}  // namespace
+
+void CUniverse::RestoreSystem(const SystemRef& System, std::size_t position) { InsertAt(systems_, position, System); }
+
+void CUniverse::RestoreSpaceObject(const SpaceObjectRef& SE, std::size_t position, std::size_t systemPosition) {
+    InsertAt(objects_, position, SE);
+    if (SE->systema && systemPosition != NotInOwnList) InsertAt(SE->systema->objects, systemPosition, SE);
+}
+
 std::int32_t CUniverse::GetX(std::int32_t position) const { return systems_.at(static_cast<std::size_t>(position))->X; }
 std::int32_t CUniverse::GetY(std::int32_t position) const { return systems_.at(static_cast<std::size_t>(position))->y; }
 std::int32_t CUniverse::GetObjectX(std::int32_t position) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,6 +12,8 @@ constexpr std::int32_t GalaxyColumns = 68;
 constexpr std::int32_t GalaxyRows = 50;
 // The ID that means "no item" throughout the editor.
 constexpr std::int32_t NoID = -999;
+// An object that its system's own list does not hold.
+constexpr std::size_t NotInOwnList = static_cast<std::size_t>(-1);
 
 // A fresh system outside the universe (ID NoID): the answer of a lookup that
 // found no system. With a name, the destination of a warp that leads to no
@@ -57,6 +60,14 @@ public:
     std::vector<SpaceObjectRef> SpaceObjectsOf(std::int32_t IDsystem) const;
     void GetAllSpaceObjects(std::vector<SpaceObjectRef>& SE, std::int32_t& nobj) const;
     SpaceObjectRef GetOneSpaceObject(std::int32_t ID) const;
+
+    // Undo support: put back a system or an object removed earlier at the
+    // place it held, keeping its ID. Removals are undone in reverse order, so
+    // every position is valid again when its element returns. An object goes
+    // back into the flat list at position and into the own list of its
+    // system (systema) at systemPosition (not at all for NotInOwnList).
+    void RestoreSystem(const SystemRef& System, std::size_t position);
+    void RestoreSpaceObject(const SpaceObjectRef& SE, std::size_t position, std::size_t systemPosition);
 
     std::int32_t GetX(std::int32_t position) const;
     std::int32_t GetY(std::int32_t position) const;

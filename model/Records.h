@@ -12,12 +12,14 @@ struct CCoord {
     std::int32_t y = 0;
 
     void IniciaCCoord() { X = 0; y = 0; }
+    bool operator==(const CCoord&) const = default;
 };
 
 struct CXYZ {
     double X = 0, y = 0, z = 0;
 
     void IniciaCXYZ() { X = y = z = 0; }
+    bool operator==(const CXYZ&) const = default;
 };
 
 struct CAbility {
@@ -30,6 +32,7 @@ struct CAbility {
     std::string Amount2;
 
     void IniciaCAbility();
+    bool operator==(const CAbility&) const = default;
 };
 
 struct CStellarBackground {
@@ -39,6 +42,7 @@ struct CStellarBackground {
     void IniciaCStellarBackground();
     // Sets all four values; the integers are cut to 8 bits.
     void Set(std::int32_t xa, std::int32_t ya, std::int32_t za, const std::string& filenamea);
+    bool operator==(const CStellarBackground&) const = default;
 };
 
 struct CSystemBlackHole {
