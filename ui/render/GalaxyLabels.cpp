@@ -61,9 +61,9 @@ QFont GalaxyLabels::Font(double scale) {
     return font;
 }
 
-void GalaxyLabels::Reset(std::size_t systemCount) {
-    texts_.assign(systemCount, QStaticText());
-    textScale_ = -1;
+void GalaxyLabels::Reset(std::size_t) {
+    // Texts are matched to the new list on the next layout; laid-out names stay.
+    texts_.clear();
     placedScale_ = -1;
 }
 
@@ -71,12 +71,19 @@ void GalaxyLabels::PrepareTexts(const std::vector<GalaxySystemMark>& systems, do
     const double fontScale = FontScale(scale);
     if (textScale_ == fontScale && texts_.size() == systems.size()) return;
     const QFont font = Font(scale);
+    // Names of maps long gone are let go.
+    if (textScale_ != fontScale || static_cast<std::size_t>(byName_.size()) > 4 * systems.size() + 1000) byName_.clear();
     texts_.resize(systems.size());
     for (std::size_t i = 0; i < systems.size(); ++i) {
-        texts_[i] = QStaticText(systems[i].name);
-        texts_[i].setTextFormat(Qt::PlainText);
-        texts_[i].setPerformanceHint(QStaticText::AggressiveCaching);
-        texts_[i].prepare(QTransform(), font);
+        auto found = byName_.find(systems[i].name);
+        if (found == byName_.end()) {
+            QStaticText text(systems[i].name);
+            text.setTextFormat(Qt::PlainText);
+            text.setPerformanceHint(QStaticText::AggressiveCaching);
+            text.prepare(QTransform(), font);
+            found = byName_.insert(systems[i].name, text);
+        }
+        texts_[i] = found.value();
     }
     textScale_ = fontScale;
 }

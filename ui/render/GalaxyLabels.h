@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QRectF>
 #include <QStaticText>
 #include <cstdint>
@@ -36,6 +37,9 @@ private:
 
     std::vector<QStaticText> texts_;
     double textScale_ = -1;
+    // Laid-out names by text, kept across changes of the map: after an edit
+    // almost every name is one laid out before.
+    QHash<QString, QStaticText> byName_;
     std::vector<PlacedLabel> placed_;
     double placedScale_ = -1;
     std::int32_t placedSelection_ = 0;
