@@ -17,6 +17,12 @@ std::uint8_t PhysicalTypeFromText(const std::string& text) {
     return 0;
 }
 
+bool KindAllowedIn(std::uint8_t physicalType, std::int32_t kind) {
+    if (kind == KindWarpPoint) return true;
+    if (kind == KindStorm) return physicalType != PhysicalBlackHole;
+    return physicalType == PhysicalNormal;
+}
+
 void CSystem::IniciaCSystem() {
     ID = 0;
     name = "Unknown System";

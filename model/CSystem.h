@@ -18,6 +18,9 @@ enum PhysicalKind : std::uint8_t {
 std::string PhysicalTypeText(std::uint8_t physicalType);
 // The code of a physical type text; 0 when the text names none.
 std::uint8_t PhysicalTypeFromText(const std::string& text);
+// Whether a system of that physical type may hold objects of that kind:
+// warp points anywhere, storms outside black holes, the rest only in Normal.
+bool KindAllowedIn(std::uint8_t physicalType, std::int32_t kind);
 
 // One star system: a cell of the galaxy grid with its own list of the space
 // objects in its sectors.

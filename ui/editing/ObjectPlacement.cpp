@@ -50,12 +50,6 @@ std::string KindWord(std::int32_t kind) {
     }
 }
 
-bool KindAllowedIn(std::uint8_t physicalType, std::int32_t kind) {
-    if (kind == KindWarpPoint) return true;
-    if (kind == KindStorm) return physicalType != PhysicalBlackHole;
-    return physicalType == PhysicalNormal;
-}
-
 SpaceObjectRef FindObjectAt(const CUniverse& universe, std::int32_t X, std::int32_t Y, std::int32_t systemId) {
     for (const SpaceObjectRef& object : universe.SpaceObjectsOf(systemId))
         if (object->coord.X == X && object->coord.y == Y) return object;

@@ -12,8 +12,6 @@
 
 // "STAR", "WARP", "STORM", "PLANET" or "ASTEROID"; empty for other codes.
 std::string KindWord(std::int32_t kind);
-// Whether a system of that physical type may hold objects of that kind.
-bool KindAllowedIn(std::uint8_t physicalType, std::int32_t kind);
 
 // The first object of the system whose own sector is (X, Y) (a star only on
 // its centre); a fresh object with ID -999 when there is none.
