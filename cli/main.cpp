@@ -14,6 +14,7 @@
 #include "cli/MapCommands.h"
 #include "cli/NameCommand.h"
 #include "cli/RandomCommands.h"
+#include "cli/ValidateCommand.h"
 #include "folders/UserFolderSeed.h"
 #include "mapfile/MapSave.h"
 
@@ -25,6 +26,8 @@ const CliCommand Commands[] = {
     {"catalog", "", 0, 0, RunCatalogCommand, "lists the stellar object catalogue, one entry per line"},
     {"name", "[--count N] [--seed S]", 0, 4, RunNameCommand, "invents system names from the name rules (rules.dat)"},
     {"check", "MAP.txt", 1, 1, RunCheckCommand, "loads a txt map and counts its systems, objects and warp points"},
+    {"validate", "MAP.txt [--json]", 1, 2, RunValidateCommand,
+     "lists the errors and warnings of a txt map; exit 1 when it has an error"},
     {"roundtrip", "IN.txt OUT.txt", 2, 2, RunRoundtripCommand, "loads a txt map and saves it again"},
     {"compile", "MAP.txt [MOD]", 1, 2, RunCompileCommand,
      "checks a txt map as the map compiler does and writes its .map"},
