@@ -37,6 +37,7 @@ struct MapProblem {
     std::string message;
 
     bool IsError() const { return severity == ProblemSeverity::Error; }
+    bool operator==(const MapProblem&) const = default;
 };
 
 // "error" or "warning".

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "mapfile/MapTextWriter.h"
 #include "mapfile/ValidationParts.h"
 #include "model/SectorField.h"

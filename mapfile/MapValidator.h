@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "mapfile/MapProblems.h"
-#include "mapfile/StellarTypeNames.h"
+#include "model/StellarTypeNames.h"
 #include "model/CUniverse.h"
 
 // What the checks need beyond the map itself.

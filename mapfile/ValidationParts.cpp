@@ -1,6 +1,6 @@
 #include "mapfile/ValidationParts.h"
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 
 MapIndex::MapIndex(const CUniverse& u) : universe(u) {
     for (const SystemRef& system : u.Systems()) {
