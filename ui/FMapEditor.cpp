@@ -72,6 +72,7 @@ FMapEditor::FMapEditor(GameData& data, UserPrompts& prompts, RandomSource& rando
     connect(Timer1, &QTimer::timeout, this, [this] { ++shared_.TickCount; });
     Timer1->start(1000);
     ConnectViews();
+    BuildProblemsPanel();
     objectDialogs_ = std::make_unique<ObjectDialogs>(
         DialogLinks{shared_, *this, prompts_, catalogue_, abilities_, random_, universe_}, this);
     DrawSystems();
@@ -156,6 +157,7 @@ GalaxyPaintOptions FMapEditor::GalaxyOptions() const {
 void FMapEditor::DrawSystems() {
     galaxyPainter_.SetUniverse(universe_, &prompts_);
     PicUniverseMap->Refresh();
+    MapChanged();
 }
 
 void FMapEditor::DrawSystemMap(std::int32_t systemId) {
@@ -174,6 +176,7 @@ void FMapEditor::DrawSystemMap(std::int32_t systemId) {
     shownSystem_ = systemId;
     PicMap->setEnabled(true);
     PicMap->Refresh();
+    MapChanged();
 }
 
 void FMapEditor::ClearSystemMap() {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "random/StartUp.h"
+#include "mapfile/MapProblems.h"
 #include "mapfile/MapSave.h"
 #include "random/GenerationContext.h"
 #include "random/RandomMap.h"
@@ -33,6 +34,7 @@ class QProcess;
 class QTimer;
 class LongWorkProgress;
 class MapView;
+class ProblemsPanel;
 class QSettings;
 class QSplitter;
 struct GameData;
@@ -154,6 +156,12 @@ public:
     // menu waits for a user.
     void SetContextMenusShown(bool shown) { showContextMenus_ = shown; }
 
+    // The map's problems as the validator finds them now.
+    std::vector<MapProblem> CurrentProblems() const;
+    ProblemsPanel* Problems() const { return problems_; }
+    // Selects the problem's system and, when it has one, its object.
+    void ShowProblem(std::int32_t systemId, std::int32_t objectId);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -194,6 +202,11 @@ private:
     void ChooseObjectKind(std::int32_t kind);
     void ChooseSystemKind();
     void ShowSelectionKind();
+    void BuildProblemsPanel();
+    // After any change of the map: the Problems panel checks again.
+    void MapChanged();
+    // With errors in the map, lists them and asks whether to compile anyway.
+    bool ConfirmGenerateDespiteErrors();
 
     GameData& data_;
     UserPrompts& prompts_;
@@ -252,4 +265,5 @@ private:
     QMenu* pop2 = nullptr;
     QTimer* Timer1 = nullptr;
     QFileSystemWatcher* folderWatcher_ = nullptr;
+    ProblemsPanel* problems_ = nullptr;
 };

@@ -84,7 +84,7 @@ void FMapEditor::SaveUnder(const std::string& name, int index) {
     RefreshFileList();
     if (index == 1)
         prompts_.Information(MapCommandTexts::Saved(name, data_.UserFolder));
-    else if (index == 0)
+    else if (index == 0 && ConfirmGenerateDespiteErrors())
         CompileMap(name);
 }
 

@@ -1,0 +1,70 @@
+// The window's side of the map checks: the Problems panel, jumping to a
+// problem, and the question before a map with errors goes to the compiler.
+#include <QAction>
+#include <QMenuBar>
+
+#include "mapfile/MapValidator.h"
+#include "model/SectorField.h"
+#include "random/GameData.h"
+#include "ui/FMapEditor.h"
+#include "ui/GalaxyRenderer.h"
+#include "ui/ProblemsPanel.h"
+#include "ui/UserPrompts.h"
+
+namespace {
+
+// The most errors the question before compiling lists; the panel has them all.
+constexpr std::size_t ListedErrors = 10;
+
+std::string ErrorQuestion(const std::vector<MapProblem>& problems) {
+    const ProblemCounts counts = CountProblems(problems);
+    std::string text = "The map has " + CountsLine(counts) + ". The compiler or the game may refuse it:\n";
+    std::size_t listed = 0;
+    for (const MapProblem& problem : problems)
+        if (problem.IsError() && listed++ < ListedErrors) text += "\n" + problem.systemName + ": " + problem.message;
+    if (listed > ListedErrors)
+        text += "\n... and " + std::to_string(listed - ListedErrors) + " more (see the Problems panel)";
+    return text + "\n\nGenerate the map anyway?";
+}
+
+}  // namespace
+
+void FMapEditor::BuildProblemsPanel() {
+    problems_ = new ProblemsPanel([this] { return CurrentProblems(); }, this);
+    addDockWidget(Qt::BottomDockWidgetArea, problems_);
+    connect(problems_, &ProblemsPanel::problemActivated, this, &FMapEditor::ShowProblem);
+    QMenu* view = new QMenu(tr("View"), this);
+    view->setObjectName("viewMenu");
+    view->addAction(problems_->toggleViewAction());
+    QAction* settings = menuBar()->findChild<QAction*>("settings");
+    menuBar()->insertMenu(settings, view);
+}
+
+std::vector<MapProblem> FMapEditor::CurrentProblems() const {
+    return ValidateMap(universe_, data_.Stellar,
+                       ValidationOptionsFor(data_.ProgramFolder, data_.Config.AllowsMultipleObjects()));
+}
+
+void FMapEditor::MapChanged() { problems_->ScheduleRefresh(); }
+
+// Selects the system as a press on its galaxy cell would, then the object as
+// a press on its sector would.
+void FMapEditor::ShowProblem(std::int32_t systemId, std::int32_t objectId) {
+    const SystemRef system = universe_.GetOneSystem(systemId);
+    if (system->ID == NoID) return;
+    const auto centre = [](int cell) { return cell * GalaxyCellSize + GalaxyCellSize / 2.0; };
+    GalaxyPress(0, centre(system->X), centre(system->y));
+    const SpaceObjectRef object = universe_.GetOneSpaceObject(objectId);
+    if (!object || object->systema.get() != system.get() || !IsValidSector(object->coord.X, object->coord.y)) return;
+    // The hexagon's centre: its label point is the top right corner.
+    const LabelPoint corner = SectorToPixel(object->coord.X, -object->coord.y);
+    SystemMapPress(0, corner.x - 16.0, corner.y + 16.0);
+}
+
+bool FMapEditor::ConfirmGenerateDespiteErrors() {
+    problems_->Refresh();
+    if (CountProblems(problems_->Problems()).errors == 0) return true;
+    problems_->show();
+    problems_->raise();
+    return prompts_.Question(ErrorQuestion(problems_->Problems()));
+}
