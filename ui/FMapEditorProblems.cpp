@@ -1,13 +1,14 @@
 // The window's side of the map checks: the Problems panel, jumping to a
 // problem, and the question before a map with errors goes to the compiler.
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 
 #include "mapfile/MapValidator.h"
 #include "model/SectorField.h"
 #include "random/GameData.h"
 #include "ui/FMapEditor.h"
-#include "ui/GalaxyRenderer.h"
+#include "ui/render/GalaxyPainter.h"
 #include "ui/ProblemsPanel.h"
 #include "ui/UserPrompts.h"
 
@@ -32,12 +33,15 @@ std::string ErrorQuestion(const std::vector<MapProblem>& problems) {
 void FMapEditor::BuildProblemsPanel() {
     problems_ = new ProblemsPanel([this] { return CurrentProblems(); }, this);
     addDockWidget(Qt::BottomDockWidgetArea, problems_);
+    // Closed at first so the maps keep the whole height of a small screen;
+    // View > Problems opens it, and Generate Map does when there are errors.
+    problems_->hide();
     connect(problems_, &ProblemsPanel::problemActivated, this, &FMapEditor::ShowProblem);
-    QMenu* view = new QMenu(tr("View"), this);
-    view->setObjectName("viewMenu");
-    view->addAction(problems_->toggleViewAction());
-    QAction* settings = menuBar()->findChild<QAction*>("settings");
-    menuBar()->insertMenu(settings, view);
+    // Shown and hidden from the View menu, like any panel.
+    if (auto* view = menuBar()->findChild<QMenu*>("view_mnu")) {
+        view->addSeparator();
+        view->addAction(problems_->toggleViewAction());
+    }
 }
 
 std::vector<MapProblem> FMapEditor::CurrentProblems() const {

@@ -60,6 +60,7 @@ TEST_F(ProblemsPanelTest, DoubleClickSelectsTheSystemAndTheObject) {
     window.DrawSystems();
     Settle();
     EXPECT_EQ(window.State().SelectedSystem, alpha->ID);
+    window.Problems()->show();
     window.show();  // the list needs a size for the pointer to land on a row
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QTreeWidgetItem* row = RowMentioning("Beta Odd");
