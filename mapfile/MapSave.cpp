@@ -28,6 +28,7 @@ CompilePaths MakeCompilePaths(const fs::path& saveFolder, const fs::path& compil
     paths.localTxt = LocalTxtPath(saveFolder, name);
     paths.compilerTxt = compilerFolder / (name + ".txt");
     paths.compilerMap = compilerFolder / (name + ".map");
+    paths.compilerErr = compilerFolder / (name + ".err");
     paths.finalMap = mapFolder / (name + ".map");
     paths.compilerProgram = compilerFolder / MapCompilerProgramName;
     paths.compilerFolder = compilerFolder;
@@ -65,8 +66,6 @@ std::string CopyTxtToCompiler(const CompilePaths& paths) {
     if (SameFile(paths.localTxt, paths.compilerTxt)) return {};
     return CopyReplacing(paths.localTxt, paths.compilerTxt);
 }
-
-bool CompiledMapReady(const CompilePaths& paths) { return FileExists(paths.compilerMap); }
 
 // When the compiler writes straight into the maps folder its .map is already
 // the final one: nothing to copy. Whichever folders coincide, neither the

@@ -58,13 +58,13 @@ TEST(MapSave, CompileStepsCopyMoveAndCleanUp) {
     WriteFile(paths.compilerTxt, "older copy");
     ASSERT_EQ(CopyTxtToCompiler(paths), "");
     EXPECT_EQ(ReadFile(paths.compilerTxt), "map text");
-    EXPECT_FALSE(CompiledMapReady(paths));
+    EXPECT_FALSE(FileExists(paths.compilerMap));
     EXPECT_NE(MoveCompiledMap(paths), "");  // nothing compiled yet
     EXPECT_TRUE(FileExists(paths.compilerTxt));
 
     WriteFile(paths.compilerMap, "binary");
     WriteFile(paths.finalMap, "old map");
-    EXPECT_TRUE(CompiledMapReady(paths));
+    EXPECT_TRUE(FileExists(paths.compilerMap));
     ASSERT_EQ(MoveCompiledMap(paths), "");
     EXPECT_EQ(ReadFile(paths.finalMap), "binary");
     EXPECT_FALSE(FileExists(paths.compilerMap));
