@@ -54,12 +54,14 @@ FileContent ReadOpenFile(int fd, std::uint64_t size, std::uint64_t maxBytes) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
+            result.number = errno;
             result.error = "cannot be read (" + ErrorText(errno) + ")";
             return result;
         }
         if (got == 0) break;
         content.append(buffer, static_cast<std::size_t>(got));
         if (content.size() > maxBytes) {
+            result.number = EFBIG;
             result.error = TooLarge(maxBytes);
             return result;
         }
@@ -73,19 +75,23 @@ FileContent ReadChecked(const fs::path& path, std::uint64_t maxBytes) {
     // Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer.
     Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!file.Valid()) {
+        result.number = errno;
         result.error = "cannot be opened (" + ErrorText(errno) + ")";
         return result;
     }
     struct stat status {};
     if (::fstat(file.Get(), &status) != 0) {
+        result.number = errno;
         result.error = "cannot be read (" + ErrorText(errno) + ")";
         return result;
     }
     if (!S_ISREG(status.st_mode)) {
+        result.number = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
         result.error = S_ISDIR(status.st_mode) ? "is a folder, not a file" : "is not a regular file";
         return result;
     }
     if (static_cast<std::uint64_t>(status.st_size) > maxBytes) {
+        result.number = EFBIG;
         result.error = TooLarge(maxBytes);
         return result;
     }
@@ -99,6 +105,7 @@ FileContent ReadWholeFile(const fs::path& path, std::uint64_t maxBytes) {
         return ReadChecked(path, maxBytes);
     } catch (const std::exception& failure) {  // out of memory on a file near the limit
         FileContent result;
+        result.number = ENOMEM;
         result.error = std::string("cannot be read (") + failure.what() + ")";
         return result;
     }

@@ -20,6 +20,7 @@ inline constexpr std::uint64_t MaxSmallFileBytes = 1ull << 20;
 struct FileContent {
     std::optional<std::string> bytes;
     std::string error;  // "cannot be opened (2 - No such file or directory)", "is not a regular file", ...
+    int number = 0;     // the system's error number for it (EINVAL for a file that is not regular)
 
     bool Ok() const { return bytes.has_value(); }
 };

@@ -41,10 +41,12 @@ std::vector<std::string> CompilerArguments(const std::string& name, const std::s
 
 namespace {
 
+// Read whole and written like a save, so that a copy failing halfway leaves
+// the old file, and a link at the target is written through.
 std::string CopyReplacing(const fs::path& from, const fs::path& to) {
-    std::error_code ec;
-    fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
-    return ec ? FileErrorText(ec, ec.value() == ENOENT && !FileExists(from) ? from : to) : std::string();
+    const FileContent content = ReadWholeFile(from, MaxMapFileBytes);
+    if (!content.Ok()) return FileErrorText(std::error_code(content.number, std::generic_category()), from);
+    return WriteTextContentSafely(to, *content.bytes);
 }
 
 std::string Delete(const fs::path& file) {
