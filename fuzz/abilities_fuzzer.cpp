@@ -2,7 +2,7 @@
 // it read is found again through its text.
 #include "FuzzSupport.h"
 #include "catalog/AbilityCatalog.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto file = fuzz::WriteFile("StellarAbilityTypes.txt", fuzz::Text(data, size));

@@ -2,7 +2,7 @@
 // is one line's text, never more.
 #include "FuzzSupport.h"
 #include "catalog/ModDefinition.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto file = fuzz::WriteFile("Mod_Definition.txt", fuzz::Text(data, size));

@@ -2,7 +2,7 @@
 // drawn from every quadrant type it read.
 #include "FuzzSupport.h"
 #include "model/RandomSource.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 #include "random/QuadrantTypes.h"
 #include "random/RandomMap.h"
 

@@ -3,11 +3,11 @@
 // it must end, and the map must save and load back as the map compiler
 // checks it.
 #include "FuzzSupport.h"
-#include "catalog/GameData.h"
+#include "random/GameData.h"
 #include "mapfile/MapTextLoader.h"
 #include "mapfile/MapTextWriter.h"
 #include "model/RandomSource.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 #include "random/NameGenerator.h"
 #include "random/RandomMap.h"
 

@@ -2,7 +2,7 @@
 // and reads back to the same values.
 #include "FuzzSupport.h"
 #include "catalog/Settings.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::WriteFile(SettingsFileName, fuzz::Text(data, size));

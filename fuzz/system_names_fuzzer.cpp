@@ -3,9 +3,9 @@
 #include <set>
 
 #include "FuzzSupport.h"
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "model/RandomSource.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 #include "random/SystemNames.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -3,7 +3,7 @@
 #include "FuzzSupport.h"
 #include "catalog/SystemTypes.h"
 #include "model/RandomSource.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 #include "random/ChanceTypes.h"
 #include "random/RandomSystemTypes.h"
 

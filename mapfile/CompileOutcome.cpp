@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "mapfile/MapCommandTexts.h"
 
 namespace fs = std::filesystem;

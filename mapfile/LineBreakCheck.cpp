@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 
 namespace {
 

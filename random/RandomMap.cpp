@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 
 #include "random/OnceReporter.h"
 #include "random/QuadrantLayout.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "catalog/FileIo.h"
+#include "text/FileIo.h"
 
 class Reporter;
 

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "catalog/FileIo.h"
+#include "text/FileIo.h"
 
 // Text and number helpers shared by every reader, writer and dialog.
 

@@ -14,7 +14,7 @@
 #include "mapfile/MapTextLoader.h"
 #include "mapfile/MapTextWriter.h"
 #include "mapfile/OpenTypeNames.h"
-#include "model/Reporter.h"
+#include "text/Reporter.h"
 #include "random/ChanceTypes.h"
 #include "random/NameGenerator.h"
 #include "random/QuadrantTypes.h"

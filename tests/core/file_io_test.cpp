@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "TempFolder.h"
-#include "catalog/FileIo.h"
+#include "text/FileIo.h"
 
 namespace fs = std::filesystem;
 

@@ -7,7 +7,7 @@
 #include <set>
 
 #include "RandomTestSupport.h"
-#include "catalog/TextHelpers.h"
+#include "text/TextHelpers.h"
 #include "mapfile/MapTextLoader.h"
 #include "mapfile/MapTextWriter.h"
 #include "mapfile/OpenTypeNames.h"

@@ -1,4 +1,4 @@
-#include "catalog/FileIo.h"
+#include "text/FileIo.h"
 
 #include <cerrno>
 #include <csignal>
