@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS
-# (default 20) seconds. Fails on any crash, hang (10 s for one input) or
+# (default 15) seconds. Fails on any crash, hang (10 s for one input) or
 # sanitizer report.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${FUZZ_SECONDS:-20}
+seconds=${FUZZ_SECONDS:-15}
 cmake -S fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/fuzz -j "${FUZZ_JOBS:-2}"
 # Keep this list and the one in fuzz/CMakeLists.txt the same.
