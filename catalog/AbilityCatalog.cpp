@@ -55,7 +55,7 @@ std::string ObjectKindOfGroup(const std::string& groupName) {
 }
 
 bool AbilityCatalog::ParseStellarAbilityTypes(const std::filesystem::path& file, Reporter& reporter) {
-    return ReadDataFile(file, FailureText, reporter, [this](LineCursor& in) {
+    return ReadDataFile(file, FailureText, "ability groups (\"Name\" lines)", reporter, [this](LineCursor& in) {
         entries_.clear();  // only once the file opened: else the catalogue stays
         while (!in.AtEnd()) {
             const std::string& line = in.Next();
@@ -64,6 +64,7 @@ bool AbilityCatalog::ParseStellarAbilityTypes(const std::filesystem::path& file,
             const double count = RealNumber(Value(in));
             for (std::int32_t i = 1; i <= count; ++i) entries_.push_back(ReadAbility(in, groupName, i));
         }
+        return !entries_.empty();
     });
 }
 

@@ -12,7 +12,9 @@ std::optional<std::string> ModNameOfLine(const std::string& line) {
 }
 
 bool ReadModName(const std::filesystem::path& file, std::string& modName, Reporter& reporter) {
-    return ReadDataFile(file, "The 'Mod_Definition.txt' path is incorrect", reporter, [&](LineCursor& in) {
+    return ReadDataFile(file, "The 'Mod_Definition.txt' path is incorrect", "a \"Mod Name\" line", reporter,
+                        [&](LineCursor& in) {
+
         while (!in.AtEnd()) {
             const std::string& line = in.Next();
             if (!StartsWith(line, "Mod Name")) continue;
@@ -20,5 +22,6 @@ bool ReadModName(const std::filesystem::path& file, std::string& modName, Report
             if (!name) throw DataFileError("a 'Mod Name' line without '='");
             modName = *name;
         }
+        return true;  // a file without a "Mod Name" line simply names no mod
     });
 }

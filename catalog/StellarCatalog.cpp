@@ -44,8 +44,9 @@ void ReadPictureAndSize(LineCursor& in, StellarTypeEntry& e) {
     e.Size = Value(in);
 }
 
-void ReadByType(LineCursor& in, StellarTypeEntry& e) {
-    const std::string& type = e.PhysicalType;
+// The layout follows the type as the file writes it: only "Warp Point" has
+// the warp layout, a bare "Warp" is a type of no known layout.
+void ReadByType(LineCursor& in, StellarTypeEntry& e, const std::string& type) {
     if (type == "Star") {
         ReadStar(in, e);
     } else if (type == "Planet") {
@@ -55,7 +56,7 @@ void ReadByType(LineCursor& in, StellarTypeEntry& e) {
     } else if (type == "Asteroids") {
         ReadPictureAndSize(in, e);
         e.SubType = Value(in);
-    } else if (type == "Warp") {
+    } else if (type == "Warp Point") {
         ReadPictureAndSize(in, e);
         in.Skip(2);
     }
@@ -138,7 +139,8 @@ std::string AtmospherePicture(const std::string& atmosphere) {
 
 bool StellarCatalog::ParseStellarObjectTypes(const std::filesystem::path& file, Reporter& reporter) {
     std::size_t count = 0;
-    return ReadDataFile(file, "The 'StellarObjectTypes.txt' path is incorrect", reporter, [&](LineCursor& in) {
+    return ReadDataFile(file, "The 'StellarObjectTypes.txt' path is incorrect", "\"" + EntryKey + "\" entries", reporter,
+                        [&](LineCursor& in) {
         while (!in.AtEnd()) {
             const std::string& line = in.Next();
             if (!StartsWith(line, EntryKey)) continue;
@@ -147,11 +149,12 @@ bool StellarCatalog::ParseStellarObjectTypes(const std::filesystem::path& file, 
             entries_.push_back(StellarTypeEntry{});
             StellarTypeEntry& entry = entries_.back();
             entry.Name = ValueFrom(line, ValueColumn);
-            entry.PhysicalType = Value(in);
-            if (entry.PhysicalType == "Warp Point") entry.PhysicalType = "Warp";
-            ReadByType(in, entry);
+            const std::string fileType = Value(in);
+            entry.PhysicalType = fileType == "Warp Point" ? "Warp" : fileType;
+            ReadByType(in, entry, fileType);
             entry.Ordinal = static_cast<std::int32_t>(++count);
         }
+        return count > 0;
     });
 }
 

@@ -34,7 +34,8 @@ void SystemTypeCatalog::Clear() {
 
 bool SystemTypeCatalog::ParseSystemTypes(const std::filesystem::path& file, Reporter& reporter) {
     Clear();
-    return ReadDataFile(file, FailureText, reporter, [this](LineCursor& in) {
+    const std::string usable = "atmospheres, system portraits or stellar backgrounds";
+    return ReadDataFile(file, FailureText, usable, reporter, [this](LineCursor& in) {
         while (!in.AtEnd()) {
             // Each test looks at the line read last, which an earlier test may have moved on.
             std::string line = in.Next();
@@ -42,6 +43,7 @@ bool SystemTypeCatalog::ParseSystemTypes(const std::filesystem::path& file, Repo
             if (StartsWith(line, "System Physical Type") && line.size() > 21) line = ReadPortrait(line, in);
             if (StartsWith(line, "Number of Stellar Background Images")) ReadBackgrounds(line, in);
         }
+        return !atmospheres_.empty() || !portraits_.empty() || !backgrounds_.empty();
     });
 }
 

@@ -96,15 +96,23 @@ std::string EncodeCompiledMap(const CUniverse& universe, const StellarTypeNames&
 
 std::string CompileMapFile(const fs::path& folder, const std::string& txtFileName, const std::string& modName) {
     const fs::path txt = folder / fs::path(txtFileName).filename();
+    // NAME.map and NAME.err are this program's output: an input carrying
+    // either name would be overwritten, so only a .txt map is taken.
+    if (LowerCase(txt.extension().string()) != ".txt")
+        return "the map to compile must be a .txt file, not '" + Elided(txt.filename().string()) + "'";
     const fs::path map = fs::path(txt).replace_extension(".map");
     const fs::path err = fs::path(txt).replace_extension(".err");
-    std::error_code ignored;
-    fs::remove(map, ignored);  // a stale .map must never pass for this run's result
-    fs::remove(err, ignored);
     OpenTypeNames names;
     LoadResult loaded = LoadMapText(txt, names, LoadOptions{true, true, true});
     std::string error = loaded.error;
+    // The .map is replaced only by a complete new one: a failed run leaves
+    // the last good map as it was.
     if (loaded.Ok()) error = WriteTextContentSafely(map, EncodeCompiledMap(*loaded.universe, names, StripQuotes(modName)));
-    if (!error.empty()) WriteTextContentSafely(err, error + "\r\n");
-    return error;
+    if (!error.empty()) {
+        WriteTextContentSafely(err, error + "\r\n");
+        return error;
+    }
+    std::error_code ignored;
+    fs::remove(err, ignored);  // an old reason would no longer be true
+    return {};
 }

@@ -16,9 +16,10 @@ constexpr std::uint16_t CompiledMapVersion = 1;
 // name systems of it.
 std::string EncodeCompiledMap(const CUniverse& universe, const StellarTypeNames& names, const std::string& modName);
 
-// The map compiler's work: reads folder / txtFileName, checks that it is a
-// well-formed txt map (every key, number, count and warp destination) and
-// writes folder / NAME.map. A malformed map gives no .map but NAME.err with
-// the reason. Returns the error text, empty on success.
+// The map compiler's work: reads folder / txtFileName (which must end in
+// ".txt"), checks that it is a well-formed txt map (every key, number, count
+// and warp destination) and writes folder / NAME.map through a temporary
+// file. A malformed map leaves any NAME.map as it was and writes NAME.err
+// with the reason. Returns the error text, empty on success.
 std::string CompileMapFile(const std::filesystem::path& folder, const std::string& txtFileName,
                            const std::string& modName);

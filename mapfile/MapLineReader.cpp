@@ -1,5 +1,6 @@
 #include "mapfile/MapLineReader.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "text/TextHelpers.h"
@@ -7,22 +8,24 @@
 
 namespace {
 
-std::string Quoted(std::string_view text) {
-    std::string quoted;
-    quoted.reserve(text.size() + 2);
-    quoted.push_back('"');
-    quoted.append(text);
-    quoted.push_back('"');
-    return quoted;
-}
+}  // namespace
 
-// ParseInt32, with a shortcut for the plain digits the writer writes.
+// A value of any length quoted in a message of readable length.
+std::string Quoted(std::string_view text) { return '"' + Elided(text) + '"'; }
+
+namespace {
+
+// A value as a whole number: any number, a fraction rounded to the nearest
+// whole number with halves to even ("10.0" is 10), with a shortcut for the
+// plain digits the writer writes.
 std::optional<std::int32_t> WholeNumber(std::string_view text) {
     std::int32_t value = 0;
     const char* last = text.data() + text.size();
     const auto [end, error] = std::from_chars(text.data(), last, value);
     if (error == std::errc() && end == last) return value;
-    return ParseInt32(text);
+    if (const auto whole = ParseInt32(text)) return whole;
+    const auto real = ParseReal(text);
+    return real ? RoundHalfEven(*real) : std::nullopt;
 }
 
 }  // namespace
@@ -70,9 +73,12 @@ double MapLineReader::Real(const TxtKey& key) {
 
 CCoord MapLineReader::Location(const TxtKey& key, std::optional<CCoord> bound) {
     const std::string_view value = Value(key);
+    // Split at the commas: the first two parts count, any further part is not read.
     const std::size_t comma = value.find(',');
-    const auto x = ParseInt32(value.substr(0, comma == std::string_view::npos ? 0 : comma));
-    const auto y = ParseInt32(value.substr(comma == std::string_view::npos ? value.size() : comma + 1));
+    const std::size_t second = comma == std::string_view::npos ? value.size() : comma + 1;
+    const std::size_t secondEnd = std::min(value.find(',', second), value.size());
+    const auto x = WholeNumber(value.substr(0, comma == std::string_view::npos ? 0 : comma));
+    const auto y = WholeNumber(value.substr(second, secondEnd - second));
     const auto within = [](std::int32_t v, std::int32_t limit) { return v >= -limit && v <= limit; };
     if (x && y && (!bound || (within(*x, bound->X) && within(*y, bound->y)))) return CCoord{*x, *y};
     std::string expected = "two whole numbers \"X, Y\"";

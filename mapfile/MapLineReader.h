@@ -50,3 +50,6 @@ private:
     std::string fileLabel_;
     bool checkKeys_;
 };
+
+// text in double quotes, cut to a length a message can show.
+std::string Quoted(std::string_view text);

@@ -28,6 +28,7 @@ CompilePaths MakeCompilePaths(const fs::path& saveFolder, const fs::path& compil
     paths.localTxt = LocalTxtPath(saveFolder, name);
     paths.compilerTxt = compilerFolder / (name + ".txt");
     paths.compilerMap = compilerFolder / (name + ".map");
+    paths.compilerErr = compilerFolder / (name + ".err");
     paths.finalMap = mapFolder / (name + ".map");
     paths.compilerProgram = compilerFolder / MapCompilerProgramName;
     paths.compilerFolder = compilerFolder;
@@ -40,10 +41,12 @@ std::vector<std::string> CompilerArguments(const std::string& name, const std::s
 
 namespace {
 
+// Read whole and written like a save, so that a copy failing halfway leaves
+// the old file, and a link at the target is written through.
 std::string CopyReplacing(const fs::path& from, const fs::path& to) {
-    std::error_code ec;
-    fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
-    return ec ? FileErrorText(ec, ec.value() == ENOENT && !FileExists(from) ? from : to) : std::string();
+    const FileContent content = ReadWholeFile(from, MaxMapFileBytes);
+    if (!content.Ok()) return FileErrorText(std::error_code(content.number, std::generic_category()), from);
+    return WriteTextContentSafely(to, *content.bytes);
 }
 
 std::string Delete(const fs::path& file) {
@@ -65,8 +68,6 @@ std::string CopyTxtToCompiler(const CompilePaths& paths) {
     if (SameFile(paths.localTxt, paths.compilerTxt)) return {};
     return CopyReplacing(paths.localTxt, paths.compilerTxt);
 }
-
-bool CompiledMapReady(const CompilePaths& paths) { return FileExists(paths.compilerMap); }
 
 // When the compiler writes straight into the maps folder its .map is already
 // the final one: nothing to copy. Whichever folders coincide, neither the

@@ -36,6 +36,7 @@ struct CompilePaths {
     std::filesystem::path localTxt;     // save folder / name.txt
     std::filesystem::path compilerTxt;  // compiler folder / name.txt
     std::filesystem::path compilerMap;  // compiler folder / name.map
+    std::filesystem::path compilerErr;  // compiler folder / name.err, the compiler's reasons for failing
     std::filesystem::path finalMap;     // maps folder / name.map
     std::filesystem::path compilerProgram;
     std::filesystem::path compilerFolder;  // the working folder of the compiler process
@@ -51,8 +52,6 @@ std::vector<std::string> CompilerArguments(const std::string& name, const std::s
 // Copies the local txt into the compiler folder, replacing an older copy
 // (nothing to do when the compiler folder is the program folder).
 std::string CopyTxtToCompiler(const CompilePaths& paths);
-// True once the compiler has written its .map.
-bool CompiledMapReady(const CompilePaths& paths);
 // Copies the compiled .map into the maps folder (replacing an older one), then
 // deletes the compiler's txt and .map, unless either is the local txt or the
 // final map itself.

@@ -124,8 +124,8 @@ void MapTextLoader::ReadSystemHead(CSystem& system) {
     const std::string physical = in_.Text("System Physical Type");
     system.PhysicalType = PhysicalTypeFromText(physical);
     if (system.PhysicalType == 0)
-        in_.Fail("expected \"Normal\", \"Black Hole\" or \"Nebulae\" for \"System Physical Type\", found \"" +
-                 physical + "\"");
+        in_.Fail("expected \"Normal\", \"Black Hole\" or \"Nebulae\" for \"System Physical Type\", found " +
+                 Quoted(physical));
     system.PortraitBitmap = in_.Text("Portrait Bitmap");
     system.PortraitIndex = in_.Byte("Portrait Picture Index");
     ReadBackground(system);
@@ -176,7 +176,7 @@ void MapTextLoader::ReadObject(const SystemRef& system, std::int32_t K) {
     const std::string_view line = in_.Line(firstKey);
     // The key, as long as expected, must match exactly (padding follows it).
     if (line.substr(0, prefix_.size()) != prefix_ || line.substr(prefix_.size(), firstKey.word.size()) != firstKey.word)
-        in_.Fail("expected the key \"" + firstKey.Text() + "\", found \"" + std::string(line) + "\"");
+        in_.Fail("expected the key \"" + firstKey.Text() + "\", found " + Quoted(line));
     auto object = std::make_shared<CSpaceObject>();
     ReadKindLines(*object, TxtValueOf(line));
     object->systema = system;
@@ -189,7 +189,7 @@ void MapTextLoader::ReadKindLines(CSpaceObject& object, std::string_view physica
     object.Tipo = ObjectKindFromText(physicalType);
     if (object.Tipo == 0)
         in_.Fail("expected \"Star\", \"Planet\", \"Asteroids\", \"Storm\" or \"Warp Point\" for \"" + prefix_ +
-                 "Physical Type\", found \"" + std::string(physicalType) + "\"");
+                 "Physical Type\", found " + Quoted(physicalType));
     object.coord = in_.Location({prefix_, "Sector Location"}, SectorBound());
     const std::string_view name = in_.Value({prefix_, "Name"});
     if (object.Tipo != KindStorm && object.Tipo != KindWarpPoint) object.name = name;
@@ -257,8 +257,8 @@ std::int32_t MapTextLoader::ResolveWarps() {
         ++dangling;
         if (options_.requireResolvedWarps)
             throw MapLoadError(in_.FileLabel() + ", line " + std::to_string(warp.line) +
-                               ": expected the name of a system of this map for \"WP Destination System\", found \"" +
-                               warp.destination + "\"");
+                               ": expected the name of a system of this map for \"WP Destination System\", found " +
+                               Quoted(warp.destination));
         if (!warp.destination.empty()) warp.object->destSystem = NewDetachedSystem(warp.destination);
     }
     return dangling;
@@ -273,11 +273,11 @@ LoadResult LoadMapTextFromMemory(std::string_view text, const std::string& fileL
 }
 
 LoadResult LoadMapText(const std::filesystem::path& file, const StellarTypeNames& names, const LoadOptions& options) {
-    const std::optional<std::string> content = ReadFileBytes(file);
-    if (!content) {
+    const FileContent content = ReadWholeFile(file, MaxMapFileBytes);
+    if (!content.Ok()) {
         LoadResult failed;
-        failed.error = file.string() + ": the map file cannot be opened";
+        failed.error = file.string() + ": the map file " + content.error;
         return failed;
     }
-    return LoadMapTextFromMemory(*content, file.string(), names, options);
+    return LoadMapTextFromMemory(*content.bytes, file.string(), names, options);
 }

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "text/TextHelpers.h"
+#include "mapfile/LineBreakCheck.h"
 #include "mapfile/TxtLine.h"
+#include "text/TextHelpers.h"
 #include "mapfile/TxtKeys.h"
 
 namespace {
@@ -14,8 +15,16 @@ std::string Location(const CCoord& coord) { return std::to_string(coord.X) + ", 
 // whole map rarely grows while it is written.
 constexpr std::size_t EstimatedLineLength = 68;
 
+// The system's name as a message can show it: on one line and not too long.
+std::string ShownName(const std::string& name) {
+    std::string shown = Elided(name);
+    for (char& c : shown)
+        if (c == '\r' || c == '\n') c = ' ';
+    return shown;
+}
+
 std::string SystemFailure(const CSystem& system, const std::string& reason) {
-    return "Cannot write system '" + system.name + "': " + reason;
+    return "Cannot write system '" + ShownName(system.name) + "': " + reason;
 }
 
 }  // namespace
@@ -85,6 +94,7 @@ std::string MapTextWriter::AppendSystem(const CSystem& system, const std::vector
     const bool blackHole = system.PhysicalType == PhysicalBlackHole;
     std::string error = blackHole ? LoadBlackHoleTemplate() : std::string();
     if (error.empty()) error = CheckLimits(blackHole, objects);
+    if (error.empty()) error = FindLineBreak(system, objects);
     if (!error.empty()) return SystemFailure(system, error);
     AppendSystemHead(system, out);
     if (blackHole)
@@ -139,6 +149,7 @@ void MapTextWriter::AppendSystemHead(const CSystem& system, TxtLineBuffer& out) 
 
 std::string MapTextWriter::AppendObject(const CSpaceObject& object, std::int32_t K, TxtLineBuffer& out) {
     std::string error = CheckObjectLimit(object, K);
+    if (error.empty()) error = FindLineBreak(object, K);
     if (!error.empty()) return error;
     const std::string prefix = "Space Object " + std::to_string(K) + " ";
     AppendKindLines(object, prefix, out);
@@ -202,11 +213,12 @@ const std::string& MapTextWriter::TypeName(std::int32_t ordinal) {
 std::string MapTextWriter::LoadBlackHoleTemplate() {
     if (blackHoleTemplate_) return {};
     const std::filesystem::path path = programFolder_ / BlackHoleTemplateName;
-    auto lines = FileExists(path) ? ReadTextLines(path) : std::nullopt;
-    if (!lines) return "the black-hole template '" + path.string() + "' cannot be read";
-    const auto breaking = std::find_if(lines->begin(), lines->end(), BreaksBlackHoleTemplate);
-    if (breaking != lines->end())
-        return "the black-hole template '" + path.string() + "' holds the line \"" + *breaking +
+    const FileContent content = ReadWholeFile(path, MaxSmallFileBytes);
+    if (!content.Ok()) return "the black-hole template '" + path.string() + "' " + content.error;
+    std::vector<std::string> lines = SplitLines(*content.bytes);
+    const auto breaking = std::find_if(lines.begin(), lines.end(), BreaksBlackHoleTemplate);
+    if (breaking != lines.end())
+        return "the black-hole template '" + path.string() + "' holds the line \"" + Elided(*breaking) +
                "\", which would end the block early";
     blackHoleTemplate_ = std::move(lines);
     return {};

@@ -23,12 +23,15 @@ std::filesystem::path FindRulesFile(const std::filesystem::path& folder) {
     return {};
 }
 
-// The rule with its groups expanded: only "C", "V" and fixed characters remain.
+// The rule with its groups expanded: only "C", "V" and fixed characters
+// remain. Each gives at most one character of the name, so the pattern stops
+// at the longest name there may be, however long or repetitive the rule.
 std::string ExpandRule(const std::string& rule, RandomSource& random) {
     std::string pattern, group;
     bool inGroup = false;
     std::int32_t repeats = 0;
     for (char c : rule) {
+        if (pattern.size() >= MaxGeneratedNameLength) break;
         if (c == '(') {
             inGroup = true;
             group.clear();
@@ -42,6 +45,7 @@ std::string ExpandRule(const std::string& rule, RandomSource& random) {
             (inGroup ? group : pattern) += c;
         }
     }
+    if (pattern.size() > MaxGeneratedNameLength) pattern.resize(MaxGeneratedNameLength);
     return pattern;
 }
 
@@ -51,7 +55,7 @@ std::vector<std::string> ReadNameRules(const std::filesystem::path& programFolde
     std::vector<std::string> rules;
     const auto file = FindRulesFile(programFolder);
     if (file.empty()) return rules;
-    const auto lines = ReadTextLines(file);
+    const auto lines = ReadTextLines(file, MaxSmallFileBytes);
     if (!lines) return rules;
     std::copy_if(lines->begin(), lines->end(), std::back_inserter(rules),
                  [](const std::string& line) { return !line.empty(); });

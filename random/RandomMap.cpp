@@ -1,5 +1,9 @@
 #include "random/RandomMap.h"
 
+#include <algorithm>
+
+#include "text/TextHelpers.h"
+
 #include "random/OnceReporter.h"
 #include "random/QuadrantLayout.h"
 #include "model/RandomDraws.h"
@@ -8,12 +12,15 @@
 
 std::string DrawSystemTypeName(const QuadrantType& quadrant, RandomSource& random) {
     const std::int32_t r = RandomInt(random, 1, 1000);
-    std::int32_t sum = 0;
+    // Summed in 64 bits: the file may hold any 32-bit chances. A negative
+    // chance is no chance at all.
+    std::int64_t sum = 0;
     const SystemTypeChance* largest = nullptr;
+    const auto chanceOf = [](const SystemTypeChance& entry) { return std::max<std::int64_t>(entry.Chance, 0); };
     for (const SystemTypeChance& entry : quadrant.SystemTypeChances) {
-        if (!largest || entry.Chance > largest->Chance) largest = &entry;
-        if (sum + entry.Chance >= r) return entry.SystemType;
-        sum += entry.Chance;
+        if (!largest || chanceOf(entry) > chanceOf(*largest)) largest = &entry;
+        sum += chanceOf(entry);
+        if (sum >= r) return entry.SystemType;
     }
     return largest ? largest->SystemType : std::string();
 }
@@ -33,11 +40,17 @@ Placement TypeAndPlace(GenerationContext& context, const QuadrantType& quadrant,
     Placement placement{types.FindRandomSystemType(DrawSystemTypeName(quadrant, context.random)), {}};
     if (static_cast<std::size_t>(i) < quadrant.Locations.size()) {
         const QuadrantLocation& location = quadrant.Locations[static_cast<std::size_t>(i)];
-        placement.type = types.FindRandomSystemType(location.SystemType);
-        placement.position = {location.X, location.Y};
-    } else {
-        placement.position = PlaceSystem(i, N, previous, layout, occupancy, context.random);
+        // A system off the galaxy could be saved but never loaded again.
+        if (GalaxyOccupancy::OnGrid(location.X, location.Y)) {
+            placement.type = types.FindRandomSystemType(location.SystemType);
+            placement.position = {location.X, location.Y};
+            return placement;
+        }
+        context.reporter.Error("The location " + std::to_string(location.X) + ", " + std::to_string(location.Y) +
+                               " of the Quadrant Type '" + Elided(quadrant.Name) +
+                               "' lies outside the galaxy; it is skipped");
     }
+    placement.position = PlaceSystem(i, N, previous, layout, occupancy, context.random);
     return placement;
 }
 

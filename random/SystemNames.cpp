@@ -13,19 +13,35 @@ namespace {
 // Tries of the name generator before falling back to a numbered name.
 constexpr int GeneratedNameTries = 20;
 
+// A line holding a control character (a zero byte of UTF-16 text, say) is no name.
+bool HasControlCharacter(const std::string& line) {
+    return std::any_of(line.begin(), line.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\t'; });
+}
+
 }  // namespace
 
 bool SystemNamePool::LoadSystemNames(const std::filesystem::path& file, Reporter& reporter) {
     entries_.clear();
-    extraNames_.clear();
-    return ReadDataFile(file, "Can't load System names", reporter, [this](LineCursor& in) {
-        while (!in.AtEnd()) entries_.push_back({in.Next(), false});
+    poolNames_.clear();
+    ResetSystemNames();
+    return ReadDataFile(file, "Can't load System names", "system names, one a line", reporter, [this](LineCursor& in) {
+        while (!in.AtEnd()) {
+            const std::string& line = in.Next();
+            const std::string name = Trim(line);
+            // Systems are told apart by their names without blanks: an empty
+            // name or a repeated one would send warps astray.
+            if (name.empty() || HasControlCharacter(name) || !poolNames_.insert(name).second) continue;
+            entries_.push_back({line, false});
+        }
+        return !entries_.empty();
     });
 }
 
 void SystemNamePool::ResetSystemNames() {
     for (auto& entry : entries_) entry.Used = false;
     extraNames_.clear();
+    rules_.reset();
 }
 
 bool SystemNamePool::HasUnusedName() const {
@@ -45,13 +61,13 @@ std::string SystemNamePool::PickSystemName(RandomSource& random, const std::file
 // rules give one, else "System <n>".
 std::string SystemNamePool::ExtraName(RandomSource& random, const std::filesystem::path& programFolder) {
     const auto taken = [this](const std::string& name) {
-        return std::find(extraNames_.begin(), extraNames_.end(), name) != extraNames_.end() || Contains(name);
+        const std::string key = Trim(name);
+        return key.empty() || extraNames_.count(key) > 0 || poolNames_.count(key) > 0;
     };
-    const std::vector<std::string> rules = ReadNameRules(programFolder);
+    if (!rules_) rules_ = ReadNameRules(programFolder);
     std::string name;
-    for (int i = 0; i < GeneratedNameTries && (name.empty() || taken(name)); ++i)
-        name = GenerateNameFromRules(rules, random);
-    for (std::size_t n = extraNames_.size() + 1; name.empty() || taken(name); ++n) name = "System " + std::to_string(n);
-    extraNames_.push_back(name);
+    for (int i = 0; i < GeneratedNameTries && taken(name); ++i) name = GenerateNameFromRules(*rules_, random);
+    for (std::size_t n = extraNames_.size() + 1; taken(name); ++n) name = "System " + std::to_string(n);
+    extraNames_.insert(Trim(name));
     return name;
 }

@@ -2,6 +2,7 @@
 
 #include "text/TextHelpers.h"
 #include "model/RomanNumeral.h"
+#include "random/BlockRoom.h"
 #include "random/NameGenerator.h"
 #include "random/ObjectPlacement.h"
 #include "random/OnceReporter.h"
@@ -69,8 +70,11 @@ void MakeStorm(GenerationContext& context, CSpaceObject& storm, ObjectCounters& 
     storm.StellarObjectType = context.data.Stellar.RandomStormType(context.random, context.reporter);
 }
 
-void AttachAbilities(GenerationContext& context, CSpaceObject& target, const std::string& group) {
-    for (const AbilityDefinition& definition : context.data.Abilities.AbilitiesOfGroup(group)) {
+// Abilities drawn by chance, never more than the object's lines may hold.
+void AttachAbilities(GenerationContext& context, CSpaceObject& target, const SystemTypeObject& object) {
+    const std::int32_t most = MaxAbilitiesOf(object.PhysicalKind);
+    for (const AbilityDefinition& definition : context.data.Abilities.AbilitiesOfGroup(object.AbilityGroup)) {
+        if (target.HeldAbilities() >= most) break;
         if (RandomInt(context.random, 1, 1000) > definition.Chance) continue;
         target.AddAbility(definition);
     }
@@ -115,7 +119,7 @@ SpaceObjectRef CreateRandomObject(GenerationContext& context, const SystemTypeOb
     }
     created->systema = S;
     created->coord = {X, Y};
-    AttachAbilities(context, *created, object.AbilityGroup);
+    AttachAbilities(context, *created, object);
     context.universe.AddSpaceObject(created, S->ID);
     return created;
 }
@@ -123,6 +127,13 @@ SpaceObjectRef CreateRandomObject(GenerationContext& context, const SystemTypeOb
 void PopulateSystem(GenerationContext& context, const SystemRef& system, const RandomSystemType& type) {
     ObjectCounters counters;
     std::vector<SystemTypeObject> objects = type.Objects;  // the placements are written into this copy only
+    const std::size_t fitting =
+        ObjectsThatFit(type, system->PhysicalType == PhysicalBlackHole, context.data.Abilities);
+    if (fitting < objects.size()) {
+        context.reporter.Error("The System Type '" + Elided(type.Name) + "' has more objects than one system can hold; "
+                               "only its first " + std::to_string(fitting) + " are placed");
+        objects.resize(fitting);
+    }
     const CSystem& D = *system;
     for (std::size_t k = 0; k < objects.size(); ++k) {
         SectorPoint at;

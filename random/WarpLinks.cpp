@@ -1,6 +1,8 @@
 #include "random/WarpLinks.h"
 
+#include "mapfile/MapTextWriter.h"
 #include "model/RandomDraws.h"
+#include "random/BlockRoom.h"
 #include "random/SystemQueries.h"
 
 #include <algorithm>
@@ -193,6 +195,9 @@ bool CreateWarpPair(GenerationContext& context, std::int32_t code, const SystemR
     if (!at) return false;
     const std::int32_t warpType = context.data.Stellar.RandomWarpType("Large", context.random, context.reporter);
     if (!gridShape && !PairAllowed(*A, *B, code)) return false;
+    // A system whose block is full takes no more warp points.
+    const std::int32_t warpLines = KindLineCount(KindWarpPoint);
+    if (!HasRoomFor(*A, warpLines) || !HasRoomFor(*B, warpLines)) return false;
     context.universe.AddSpaceObject(NewWarpPoint(A, *at, B, warpType), A->ID);
     context.universe.AddSpaceObject(NewWarpPoint(B, {-at->x, -at->y}, A, warpType), B->ID);
     return true;

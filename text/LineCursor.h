@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "text/FileIo.h"
+
 class Reporter;
 
 // A data file that ended inside a block or held a non-number where a number
@@ -42,14 +44,21 @@ public:
     void Skip(std::size_t count);
     // 1-based number of the line Next returned last (0 before the first).
     std::size_t LineNumber() const { return next_; }
+    // Next was asked for a line after the last one.
+    bool PastEnd() const { return pastEnd_; }
 
 private:
     std::vector<std::string> lines_;
     std::size_t next_ = 0;
+    bool pastEnd_ = false;
 };
 
-// Reads the file and hands a cursor over its lines to read. A file that cannot
-// be opened, or a DataFileError thrown by read, is reported with
-// failureMessage and gives false; what read stored before that stays.
-bool ReadDataFile(const std::filesystem::path& file, const std::string& failureMessage, Reporter& reporter,
-                  const std::function<void(LineCursor&)>& read);
+// Reads the file and hands a cursor over its lines to read, which returns
+// whether it found anything usable. A file that cannot be read (missing, not
+// a regular file, larger than maxBytes), any exception thrown by read, or a
+// file that yielded nothing usable is reported with failureMessage followed
+// by the file, the line and what was expected (usableContent names what a
+// usable file holds), and gives false; what read stored before that stays.
+bool ReadDataFile(const std::filesystem::path& file, const std::string& failureMessage,
+                  const std::string& usableContent, Reporter& reporter, const std::function<bool(LineCursor&)>& read,
+                  std::uint64_t maxBytes = MaxDataFileBytes);

@@ -1,12 +1,9 @@
 #include "text/TextHelpers.h"
 
 #include <charconv>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <limits>
-#include <sstream>
 #include <system_error>
 
 std::string PadRight(const std::string& text, std::size_t width, char fill) {
@@ -130,92 +127,7 @@ std::string FormatReal(double value) {
     return text;
 }
 
-std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.emplace_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
-
-std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path) {
-    // A folder opens as an empty stream on some systems; it is no text file.
-    if (!FileExists(path)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return SplitLines(content.str());
-}
-
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
-    if (!FileExists(path)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
-    if (size < 0) return std::nullopt;
-    std::string content(static_cast<std::size_t>(size), '\0');
-    in.seekg(0);
-    in.read(content.data(), static_cast<std::streamsize>(size));
-    if (in.gcount() != size) return std::nullopt;
-    return content;
-}
-
-std::string WriteTextFileSafely(const std::filesystem::path& path, const std::vector<std::string>& lines) {
-    std::string content;
-    std::size_t size = 0;
-    for (const auto& line : lines) size += line.size() + 2;
-    content.reserve(size);
-    for (const auto& line : lines) {
-        content += line;
-        content += "\r\n";
-    }
-    return WriteTextContentSafely(path, content);
-}
-
-namespace {
-
-// "number - description" of a failed file operation, with what was being done.
-std::string FileFailure(int number, const std::string& description, const std::string& doing) {
-    return std::to_string(number) + " - " + description + " (" + doing + ")";
-}
-
-std::string ErrnoFailure(const std::string& doing) {
-    const int number = errno != 0 ? errno : EIO;
-    return FileFailure(number, std::generic_category().message(number), doing);
-}
-
-}  // namespace
-
-std::string WriteTextContentSafely(const std::filesystem::path& path, std::string_view content) {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp~";
-    {
-        errno = 0;
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return ErrnoFailure("cannot create '" + temporary.string() + "'");
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.flush();
-        if (!out) {
-            std::string failure = ErrnoFailure("cannot write '" + temporary.string() + "'");
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return failure;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return FileFailure(ec.value(), ec.message(), "cannot replace '" + path.string() + "'");
-    }
-    return {};
+std::string Elided(std::string_view text, std::size_t maxLength) {
+    if (text.size() <= maxLength) return std::string(text);
+    return std::string(text.substr(0, maxLength)) + "...";
 }

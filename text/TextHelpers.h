@@ -9,10 +9,16 @@
 #include <utility>
 #include <vector>
 
+#include "text/FileIo.h"
+
 // Text and number helpers shared by every reader, writer and dialog.
 
 // text followed by copies of fill until it is width characters long (never cut).
 std::string PadRight(const std::string& text, std::size_t width, char fill = ' ');
+
+// At most maxLength characters of text, "..." marking a cut: what a message
+// quotes of a value, however long the value is.
+std::string Elided(std::string_view text, std::size_t maxLength = 80);
 
 // Replaces every "," by "." so numbers typed with a decimal comma convert.
 std::string CommaToPoint(std::string text);
@@ -49,18 +55,3 @@ std::optional<std::int32_t> RoundHalfEven(double value);
 double RoundDecimals(double value, int decimals);
 // A real written with "." and no trailing zeros ("0.9", "2", "-0.5").
 std::string FormatReal(double value);
-
-// Lines of a text file with CR LF or LF ends; a trailing CR is never part of
-// a line. Nothing when the file cannot be opened or is a folder.
-std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path);
-std::vector<std::string> SplitLines(std::string_view text);
-// The whole content of a file in one read; nothing when it cannot be read.
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
-
-// Writes the lines, each ended by CR LF, to a temporary file beside path and
-// renames it over path only once everything was written. Returns an error
-// text ("number - description (what failed)"), empty on success; path is
-// untouched on failure.
-std::string WriteTextFileSafely(const std::filesystem::path& path, const std::vector<std::string>& lines);
-// The same for text that already holds its line ends, written as it stands.
-std::string WriteTextContentSafely(const std::filesystem::path& path, std::string_view content);

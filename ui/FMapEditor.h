@@ -31,6 +31,8 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QProcess;
+struct CompilerExit;
+struct CompiledMapStamp;
 class QTimer;
 class LongWorkProgress;
 class MapView;
@@ -182,10 +184,11 @@ private:
     struct LongOperation;
     void ResetUniverse();
     void CompileMap(const std::string& name);
-    QProcess* StartCompiler(const CompilePaths& paths, const std::string& name);
-    enum class CompilerWait { Ready, Failed, Cancelled };
-    CompilerWait WaitForCompiler(const CompilePaths& paths, QProcess* compiler, const std::string& name);
-    void EndCompiler(QProcess* running, const CompilePaths& paths);
+    bool StartCompiler(QProcess& compiler, const CompilePaths& paths, const std::string& name);
+    enum class CompilerWait { Ended, Cancelled };
+    CompilerWait WaitForCompiler(QProcess& compiler, const CompilePaths& paths, const std::string& name,
+                                 const CompiledMapStamp& before, CompilerExit& exit);
+    void EndCompiler(QProcess& running, const CompilePaths& paths, const CompiledMapStamp& before);
     GenerationContext RandomMapContext(CUniverse& generated, LongWorkProgress& progress);
     QStringList MapFiles() const;
     void WatchMapFolder();

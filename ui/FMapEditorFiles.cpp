@@ -5,10 +5,10 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QElapsedTimer>
-#include <QThread>
 #include <filesystem>
 #include <memory>
 
+#include "mapfile/CompileOutcome.h"
 #include "random/GameData.h"
 #include "text/TextHelpers.h"
 #include "mapfile/MapCommandTexts.h"
@@ -28,7 +28,8 @@
 
 namespace {
 
-constexpr int CompilerWaitSeconds = 5;
+// A compiler still running after this many ticks is taken to hang.
+constexpr int CompilerTimeLimitSeconds = 60;
 constexpr qint64 RandomMapRedrawMs = 40;
 
 // Thrown from the progress of a random map when the user cancels it.
@@ -95,66 +96,75 @@ void FMapEditor::CompileMap(const std::string& name) {
     // The copy and the clean-up leave alone whatever the folders share (the
     // compiler may live in the program or the maps folder).
     if (const std::string error = CopyTxtToCompiler(paths); !error.empty()) return prompts_.Error(error);
-    QProcess* compiler = StartCompiler(paths, name);
-    if (!compiler) return;
-    const CompilerWait wait = WaitForCompiler(paths, compiler, name);
+    // A map left by an earlier run must not pass for this run's result.
+    const CompiledMapStamp before = StampOf(paths.compilerMap);
+    QProcess compiler;
+    if (!StartCompiler(compiler, paths, name)) return;
+    CompilerExit exit;
     // Cancelled: the compiler is ended and the previous compiled map stays.
-    if (wait == CompilerWait::Cancelled) return;
-    if (wait == CompilerWait::Failed) return prompts_.Error(MapCommandTexts::GenerateFailed);
+    if (WaitForCompiler(compiler, paths, name, before, exit) == CompilerWait::Cancelled) return;
+    if (const std::string failure = CompileFailureText(paths, before, exit); !failure.empty())
+        return prompts_.Error(failure);
     const std::string error = MoveCompiledMap(paths);
     if (!error.empty()) return prompts_.Error(error);
     prompts_.Information(MapCommandTexts::Generated(name, data_.Config.MapFolder));
 }
 
-QProcess* FMapEditor::StartCompiler(const CompilePaths& paths, const std::string& name) {
-    auto* compiler = new QProcess(this);
-    compiler->setProgram(QString::fromStdString(paths.compilerProgram.string()));
+bool FMapEditor::StartCompiler(QProcess& compiler, const CompilePaths& paths, const std::string& name) {
+    compiler.setProgram(QString::fromStdString(paths.compilerProgram.string()));
     QStringList arguments;
     const std::vector<std::string> parts = CompilerArguments(name, data_.Config.ModName);
     // The file name is in the file system's encoding; the mod name is map text.
     for (std::size_t i = 0; i < parts.size(); ++i)
         arguments << (i == 0 ? QString::fromStdString(parts[i]) : FromBytes(parts[i]));
-    compiler->setArguments(arguments);
-    compiler->setWorkingDirectory(QString::fromStdString(paths.compilerFolder.string()));
-    connect(compiler, &QProcess::finished, compiler, &QObject::deleteLater);
-    compiler->start();
-    if (compiler->waitForStarted(3000)) return compiler;
-    prompts_.Error(std::to_string(static_cast<int>(compiler->error())) + " - " + ToBytes(compiler->errorString()) +
+    compiler.setArguments(arguments);
+    compiler.setWorkingDirectory(QString::fromStdString(paths.compilerFolder.string()));
+    compiler.start();
+    if (compiler.waitForStarted(3000)) return true;
+    prompts_.Error(std::to_string(static_cast<int>(compiler.error())) + " - " + ToBytes(compiler.errorString()) +
                    " (" + paths.compilerProgram.string() + ")");
-    compiler->deleteLater();
-    return nullptr;
+    return false;
 }
 
-FMapEditor::CompilerWait FMapEditor::WaitForCompiler(const CompilePaths& paths, QProcess* compiler,
-                                                      const std::string& name) {
+// Waits, with the progress shown and the window's events going on, until the
+// compiler has ended; one that hangs is stopped after CompilerTimeLimitSeconds
+// ticks. Cancel ends the compiler at once.
+FMapEditor::CompilerWait FMapEditor::WaitForCompiler(QProcess& compiler, const CompilePaths& paths,
+                                                      const std::string& name, const CompiledMapStamp& before,
+                                                      CompilerExit& exit) {
     const LongOperation busy(*this);
     LongWorkProgress progress(this, tr("Generate Map"), 0);
-    QPointer<QProcess> running(compiler);
     shared_.TickCount = 0;
-    // The map counts once the compiler has finished writing it.
-    auto done = [&] { return CompiledMapReady(paths) && (!running || running->state() == QProcess::NotRunning); };
-    while (!done() && shared_.TickCount < CompilerWaitSeconds) {
+    while (compiler.state() != QProcess::NotRunning && shared_.TickCount < CompilerTimeLimitSeconds) {
         progress.Tick(tr("Compiling %1").arg(FromBytes(name)));
         if (progress.Cancelled()) {
-            EndCompiler(running, paths);
+            EndCompiler(compiler, paths, before);
             return CompilerWait::Cancelled;
         }
-        QThread::msleep(10);
+        compiler.waitForFinished(10);
     }
-    return CompiledMapReady(paths) ? CompilerWait::Ready : CompilerWait::Failed;
+    if (compiler.state() != QProcess::NotRunning) {
+        compiler.kill();
+        compiler.waitForFinished(3000);
+        exit = CompilerExit{};
+        return CompilerWait::Ended;
+    }
+    exit = CompilerExit{compiler.exitStatus() == QProcess::NormalExit, compiler.exitCode()};
+    return CompilerWait::Ended;
 }
 
-// Ends a cancelled compiler and removes what it may have half written, unless
-// that file is the maps folder's own map (the compiler writing there directly).
-void FMapEditor::EndCompiler(QProcess* running, const CompilePaths& paths) {
-    if (running && running->state() != QProcess::NotRunning) {
-        running->kill();
-        running->waitForFinished(3000);
+// Ends a cancelled compiler and removes a map this run may have half
+// written; a map from an earlier run, or the maps folder's own map (the
+// compiler writing there directly), stays.
+void FMapEditor::EndCompiler(QProcess& running, const CompilePaths& paths, const CompiledMapStamp& before) {
+    if (running.state() != QProcess::NotRunning) {
+        running.kill();
+        running.waitForFinished(3000);
     }
     std::error_code ignored;
     const bool sameFile = std::filesystem::exists(paths.finalMap, ignored) &&
                           std::filesystem::equivalent(paths.compilerMap, paths.finalMap, ignored);
-    if (!sameFile) std::filesystem::remove(paths.compilerMap, ignored);
+    if (!sameFile && ChangedSince(paths.compilerMap, before)) std::filesystem::remove(paths.compilerMap, ignored);
 }
 
 void FMapEditor::RandomMapCommand() {

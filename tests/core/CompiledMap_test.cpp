@@ -52,13 +52,13 @@ TEST(CompiledMap, WellFormedMapGivesABinaryMapAndNoErrorFile) {
     EXPECT_NE(bytes.find("Bonus description"), std::string::npos);
 }
 
-TEST(CompiledMap, MalformedMapGivesAnErrorFileAndNoMap) {
+TEST(CompiledMap, MalformedMapGivesAnErrorFileAndKeepsTheLastGoodMap) {
     TempFolder folder;
     SaveTwoSystems(folder.Path(), "Dangling", "Nowhere");
-    WriteFile(folder.Path() / "Dangling.map", "stale result of an earlier run");
+    WriteFile(folder.Path() / "Dangling.map", "last good map");
     const std::string error = CompileMapFile(folder.Path(), "Dangling.txt", "Mod");
     EXPECT_NE(error.find("\"Nowhere\""), std::string::npos) << error;
-    EXPECT_FALSE(FileExists(folder.Path() / "Dangling.map"));
+    EXPECT_EQ(ReadFile(folder.Path() / "Dangling.map"), "last good map");
     EXPECT_EQ(ReadFile(folder.Path() / "Dangling.err"), error + "\r\n");
 
     std::vector<std::string> lines = *ReadTextLines(folder.Path() / "Dangling.txt");
@@ -71,4 +71,17 @@ TEST(CompiledMap, MalformedMapGivesAnErrorFileAndNoMap) {
 
     EXPECT_NE(CompileMapFile(folder.Path(), "Absent.txt", "Mod"), "");
     EXPECT_TRUE(FileExists(folder.Path() / "Absent.err"));
+}
+
+TEST(CompiledMap, AnInputThatIsNotATxtMapIsNeverTouched) {
+    TempFolder folder;
+    SaveTwoSystems(folder.Path(), "Kept", "B");
+    // An input named like the compiler's own output would be overwritten by it.
+    for (const char* name : {"Kept.map", "Kept.err", "Kept"}) {
+        std::filesystem::copy_file(folder.Path() / "Kept.txt", folder.Path() / name);
+        const std::string error = CompileMapFile(folder.Path(), name, "Mod");
+        EXPECT_NE(error.find("must be a .txt file"), std::string::npos) << error;
+        EXPECT_EQ(ReadFile(folder.Path() / name), ReadFile(folder.Path() / "Kept.txt")) << name;
+    }
+    EXPECT_FALSE(FileExists(folder.Path() / "Kept.err") && ReadFile(folder.Path() / "Kept.err").find("must be") != std::string::npos);
 }

@@ -58,13 +58,13 @@ TEST(MapSave, CompileStepsCopyMoveAndCleanUp) {
     WriteFile(paths.compilerTxt, "older copy");
     ASSERT_EQ(CopyTxtToCompiler(paths), "");
     EXPECT_EQ(ReadFile(paths.compilerTxt), "map text");
-    EXPECT_FALSE(CompiledMapReady(paths));
+    EXPECT_FALSE(FileExists(paths.compilerMap));
     EXPECT_NE(MoveCompiledMap(paths), "");  // nothing compiled yet
     EXPECT_TRUE(FileExists(paths.compilerTxt));
 
     WriteFile(paths.compilerMap, "binary");
     WriteFile(paths.finalMap, "old map");
-    EXPECT_TRUE(CompiledMapReady(paths));
+    EXPECT_TRUE(FileExists(paths.compilerMap));
     ASSERT_EQ(MoveCompiledMap(paths), "");
     EXPECT_EQ(ReadFile(paths.finalMap), "binary");
     EXPECT_FALSE(FileExists(paths.compilerMap));
@@ -95,4 +95,27 @@ TEST(MapSave, CompilerWritingIntoTheMapsFolderKeepsItsMap) {
     ASSERT_EQ(MoveCompiledMap(same), "");
     EXPECT_EQ(ReadFile(program / "Delta.map"), "binary");
     EXPECT_EQ(ReadFile(program / "Delta.txt"), "map text");
+}
+
+TEST(MapSave, CompiledMapIsCopiedLikeASave) {
+    TempFolder folder;
+    const fs::path program = folder.Path() / "program", compiler = folder.Path() / "compiler",
+                   maps = folder.Path() / "maps";
+    for (const auto& f : {program, compiler, maps}) fs::create_directories(f);
+    const CompilePaths paths = MakeCompilePaths(program, compiler, maps, "Beta");
+    WriteFile(paths.compilerMap, "new binary");
+    // The maps folder's map is a link the user set up: written through, kept a link.
+    WriteFile(folder.Path() / "kept.map", "old binary");
+    fs::create_symlink(folder.Path() / "kept.map", paths.finalMap);
+    ASSERT_EQ(MoveCompiledMap(paths), "");
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(paths.finalMap)));
+    EXPECT_EQ(ReadFile(folder.Path() / "kept.map"), "new binary");
+
+    // A read-only map there is refused and stays; the compiled map is kept for another try.
+    WriteFile(paths.compilerMap, "newer binary");
+    fs::permissions(folder.Path() / "kept.map", fs::perms::owner_read);
+    const std::string error = MoveCompiledMap(paths);
+    EXPECT_EQ(error.rfind(std::to_string(EACCES) + " - ", 0), 0u) << error;
+    EXPECT_EQ(ReadFile(folder.Path() / "kept.map"), "new binary");
+    EXPECT_TRUE(FileExists(paths.compilerMap));
 }

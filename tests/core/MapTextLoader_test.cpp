@@ -280,3 +280,34 @@ TEST(MapTextLoader, MissingFileAndUnknownTypeNames) {
     ASSERT_TRUE(loaded.Ok()) << loaded.error;
     EXPECT_EQ(loaded.universe->Objects()[0]->StellarObjectType, 0);
 }
+
+TEST(MapTextLoader, WholeNumbersAndLocationsConvertAsTheEditorAlwaysDid) {
+    CUniverse u;
+    SystemRef s = AddSystem(u, "S", 1, 1);
+    AddObject(u, s, "PLANET", 1, 1, "P", 2);
+    std::string text = MapText(u);
+    text = WithLine(text, 13, Key("Quadrant Xpos", "10.0"));
+    text = WithLine(text, 17, Key("Portrait Picture Index", "2.5"));  // halves go to the even neighbour
+    text = WithLine(text, 31, Key("Space Object 1 Sector Location", "3, -2, 7"));
+    text = WithLine(text, 33, Key("Space Object 1 Planet Value Minerals", " 1e2"));
+    for (bool strict : {false, true}) {
+        LoadResult loaded = Load(text, LoadOptions{strict, strict, strict});
+        ASSERT_TRUE(loaded.Ok()) << loaded.error;
+        EXPECT_EQ(loaded.universe->Systems()[0]->X, 10);
+        EXPECT_EQ(loaded.universe->Systems()[0]->PortraitIndex, 2);
+        EXPECT_EQ(loaded.universe->Objects()[0]->coord.X, 3);
+        EXPECT_EQ(loaded.universe->Objects()[0]->coord.y, -2);
+        EXPECT_EQ(loaded.universe->Objects()[0]->resMinerals, 100);
+    }
+    EXPECT_FALSE(Load(WithLine(text, 13, Key("Quadrant Xpos", "67.6"))).Ok());
+}
+
+TEST(MapTextLoader, AHugeValueIsQuotedShortInTheFailure) {
+    CUniverse u;
+    AddSystem(u, "S", 1, 1);
+    const std::string huge(5 << 20, '7');
+    LoadResult loaded = Load(WithLine(MapText(u), 13, Key("Quadrant Xpos", huge)));
+    ASSERT_FALSE(loaded.Ok());
+    EXPECT_LT(loaded.error.size(), 300u);
+    EXPECT_NE(loaded.error.find("found \"" + std::string(80, '7') + "...\""), std::string::npos) << loaded.error;
+}

@@ -177,3 +177,41 @@ TEST(MapTextWriter, TemplateLineThatWouldEndTheBlockEarlyIsRefused) {
         EXPECT_FALSE(FileExists(folder.Path() / "Abyss.txt"));
     }
 }
+
+TEST(MapTextWriter, AValueWithALineBreakIsRefusedNamingSystemObjectAndField) {
+    TempFolder folder;
+    WriteFile(folder.Path() / "Map.txt", "old map");
+    const auto refusal = [&](CUniverse& u) {
+        const std::string error = SaveMapText(u, FakeTypeNames(), folder.Path(), "Map");
+        EXPECT_EQ(ReadFile(folder.Path() / "Map.txt"), "old map");
+        return error;
+    };
+    {
+        CUniverse u;
+        AddSystem(u, "Line\nBreak", 1, 1);
+        EXPECT_EQ(refusal(u), "Cannot write system 'Line Break': the value of \"System Name\" holds a line break");
+    }
+    {
+        CUniverse u;
+        SystemRef s = AddSystem(u, "Alpha", 1, 1);
+        AddObject(u, s, "STAR", 0, 0, "Alpha Star", 1);
+        AddObject(u, s, "PLANET", 2, 2, "Rocky", 2)->Gravity = "0.9\r";
+        EXPECT_EQ(refusal(u),
+                  "Cannot write system 'Alpha': Space Object 2 (Planet): the value of \"Planet Gravity\" holds a line break");
+        u.Objects().back()->Gravity = "0.9";
+        u.Objects().back()->AddAbility(Ability("Bonus", "1\r\n2"));
+        EXPECT_EQ(refusal(u), "Cannot write system 'Alpha': Space Object 2 (Planet): the value of \"Ability 1 Amount 1 "
+                              "Formula\" holds a line break");
+        SpaceObjectRef warp = AddObject(u, s, "WARP", 3, 3, "", 5);
+        u.Objects()[1]->habilidades.clear();
+        u.Objects()[1]->nhabilidades = 0;
+        warp->destSystem = NewSystem();
+        warp->destSystem->name = "Far\naway";
+        EXPECT_NE(refusal(u).find("Space Object 3 (Warp Point): the value of \"WP Destination System\""),
+                  std::string::npos);
+        // A storm's or a warp's own name is never written, so it may hold anything.
+        warp->destSystem->name = "Alpha";
+        warp->name = "two\nlines";
+        EXPECT_EQ(SaveMapText(u, FakeTypeNames(), folder.Path(), "Map"), "");
+    }
+}

@@ -42,6 +42,15 @@ private:
     std::filesystem::path path_;
 };
 
+// The first paragraph of each recorded message: a data file's failure text
+// without the file, line and reason that follow it.
+template <typename Recorder>
+std::vector<std::string> Headlines(const Recorder& reporter) {
+    std::vector<std::string> firsts;
+    for (const std::string& message : reporter.Messages()) firsts.push_back(message.substr(0, message.find("\n\n")));
+    return firsts;
+}
+
 // A positional data line: the key padded to width, ":= " and the value.
 inline std::string Keyed(const std::string& key, std::size_t width, const std::string& value) {
     return PadRight(key, width) + ":= " + value;

@@ -95,7 +95,7 @@ TEST_F(AbilityCatalogTest, FailuresKeepWhatWasRead) {
     EXPECT_EQ(table.Entries().size(), 2u);
     EXPECT_FALSE(Read(Group("Normal Star", "many", {})));
     EXPECT_FALSE(Read(Group("Normal Star", "1", {{"often", "Flare", "1", "0"}})));
-    EXPECT_EQ(reporter.Messages(),
+    EXPECT_EQ(Headlines(reporter),
               std::vector<std::string>(5, "The 'StellarAbilitiesTypes.txt' path is incorrect"));
 }
 

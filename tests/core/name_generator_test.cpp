@@ -56,4 +56,17 @@ TEST(NameGenerator, ReadsTheRulesFileWhateverItsLetterCase) {
     EXPECT_EQ(GenerateName(folder.Path(), random), "Fixed");
 }
 
+TEST(NameGenerator, ALongRuleGivesANameOfAtMost64Characters) {
+    RandomSource random(4);
+    std::string rule;
+    for (int k = 0; k < 20000; ++k) rule += "(abcdefgh)*";
+    const std::string fixed(100000, 'x');
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_LE(GenerateNameFromRules({rule}, random).size(), MaxGeneratedNameLength);
+        EXPECT_EQ(GenerateNameFromRules({fixed}, random), "X" + std::string(MaxGeneratedNameLength - 1, 'x'));
+    }
+    // A rule of a normal length is not cut.
+    EXPECT_EQ(GenerateNameFromRules({std::string(64, 'y')}, random).size(), 64u);
+}
+
 }  // namespace

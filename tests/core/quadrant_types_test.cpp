@@ -68,7 +68,7 @@ TEST_F(QuadrantTypesTest, FailuresKeepTheCompletedBlocks) {
     EXPECT_EQ(table.Types().size(), 1u);
     EXPECT_FALSE(table.LoadQuadrantTypes(folder.Path() / "none.txt", reporter));
     EXPECT_TRUE(table.Types().empty());
-    EXPECT_EQ(reporter.Messages(), std::vector<std::string>(3, "Can't load Quadrant types"));
+    EXPECT_EQ(Headlines(reporter), std::vector<std::string>(3, "Can't load Quadrant types"));
 }
 
 }  // namespace

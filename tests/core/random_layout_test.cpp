@@ -162,19 +162,6 @@ TEST(QuadrantLayout, AGridLargerThanTheNamePoolStillGetsNamedSystems) {
     EXPECT_EQ(seen.size(), 80u);  // warp links find their systems by name
 }
 
-TEST(QuadrantLayout, LocationsOffTheGridDoNotHoldUpAnyShape) {
-    for (const char* shape : {"Random", "Spiral", "Grid", "Islands"}) {
-        Fixture f;
-        f.GenerateMap("Far", 12, shape);
-        ASSERT_EQ(f.universe.NSistemas(), 12) << shape;
-        EXPECT_EQ(f.universe.Systems()[0]->X, 2000000000);
-        for (std::size_t i = 3; i < 12; ++i) {
-            const auto& s = f.universe.Systems()[i];
-            EXPECT_TRUE(GalaxyOccupancy::OnGrid(s->X, s->y)) << shape << " " << s->X << "," << s->y;
-        }
-    }
-}
-
 // With nothing in the way every place is the spiral's own point: each arm
 // starts at the centre and winds outwards one step of angle and radius per system.
 TEST(QuadrantLayout, SpiralArmsWindOutwardsFromTheCentre) {

@@ -114,7 +114,7 @@ TEST_F(RandomSystemTypesTest, FailuresKeepTheCompletedBlocks) {
     ASSERT_EQ(table.Types().size(), 1u);
     EXPECT_EQ(table.Types()[0].Name, "Good");
     EXPECT_FALSE(table.LoadRandomSystemTypes(folder.Path() / "none.txt", reporter));
-    EXPECT_EQ(reporter.Messages(), std::vector<std::string>(2, "Can't load System types"));
+    EXPECT_EQ(Headlines(reporter), std::vector<std::string>(2, "Can't load System types"));
 }
 
 TEST(ChanceTypes, BlocksOfThreePairLists) {
@@ -136,7 +136,7 @@ TEST(ChanceTypes, BlocksOfThreePairLists) {
 
     EXPECT_FALSE(table.LoadChanceTypes(folder.Write("SystemTypes.txt", {lines.begin(), lines.begin() + 6}), reporter));
     EXPECT_TRUE(table.Types().empty());
-    EXPECT_EQ(reporter.Messages(), std::vector<std::string>{"Can't load Chance types"});
+    EXPECT_EQ(Headlines(reporter), std::vector<std::string>{"Can't load Chance types"});
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ TEST_F(StartUpTest, EmptyFolderReportsEveryFileAndGoesOn) {
               (std::vector<std::string>{"DizIzuzuri.ini", "StellarObjectTypes.txt", "StellarAbilityTypes.txt",
                                         "SystemTypes.txt", "SystemNames.txt", "QuadrantTypes.txt",
                                         "SystemTypes.txt", "SystemTypes.txt", "Mod_Definition.txt"}));
-    const auto messages = reporter.Messages();
+    const auto messages = Headlines(reporter);
     ASSERT_EQ(messages.size(), 9u);  // the first names the settings file and the folder
     EXPECT_EQ(std::vector<std::string>(messages.begin() + 1, messages.end()),
               (std::vector<std::string>{"The 'StellarObjectTypes.txt' path is incorrect",

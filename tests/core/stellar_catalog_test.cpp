@@ -98,11 +98,24 @@ TEST_F(StellarCatalogTest, UnknownPhysicalTypeKeepsOnlyNameTypeAndOrdinal) {
     EXPECT_EQ(table.TypeNameOfOrdinal(2), "Ion Storm");
 }
 
+TEST_F(StellarCatalogTest, ABareWarpTypeHasNoLayoutAndNeverSwallowsTheNextEntry) {
+    // Only the file's "Warp Point" is read with the warp-point layout.
+    ASSERT_TRUE(Read(Join({{L("Stellar Object Name", "Bare"), L("Physical Type", "Warp")},
+                            Simple("Ion Storm", "Storm", "Large"), Simple("Gate", "Warp Point", "Small", Filler(2))})));
+    ASSERT_EQ(table.Entries().size(), 3u);
+    EXPECT_EQ(Described(table.Entries()[0]), "1 Bare|Warp|||||");
+    EXPECT_EQ(Described(table.Entries()[1]), "2 Ion Storm|Storm|Large||||Ion Storm.bmp");
+    EXPECT_EQ(Described(table.Entries()[2]), "3 Gate|Warp|Small||||Gate.bmp");
+}
+
 TEST_F(StellarCatalogTest, TruncatedEntryIsReportedAndKeptWithOrdinalZero) {
     auto cut = Star("Cut Star", "Blue", "Large");
     cut.resize(11);
     EXPECT_FALSE(Read(Join({Star("Whole Star", "Red", "Tiny"), cut})));
-    EXPECT_EQ(reporter.Messages(), std::vector<std::string>{"The 'StellarObjectTypes.txt' path is incorrect"});
+    ASSERT_EQ(reporter.Messages().size(), 1u);
+    EXPECT_EQ(reporter.Messages()[0], "The 'StellarObjectTypes.txt' path is incorrect\n\n" +
+                                          (folder.Path() / StellarCatalog::FileName).string() +
+                                          ", line 26: the file ends inside an entry; expected more lines");
     ASSERT_EQ(table.Entries().size(), 2u);
     EXPECT_EQ(table.Entries()[1].Ordinal, 0);
     EXPECT_EQ(table.Entries()[1].Size, "Large");
@@ -113,8 +126,11 @@ TEST_F(StellarCatalogTest, TruncatedEntryIsReportedAndKeptWithOrdinalZero) {
 TEST_F(StellarCatalogTest, MissingFileOrFileWithoutEntriesKeepsThePreviousCatalogue) {
     ASSERT_TRUE(Read(Star("Kept", "Red", "Tiny")));
     EXPECT_FALSE(table.ParseStellarObjectTypes(folder.Path() / "missing.txt", reporter));
-    EXPECT_EQ(reporter.Messages(), std::vector<std::string>{"The 'StellarObjectTypes.txt' path is incorrect"});
-    EXPECT_TRUE(Read({"nothing here"}));
+    ASSERT_EQ(reporter.Messages().size(), 1u);
+    EXPECT_EQ(reporter.Messages()[0].rfind("The 'StellarObjectTypes.txt' path is incorrect\n\n", 0), 0u);
+    // A file without entries reads nothing usable: a failure, the old catalogue stays.
+    EXPECT_FALSE(Read({"nothing here"}));
+    EXPECT_NE(reporter.Messages().back().find("nothing usable was read"), std::string::npos);
     EXPECT_EQ(table.TypeNameOfOrdinal(1), "Kept");
     // A new file with entries replaces the old catalogue entirely.
     ASSERT_TRUE(Read(Simple("Only Storm", "Storm", "Small")));

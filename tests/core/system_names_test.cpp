@@ -26,23 +26,24 @@ TEST(RandomDraws, IntegersCoverTheWholeRangeAndNothingElse) {
     EXPECT_EQ(RandomInt(random, 5, 5), 5);
 }
 
-TEST(SystemNames, LinesAreKeptAsReadIncludingEmptyAndDuplicates) {
+TEST(SystemNames, LinesAreKeptAsReadButBlankAndRepeatedLinesAreNoNames) {
     TempFolder folder;
     RecordingReporter reporter;
     SystemNamePool pool;
-    ASSERT_TRUE(pool.LoadSystemNames(folder.Write("SystemNames.txt", {"Vega ", "", "Vega "}), reporter));
-    ASSERT_EQ(pool.Entries().size(), 3u);
+    ASSERT_TRUE(pool.LoadSystemNames(folder.Write("SystemNames.txt", {"Vega ", "", "Vega", "\t", "Rigel"}), reporter));
+    ASSERT_EQ(pool.Entries().size(), 2u);
     EXPECT_EQ(pool.Entries()[0].Name, "Vega ");
-    EXPECT_EQ(pool.Entries()[1].Name, "");
+    EXPECT_EQ(pool.Entries()[1].Name, "Rigel");
 
     RandomSource random(5);
     std::multiset<std::string> picked;
-    for (int i = 0; i < 3; ++i) picked.insert(pool.PickSystemName(random, folder.Path()));
-    EXPECT_EQ(picked, (std::multiset<std::string>{"", "Vega ", "Vega "}));
+    for (int i = 0; i < 2; ++i) picked.insert(pool.PickSystemName(random, folder.Path()));
+    EXPECT_EQ(picked, (std::multiset<std::string>{"Rigel", "Vega "}));
 
     EXPECT_FALSE(pool.LoadSystemNames(folder.Path() / "none.txt", reporter));
     EXPECT_TRUE(pool.Entries().empty());
-    EXPECT_EQ(reporter.Messages(), std::vector<std::string>{"Can't load System names"});
+    ASSERT_EQ(reporter.Messages().size(), 1u);
+    EXPECT_EQ(reporter.Messages()[0].rfind("Can't load System names\n\n", 0), 0u);
 }
 
 TEST(SystemNames, ExhaustedPoolGivesNewNamesInsteadOfLooping) {

@@ -62,7 +62,7 @@ TEST_F(SystemTypesTest, FailuresAreReportedAndKeepWhatWasRead) {
                         L("Portrait Picture Index", "0"), L("Number of Stellar Background Images", "two")}));
     EXPECT_EQ(table.Portraits().size(), 1u);
     EXPECT_FALSE(table.ParseSystemTypes(folder.Path() / "none.txt", reporter));
-    EXPECT_EQ(reporter.Messages(), std::vector<std::string>(3, "The 'SystemTypes.txt' path is incorrect"));
+    EXPECT_EQ(Headlines(reporter), std::vector<std::string>(3, "The 'SystemTypes.txt' path is incorrect"));
 }
 
 TEST(ModDefinition, ModNameRules) {
@@ -82,7 +82,7 @@ TEST(ModDefinition, ModNameRules) {
     EXPECT_EQ(name, "Third");
     EXPECT_FALSE(ReadModName(folder.Path() / "missing.txt", name, reporter));
     EXPECT_EQ(name, "Third");
-    EXPECT_EQ(reporter.Messages(), std::vector<std::string>(2, "The 'Mod_Definition.txt' path is incorrect"));
+    EXPECT_EQ(Headlines(reporter), std::vector<std::string>(2, "The 'Mod_Definition.txt' path is incorrect"));
 }
 
 }  // namespace

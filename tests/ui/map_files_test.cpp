@@ -4,6 +4,8 @@
 #include <QProgressDialog>
 #include <QTimer>
 
+#include <fstream>
+
 #include "EditorFixture.h"
 #include "text/TextHelpers.h"
 #include "ui/MapDialogs.h"
@@ -36,6 +38,9 @@ protected:
         data.Config.MapCompilerPath = compilerFolder;
         window.Shared().MapName = mapName;
         window.MapCommand(0);
+    }
+    static void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
+        std::ofstream(file, std::ios::binary) << bytes;
     }
     std::filesystem::path Local(const std::string& name) const { return folder.Path() / (name + ".txt"); }
     // Highlights a file of "Available Maps", as a click would.
@@ -109,15 +114,40 @@ TEST_F(MapFilesTest, GenerateWithoutACompilerReportsTheFailedStart) {
 TEST_F(MapFilesTest, ACompilerThatWritesNoMapEndsTheWaitWithAnError) {
     AddSmallMap();
     // A program that starts and exits without writing anything; the wait ends
-    // after five ticks of the window's timer.
+    // with the process, and an old map in the compiler folder does not count.
     if (!std::filesystem::exists("/bin/true")) GTEST_SKIP() << "needs /bin/true";
     std::filesystem::create_directories(folder.Path() / "Silent");
     std::filesystem::copy_file("/bin/true", folder.Path() / "Silent" / "TarsisMapCompiler.exe");
+    WriteBytes(folder.Path() / "Silent" / "silent.map", "from an earlier run");
     Generate("Silent", "silent");
-    EXPECT_EQ(prompts.Messages().back(), "There have been errors generating the Map");
-    EXPECT_GE(window.Shared().TickCount, 5);
+    EXPECT_EQ(prompts.Messages().back(),
+              "There have been errors generating the Map\n\nThe map compiler wrote no 'silent.map'.");
+    EXPECT_FALSE(FileExists(folder.Path() / "Default" / "Maps" / "silent.map"));
     EXPECT_TRUE(FileExists(folder.Path() / "Silent" / "silent.txt"));  // left for a look
     EXPECT_TRUE(FileExists(Local("silent")));
+    EXPECT_FALSE(window.Busy());
+}
+
+TEST_F(MapFilesTest, AFailedCompileShowsTheCompilersReasonsAndKeepsTheOldMaps) {
+    AddSmallMap();
+    // The stand-in compiler refuses a warp to a system the map does not hold.
+    InstallCompiler(".");
+    window.Universe().Objects()[1]->destSystem = NewDetachedSystem("Nowhere");
+    WriteBytes(folder.Path() / "broken.map", "last good map");
+    Generate(".", "broken");
+    const std::string last = prompts.Messages().back();
+    EXPECT_EQ(last.rfind("There have been errors generating the Map\n\n", 0), 0u) << last;
+    EXPECT_NE(last.find("\"Nowhere\""), std::string::npos) << last;
+    EXPECT_EQ(ReadFileBytes(folder.Path() / "broken.map"), "last good map");
+
+    // A compiler that fails without a word is reported with its status.
+    std::filesystem::create_directories(folder.Path() / "Failing");
+    WriteBytes(folder.Path() / "Failing" / "TarsisMapCompiler.exe", "#!/bin/sh\nexit 3\n");
+    std::filesystem::permissions(folder.Path() / "Failing" / "TarsisMapCompiler.exe",
+                                 std::filesystem::perms::owner_all);
+    Generate("Failing", "failing");
+    EXPECT_EQ(prompts.Messages().back(),
+              "There have been errors generating the Map\n\nThe map compiler ended with status 3.");
 }
 
 TEST_F(MapFilesTest, LoadBringsBackTheSavedMap) {
