@@ -17,7 +17,7 @@
 
 #include "../BenchSupport.h"
 #include "../SyntheticGalaxy.h"
-#include "catalog/GameData.h"
+#include "random/GameData.h"
 #include "mapfile/MapSave.h"
 #include "model/RandomSource.h"
 #include "model/SectorField.h"
@@ -63,7 +63,10 @@ QPoint SectorPixel(CCoord sector) {
 
 // The copied program folder and its data; a base so it exists before the window.
 struct ProgramData {
-    ProgramData() { data.ProgramFolder = folder; }
+    ProgramData() {
+        data.ProgramFolder = folder;
+        data.UserFolder = folder;
+    }
     ~ProgramData() { fs::remove_all(folder); }
     fs::path folder = CopyProgramFolder();
     GameData data;
