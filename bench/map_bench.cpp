@@ -103,10 +103,10 @@ void BM_Load(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(f.text.size()));
 }
 
-BENCHMARK(BM_RawWrite)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RawRead)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RawWrite)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RawRead)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
 
