@@ -220,10 +220,16 @@ void InsertAt(List& list, std::size_t position, const Item& item) {
 
 }  // namespace
 
-void CUniverse::RestoreSystem(const SystemRef& System, std::size_t position) { InsertAt(systems_, position, System); }
+// An exact undo puts every element back between its neighbours' IDs; any
+// other use is noticed and lookups fall back to walking the list.
+void CUniverse::RestoreSystem(const SystemRef& System, std::size_t position) {
+    InsertAt(systems_, position, System);
+    if (!InOrderAt(systems_, std::min(position, systems_.size() - 1))) systemsInIdOrder_ = false;
+}
 
 void CUniverse::RestoreSpaceObject(const SpaceObjectRef& SE, std::size_t position, std::size_t systemPosition) {
     InsertAt(objects_, position, SE);
+    if (!InOrderAt(objects_, std::min(position, objects_.size() - 1))) objectsInIdOrder_ = false;
     if (SE->systema && systemPosition != NotInOwnList) InsertAt(SE->systema->objects, systemPosition, SE);
 }
 
