@@ -1,7 +1,9 @@
 // Random galaxy generation with the shipped data set: one map per iteration,
-// each from the same seed, for every shape at 100 and 200 systems.
+// each from the same seed, for every shape at 100 and 200 systems; Grid only
+// at 80, the most the dialog lets through for it.
 #include <benchmark/benchmark.h>
 
+#include "random/RandomChecks.h"
 #include "random/StartUp.h"
 #include "random/RandomMap.h"
 
@@ -38,11 +40,15 @@ void Shape(benchmark::internal::Benchmark* b) {
     b->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 }
 
+void GridShape(benchmark::internal::Benchmark* b) {
+    b->Arg(MaxRandomSystems(ShapeGrid, 0))->Unit(benchmark::kMillisecond);
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(GenerateMap, Random, "Random")->Apply(Shape);
 BENCHMARK_CAPTURE(GenerateMap, Spiral, "Spiral")->Apply(Shape);
-BENCHMARK_CAPTURE(GenerateMap, Grid, "Grid")->Apply(Shape);
+BENCHMARK_CAPTURE(GenerateMap, Grid, "Grid")->Apply(GridShape);
 BENCHMARK_CAPTURE(GenerateMap, Islands, "Islands")->Apply(Shape);
 
 BENCHMARK_MAIN();

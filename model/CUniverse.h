@@ -23,6 +23,13 @@ SystemRef NewDetachedSystem(const std::string& name);
 
 // The whole map: every system and the flat list of every space object, each
 // in the order added. All changes go through here so both lists stay in step.
+//
+// Lookups cost the size of one system, not of the map: the universe hands
+// out every ID in increasing order and removal keeps the order, so an element
+// is found by its ID with a binary search, and a system's objects come from
+// its own list. An ID must not be changed while its element is listed here;
+// an edit that puts an element with another ID in place is noticed and
+// lookups fall back to walking the list.
 class CUniverse {
 public:
     CUniverse() = default;
@@ -91,9 +98,21 @@ private:
     // Systems and objects refer to each other; the links are cut when the
     // universe lets them go so that no reference cycle outlives it.
     void ReleaseLinks();
+    // Position in the list of the first element with that ID; SIZE_MAX when
+    // there is none.
+    std::size_t SystemPosition(std::int32_t ID) const;
+    std::size_t ObjectPosition(std::int32_t ID) const;
+    // The own object list of the system with that ID; null when none has it.
+    const std::vector<SpaceObjectRef>* OwnObjects(std::int32_t IDsystem) const;
+    // Whether some object of system IDsystem passes the test.
+    template <class Test>
+    bool AnyObjectOf(std::int32_t IDsystem, Test test) const;
 
     std::vector<SystemRef> systems_;
     std::vector<SpaceObjectRef> objects_;
+    // False once an edit broke the ID order of the list.
+    bool systemsInIdOrder_ = true;
+    bool objectsInIdOrder_ = true;
 };
 
 // The quadrant of the sector field a sector lies in, by its column C and row

@@ -11,6 +11,19 @@ bool InRange(std::int32_t value, std::int32_t low, std::int32_t high) { return v
 
 }  // namespace
 
+template <class Test>
+bool CUniverse::AnyObjectOf(std::int32_t IDsystem, Test test) const {
+    if (!objectsInIdOrder_) {
+        for (const auto& object : objects_)
+            if (BelongsTo(object, IDsystem) && test(*object)) return true;
+        return false;
+    }
+    if (const auto* own = OwnObjects(IDsystem))
+        for (const auto& object : *own)
+            if (BelongsTo(object, IDsystem) && test(*object)) return true;
+    return false;
+}
+
 std::int32_t SectorQuadrant(std::int32_t C, std::int32_t R) {
     const bool column = InRange(C, 0, 8);
     const bool row = InRange(R, 0, 8);
@@ -40,45 +53,36 @@ void CUniverse::GetWhichOccupied(std::int32_t X, std::int32_t y, SystemRef& Syst
 }
 
 bool CUniverse::GetSpaceObjectOccupied(std::int32_t X, std::int32_t y, std::int32_t IDsystem) const {
-    for (const auto& object : objects_)
-        if (BelongsTo(object, IDsystem) && object->GetOccupied(X, y)) return true;
-    return false;
+    return AnyObjectOf(IDsystem, [&](const CSpaceObject& object) { return object.GetOccupied(X, y); });
 }
 
 bool CUniverse::GetStarOccupied(std::int32_t X, std::int32_t y, std::int32_t IDsystem) const {
-    for (const auto& object : objects_)
-        if (BelongsTo(object, IDsystem) && object->Tipo == KindStar && object->GetOccupied(X, y)) return true;
-    return false;
+    return AnyObjectOf(IDsystem,
+                       [&](const CSpaceObject& object) { return object.Tipo == KindStar && object.GetOccupied(X, y); });
 }
 
 bool CUniverse::GetOccupiedSystem(std::int32_t X, std::int32_t y, std::int32_t IDsystem) const {
-    for (const auto& object : objects_)
-        if (BelongsTo(object, IDsystem) && object->coord.X == X && object->coord.y == y) return true;
-    return false;
+    return AnyObjectOf(IDsystem, [&](const CSpaceObject& object) { return object.coord.X == X && object.coord.y == y; });
 }
 
 void CUniverse::GetObjectsPerSector(std::int32_t X, std::int32_t y, std::int32_t IDsystem,
                                     std::vector<SpaceObjectRef>& SE, std::int32_t& count) const {
     SE.clear();
-    for (const auto& object : objects_)
-        if (BelongsTo(object, IDsystem) && object->GetOccupied(X, y)) SE.push_back(object);
+    for (const auto& object : SpaceObjectsOf(IDsystem))
+        if (object->GetOccupied(X, y)) SE.push_back(object);
     count = static_cast<std::int32_t>(SE.size());
 }
 
 bool CUniverse::ExistWarpTo(std::int32_t IDsystem, const std::string& name) const {
-    for (const auto& object : objects_)
-        if (BelongsTo(object, IDsystem) && object->Tipo == KindWarpPoint && object->destSystem &&
-            object->destSystem->name == name)
-            return true;
-    return false;
+    return AnyObjectOf(IDsystem, [&](const CSpaceObject& object) {
+        return object.Tipo == KindWarpPoint && object.destSystem && object.destSystem->name == name;
+    });
 }
 
 bool CUniverse::ExistWarpInQuadrant(std::int32_t IDsystem, std::int32_t quadrant) const {
-    for (const auto& object : objects_)
-        if (BelongsTo(object, IDsystem) && object->Tipo == KindWarpPoint &&
-            SectorQuadrant(object->coord.X, object->coord.y) == quadrant)
-            return true;
-    return false;
+    return AnyObjectOf(IDsystem, [&](const CSpaceObject& object) {
+        return object.Tipo == KindWarpPoint && SectorQuadrant(object.coord.X, object.coord.y) == quadrant;
+    });
 }
 
 std::string CUniverse::GetNextObjectName(std::int32_t IDsystem, std::int32_t objtipe) const {

@@ -1,0 +1,166 @@
+// How loading and saving grow with the size of the map: 50, 200, 800 and
+// 3,400 systems (the full grid) of 40 objects each, each against the raw
+// cost of reading and writing the same bytes. Prints the growth exponents
+// (1 is linear) and the ratios to raw at every size.
+//
+//   scale_bench [--keep-maps=FOLDER]   also leaves the map files in FOLDER
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <unistd.h>
+
+#include "BenchSupport.h"
+#include "SyntheticGalaxy.h"
+#include "mapfile/MapSave.h"
+#include "mapfile/MapTextLoader.h"
+#include "mapfile/MapTextWriter.h"
+#include "mapfile/OpenTypeNames.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const int Sizes[] = {50, 200, 800, 3400};
+
+// One map of one size, its text and its files. Only one lives at a time.
+struct Fixture {
+    explicit Fixture(int systems) : systems(systems) {
+        folder = fs::temp_directory_path() / ("diz_scale_" + std::to_string(::getpid()));
+        fs::create_directories(folder);
+        std::ofstream(folder / BlackHoleTemplateName, std::ios::binary)
+            << "Number of Black Hole Clouds                       := 1\r\n";
+        for (const char* type : {"Yellow Medium Star", "Medium Rock Planet", "Large Asteroid Field", "Ion Storm",
+                                 "Small Warp Point"})
+            names.OrdinalOfTypeName(type);
+        BuildSyntheticGalaxy(universe, systems);
+        text = GenerateMapTxt(universe, names, folder).text;
+        std::ofstream(folder / "Raw.txt", std::ios::binary) << text;
+        std::ofstream(folder / "Load.txt", std::ios::binary) << text;
+    }
+    ~Fixture() { fs::remove_all(folder); }
+
+    int systems;
+    fs::path folder;
+    OpenTypeNames names;
+    CUniverse universe;
+    std::string text;
+};
+
+fs::path keptMaps;
+
+Fixture& Current(int systems) {
+    static std::unique_ptr<Fixture> fixture;
+    if (!fixture || fixture->systems != systems) {
+        fixture.reset();
+        fixture = std::make_unique<Fixture>(systems);
+        std::cout << systems << " systems: " << fixture->universe.NObjetosU() << " objects, "
+                  << fixture->text.size() / 1e6 << " MB\n";
+        PrintPageCacheShare("  before the reads", fixture->folder / "Load.txt");
+        if (!keptMaps.empty())
+            fs::copy_file(fixture->folder / "Load.txt", keptMaps / ("Scale" + std::to_string(systems) + ".txt"),
+                          fs::copy_options::overwrite_existing);
+    }
+    return *fixture;
+}
+
+void RawWrite(benchmark::State& state, int systems) {
+    Fixture& f = Current(systems);
+    int n = 0;
+    for (auto _ : state) {
+        const fs::path file = f.folder / ("Fresh" + std::to_string(++n) + ".txt");
+        {
+            std::ofstream out(file, std::ios::binary);
+            out.write(f.text.data(), static_cast<std::streamsize>(f.text.size()));
+        }
+        state.PauseTiming();
+        fs::remove(file);
+        state.ResumeTiming();
+    }
+}
+
+void Save(benchmark::State& state, int systems) {
+    Fixture& f = Current(systems);
+    for (auto _ : state) {
+        const std::string error = SaveMapText(f.universe, f.names, f.folder, "Saved");
+        if (!error.empty()) state.SkipWithError(error.c_str());
+    }
+}
+
+void RawRead(benchmark::State& state, int systems) {
+    Fixture& f = Current(systems);
+    for (auto _ : state) {
+        std::ifstream in(f.folder / "Raw.txt", std::ios::binary | std::ios::ate);
+        std::string content(static_cast<std::size_t>(in.tellg()), '\0');
+        in.seekg(0);
+        in.read(content.data(), static_cast<std::streamsize>(content.size()));
+        benchmark::DoNotOptimize(content);
+    }
+}
+
+// Reading the map and letting it go again, as a second load does.
+void Load(benchmark::State& state, int systems) {
+    Fixture& f = Current(systems);
+    for (auto _ : state) {
+        LoadResult loaded = LoadMapText(f.folder / "Load.txt", f.names);
+        if (!loaded.Ok()) state.SkipWithError(loaded.error.c_str());
+        benchmark::DoNotOptimize(loaded);
+    }
+}
+
+std::string Name(const char* task, int systems) { return std::string(task) + "/" + std::to_string(systems); }
+
+// Size by size, so that each map is built once.
+void RegisterAll() {
+    using Task = void (*)(benchmark::State&, int);
+    const std::pair<const char*, Task> tasks[] = {{"RawWrite", RawWrite}, {"Save", Save}, {"RawRead", RawRead},
+                                                  {"Load", Load}};
+    for (int systems : Sizes)
+        for (const auto& [task, run] : tasks)
+            benchmark::RegisterBenchmark(Name(task, systems).c_str(), run, systems)
+                ->Unit(benchmark::kMillisecond)
+                ->Repetitions(5)
+                ->ReportAggregatesOnly(true);
+}
+
+void PrintGrowth(const MedianReporter& reporter, const char* task) {
+    std::vector<std::pair<double, double>> cpu;
+    for (int systems : Sizes)
+        if (reporter.Has(Name(task, systems))) cpu.push_back({systems, reporter.Of(Name(task, systems)).cpu});
+    if (cpu.size() < 2) return;
+    std::cout << task << " growth exponent in CPU time (1 is linear): " << GrowthExponent(cpu) << " fitted over "
+              << cpu.front().first << " to " << cpu.back().first << " systems;";
+    for (std::size_t i = 1; i < cpu.size(); ++i)
+        std::cout << " " << GrowthExponent({cpu[i - 1], cpu[i]}) << " from " << cpu[i - 1].first << " to "
+                  << cpu[i].first << ";";
+    std::cout << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.rfind("--keep-maps=", 0) == 0) keptMaps = arg.substr(12);
+    }
+    if (!keptMaps.empty()) fs::create_directories(keptMaps);
+    RegisterAll();
+    PrintMachineLoad("before");
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    PrintMachineLoad("after");
+    PrintGrowth(reporter, "Load");
+    PrintGrowth(reporter, "Save");
+    PrintGrowth(reporter, "RawRead");
+    for (int systems : Sizes) {
+        PrintRatio(reporter, Name("Load", systems), Name("RawRead", systems), 10);
+        PrintRatio(reporter, Name("Save", systems), Name("RawWrite", systems), 8);
+    }
+    PrintRatio(reporter, "Load/3400", "Load/200", 25);
+    PrintRatio(reporter, "Save/3400", "Save/200", 25);
+    benchmark::Shutdown();
+    return 0;
+}
