@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "BenchSupport.h"
+#include "MapFixture.h"
 #include "SyntheticGalaxy.h"
 #include "mapfile/MapSave.h"
 #include "mapfile/MapTextLoader.h"
@@ -26,53 +27,21 @@ namespace fs = std::filesystem;
 
 constexpr int Systems = 200;
 
-struct Fixture {
-    fs::path folder;
-    OpenTypeNames names;
-    CUniverse universe;
-    std::string text;
-
-    Fixture() {
-        folder = fs::temp_directory_path() / ("diz_bench_" + std::to_string(::getpid()));
-        fs::create_directories(folder);
-        std::ofstream(folder / BlackHoleTemplateName, std::ios::binary)
-            << "Number of Black Hole Clouds                       := 1\r\n";
-        for (const char* type : {"Yellow Medium Star", "Medium Rock Planet", "Large Asteroid Field", "Ion Storm",
-                                 "Small Warp Point"})
-            names.OrdinalOfTypeName(type);
-        BuildSyntheticGalaxy(universe, Systems);
-        text = GenerateMapTxt(universe, names, folder).text;
-        std::ofstream(folder / "Raw.txt", std::ios::binary) << text;
-        std::ofstream(folder / "Load.txt", std::ios::binary) << text;
-    }
-    ~Fixture() { fs::remove_all(folder); }
-};
-
-Fixture& Shared() {
-    static Fixture fixture;
+MapFixture& Shared() {
+    static MapFixture fixture(Systems, "diz_bench_");
     return fixture;
 }
 
 // Every iteration writes a new file; the previous one is deleted untimed.
 void BM_RawWrite(benchmark::State& state) {
-    Fixture& f = Shared();
-    int n = 0;
-    for (auto _ : state) {
-        const fs::path file = f.folder / ("Fresh" + std::to_string(++n) + ".txt");
-        {
-            std::ofstream out(file, std::ios::binary);
-            out.write(f.text.data(), static_cast<std::streamsize>(f.text.size()));
-        }
-        state.PauseTiming();
-        fs::remove(file);
-        state.ResumeTiming();
-    }
+    MapFixture& f = Shared();
+    WriteRawToFreshFiles(state, f);
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(f.text.size()));
 }
 
 // Save writes a temporary file and puts it in place of the old map.
 void BM_Save(benchmark::State& state) {
-    Fixture& f = Shared();
+    MapFixture& f = Shared();
     for (auto _ : state) {
         std::string error = SaveMapText(f.universe, f.names, f.folder, "Saved");
         if (!error.empty()) state.SkipWithError(error.c_str());
@@ -81,7 +50,7 @@ void BM_Save(benchmark::State& state) {
 }
 
 void BM_RawRead(benchmark::State& state) {
-    Fixture& f = Shared();
+    MapFixture& f = Shared();
     for (auto _ : state) {
         std::ifstream in(f.folder / "Raw.txt", std::ios::binary | std::ios::ate);
         std::string content(static_cast<std::size_t>(in.tellg()), '\0');
@@ -94,7 +63,7 @@ void BM_RawRead(benchmark::State& state) {
 
 // Reading the map and letting it go again, as a second load does.
 void BM_Load(benchmark::State& state) {
-    Fixture& f = Shared();
+    MapFixture& f = Shared();
     for (auto _ : state) {
         LoadResult loaded = LoadMapText(f.folder / "Load.txt", f.names);
         if (!loaded.Ok()) state.SkipWithError(loaded.error.c_str());
@@ -112,7 +81,7 @@ BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggrega
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    Fixture& f = Shared();
+    MapFixture& f = Shared();
     std::cout << "map: " << Systems << " systems, " << f.universe.NObjetosU() << " objects, " << f.text.size() / 1e6
               << " MB\n";
     PrintMachineLoad("before");

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "BenchSupport.h"
+#include "MapFixture.h"
 #include "SyntheticGalaxy.h"
 #include "mapfile/MapSave.h"
 #include "mapfile/MapTextLoader.h"
@@ -25,37 +26,14 @@ namespace fs = std::filesystem;
 
 const int Sizes[] = {50, 200, 800, 3400};
 
-// One map of one size, its text and its files. Only one lives at a time.
-struct Fixture {
-    explicit Fixture(int systems) : systems(systems) {
-        folder = fs::temp_directory_path() / ("diz_scale_" + std::to_string(::getpid()));
-        fs::create_directories(folder);
-        std::ofstream(folder / BlackHoleTemplateName, std::ios::binary)
-            << "Number of Black Hole Clouds                       := 1\r\n";
-        for (const char* type : {"Yellow Medium Star", "Medium Rock Planet", "Large Asteroid Field", "Ion Storm",
-                                 "Small Warp Point"})
-            names.OrdinalOfTypeName(type);
-        BuildSyntheticGalaxy(universe, systems);
-        text = GenerateMapTxt(universe, names, folder).text;
-        std::ofstream(folder / "Raw.txt", std::ios::binary) << text;
-        std::ofstream(folder / "Load.txt", std::ios::binary) << text;
-    }
-    ~Fixture() { fs::remove_all(folder); }
-
-    int systems;
-    fs::path folder;
-    OpenTypeNames names;
-    CUniverse universe;
-    std::string text;
-};
-
 fs::path keptMaps;
 
-Fixture& Current(int systems) {
-    static std::unique_ptr<Fixture> fixture;
+// One map of one size at a time.
+MapFixture& Current(int systems) {
+    static std::unique_ptr<MapFixture> fixture;
     if (!fixture || fixture->systems != systems) {
         fixture.reset();
-        fixture = std::make_unique<Fixture>(systems);
+        fixture = std::make_unique<MapFixture>(systems, "diz_scale_");
         std::cout << systems << " systems: " << fixture->universe.NObjetosU() << " objects, "
                   << fixture->text.size() / 1e6 << " MB\n";
         PrintPageCacheShare("  before the reads", fixture->folder / "Load.txt");
@@ -67,22 +45,11 @@ Fixture& Current(int systems) {
 }
 
 void RawWrite(benchmark::State& state, int systems) {
-    Fixture& f = Current(systems);
-    int n = 0;
-    for (auto _ : state) {
-        const fs::path file = f.folder / ("Fresh" + std::to_string(++n) + ".txt");
-        {
-            std::ofstream out(file, std::ios::binary);
-            out.write(f.text.data(), static_cast<std::streamsize>(f.text.size()));
-        }
-        state.PauseTiming();
-        fs::remove(file);
-        state.ResumeTiming();
-    }
+    WriteRawToFreshFiles(state, Current(systems));
 }
 
 void Save(benchmark::State& state, int systems) {
-    Fixture& f = Current(systems);
+    MapFixture& f = Current(systems);
     for (auto _ : state) {
         const std::string error = SaveMapText(f.universe, f.names, f.folder, "Saved");
         if (!error.empty()) state.SkipWithError(error.c_str());
@@ -90,7 +57,7 @@ void Save(benchmark::State& state, int systems) {
 }
 
 void RawRead(benchmark::State& state, int systems) {
-    Fixture& f = Current(systems);
+    MapFixture& f = Current(systems);
     for (auto _ : state) {
         std::ifstream in(f.folder / "Raw.txt", std::ios::binary | std::ios::ate);
         std::string content(static_cast<std::size_t>(in.tellg()), '\0');
@@ -102,7 +69,7 @@ void RawRead(benchmark::State& state, int systems) {
 
 // Reading the map and letting it go again, as a second load does.
 void Load(benchmark::State& state, int systems) {
-    Fixture& f = Current(systems);
+    MapFixture& f = Current(systems);
     for (auto _ : state) {
         LoadResult loaded = LoadMapText(f.folder / "Load.txt", f.names);
         if (!loaded.Ok()) state.SkipWithError(loaded.error.c_str());

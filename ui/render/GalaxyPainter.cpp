@@ -4,6 +4,7 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "ui/render/BlankCanvas.h"
 #include "text/TextHelpers.h"
 #include "model/CUniverse.h"
 #include "text/Reporter.h"
@@ -116,12 +117,7 @@ void GalaxyPainter::Paint(QPainter& painter, double scale, const GalaxyPaintOpti
 }
 
 QImage GalaxyPainter::Render(double scale, const GalaxyPaintOptions& options, double pixelRatio) const {
-    const QSize size = SizeAt(scale);
-    QImage image(QSize(static_cast<int>(std::lround(size.width() * pixelRatio)),
-                       static_cast<int>(std::lround(size.height() * pixelRatio))),
-                 QImage::Format_RGB32);
-    image.setDevicePixelRatio(pixelRatio);
-    image.fill(Qt::black);
+    QImage image = BlankCanvas(SizeAt(scale), pixelRatio);
     QPainter painter(&image);
     Paint(painter, scale, options);
     return image;

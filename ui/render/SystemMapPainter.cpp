@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "ui/render/BlankCanvas.h"
 #include "catalog/StellarCatalog.h"
 #include "text/TextHelpers.h"
 #include "model/CUniverse.h"
@@ -89,12 +90,7 @@ const QString& SystemMapPainter::PictureFile(std::int32_t stellarType) {
 
 QImage SystemMapPainter::Render(double scale, const CUniverse& universe, std::int32_t systemId,
                                 const SystemMapPaintOptions& options, double pixelRatio) {
-    const QSize size = SizeAt(scale);
-    QImage image(QSize(static_cast<int>(std::lround(size.width() * pixelRatio)),
-                       static_cast<int>(std::lround(size.height() * pixelRatio))),
-                 QImage::Format_RGB32);
-    image.setDevicePixelRatio(pixelRatio);
-    image.fill(Qt::black);
+    QImage image = BlankCanvas(SizeAt(scale), pixelRatio);
     QPainter painter(&image);
     Paint(painter, scale, universe, systemId, options);
     return image;
