@@ -52,3 +52,14 @@ inline void WriteRawToFreshFiles(benchmark::State& state, const MapFixture& f) {
         state.ResumeTiming();
     }
 }
+
+// The raw cost of reading the map's bytes: the whole of Raw.txt into memory.
+inline void ReadRawWhole(benchmark::State& state, const MapFixture& f) {
+    for (auto _ : state) {
+        std::ifstream in(f.folder / "Raw.txt", std::ios::binary | std::ios::ate);
+        std::string content(static_cast<std::size_t>(in.tellg()), '\0');
+        in.seekg(0);
+        in.read(content.data(), static_cast<std::streamsize>(content.size()));
+        benchmark::DoNotOptimize(content);
+    }
+}

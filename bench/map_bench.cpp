@@ -51,13 +51,7 @@ void BM_Save(benchmark::State& state) {
 
 void BM_RawRead(benchmark::State& state) {
     MapFixture& f = Shared();
-    for (auto _ : state) {
-        std::ifstream in(f.folder / "Raw.txt", std::ios::binary | std::ios::ate);
-        std::string content(static_cast<std::size_t>(in.tellg()), '\0');
-        in.seekg(0);
-        in.read(content.data(), static_cast<std::streamsize>(content.size()));
-        benchmark::DoNotOptimize(content);
-    }
+    ReadRawWhole(state, f);
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(f.text.size()));
 }
 

@@ -58,13 +58,7 @@ void Save(benchmark::State& state, int systems) {
 
 void RawRead(benchmark::State& state, int systems) {
     MapFixture& f = Current(systems);
-    for (auto _ : state) {
-        std::ifstream in(f.folder / "Raw.txt", std::ios::binary | std::ios::ate);
-        std::string content(static_cast<std::size_t>(in.tellg()), '\0');
-        in.seekg(0);
-        in.read(content.data(), static_cast<std::streamsize>(content.size()));
-        benchmark::DoNotOptimize(content);
-    }
+    ReadRawWhole(state, f);
 }
 
 // Reading the map and letting it go again, as a second load does.
