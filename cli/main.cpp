@@ -14,6 +14,9 @@
 #include "cli/MapCommands.h"
 #include "cli/NameCommand.h"
 #include "cli/RandomCommands.h"
+#ifdef DIZ_CLI_RENDER
+#include "cli/RenderCommand.h"
+#endif
 #include "cli/ValidateCommand.h"
 #include "folders/UserFolderSeed.h"
 #include "mapfile/MapSave.h"
@@ -28,6 +31,10 @@ const CliCommand Commands[] = {
     {"check", "MAP.txt", 1, 1, RunCheckCommand, "loads a txt map and counts its systems, objects and warp points"},
     {"validate", "MAP.txt [--json]", 1, 2, RunValidateCommand,
      "lists the errors and warnings of a txt map; exit 1 when it has an error"},
+#ifdef DIZ_CLI_RENDER
+    {"render", "MAP.txt -o OUT.png [--system NAME] [--scale K] [--no-labels]", 3, 8, RunRenderCommand,
+     "draws the galaxy (4 x the editor's picture) or one system as PNG, without a display"},
+#endif
     {"roundtrip", "IN.txt OUT.txt", 2, 2, RunRoundtripCommand, "loads a txt map and saves it again"},
     {"compile", "MAP.txt [MOD]", 1, 2, RunCompileCommand,
      "checks a txt map as the map compiler does and writes its .map"},
