@@ -73,6 +73,7 @@ FMapEditor::FMapEditor(GameData& data, UserPrompts& prompts, RandomSource& rando
     Timer1->start(1000);
     ConnectViews();
     BuildProblemsPanel();
+    BuildExportCommand();
     objectDialogs_ = std::make_unique<ObjectDialogs>(
         DialogLinks{shared_, *this, prompts_, catalogue_, abilities_, random_, universe_}, this);
     DrawSystems();

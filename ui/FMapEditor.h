@@ -42,6 +42,7 @@ class QSplitter;
 struct GameData;
 class RandomSource;
 class UserPrompts;
+struct ImageExportChoice;
 
 // The main window: owns the universe of the run, shows the galaxy map and the
 // map of the selected system, carries every command and opens the dialogs.
@@ -164,6 +165,12 @@ public:
     // Selects the problem's system and, when it has one, its object.
     void ShowProblem(std::int32_t systemId, std::int32_t objectId);
 
+    // Map > Export Image: asks what to export, then for the file.
+    void ExportImageCommand();
+    // Writes the galaxy or the shown system as PNG; false (reported) when it
+    // cannot be written.
+    bool ExportImage(const ImageExportChoice& choice, const QString& file);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -210,6 +217,10 @@ private:
     void MapChanged();
     // With errors in the map, lists them and asks whether to compile anyway.
     bool ConfirmGenerateDespiteErrors();
+    void BuildExportCommand();
+    // The name of the system on the system map; empty when none is shown.
+    QString ShownSystemForExport() const;
+    QImage ExportedImage(const ImageExportChoice& choice) const;
 
     GameData& data_;
     UserPrompts& prompts_;
@@ -269,4 +280,5 @@ private:
     QTimer* Timer1 = nullptr;
     QFileSystemWatcher* folderWatcher_ = nullptr;
     ProblemsPanel* problems_ = nullptr;
+    QString lastExportFolder_;
 };
