@@ -24,6 +24,9 @@ QString ObjectTip(const CSpaceObject& object) {
     return text;
 }
 
+// Raised when the panels change so much that an old layout no longer fits.
+constexpr int PanelStateVersion = 1;
+
 }  // namespace
 
 void FMapEditor::ZoomIn() { activeView_->ZoomIn(); }
@@ -75,6 +78,10 @@ void FMapEditor::FitToScreen(const QRect& available) {
 void FMapEditor::RestoreLayout(QSettings& settings) {
     if (settings.contains("window/geometry")) restoreGeometry(settings.value("window/geometry").toByteArray());
     if (settings.contains("window/splitter")) splitter_->restoreState(settings.value("window/splitter").toByteArray());
+    // The panels: where they are docked (or float), their sizes and whether
+    // they are open.
+    if (settings.contains("window/panels"))
+        restoreState(settings.value("window/panels").toByteArray(), PanelStateVersion);
     // A window saved on a larger screen is brought back onto this one.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
@@ -85,4 +92,5 @@ void FMapEditor::RestoreLayout(QSettings& settings) {
 void FMapEditor::SaveLayout(QSettings& settings) const {
     settings.setValue("window/geometry", saveGeometry());
     settings.setValue("window/splitter", splitter_->saveState());
+    settings.setValue("window/panels", saveState(PanelStateVersion));
 }

@@ -3,8 +3,10 @@
 #include <ctime>
 #include <QElapsedTimer>
 #include <QTest>
+#include <QSettings>
 #include <QTreeWidget>
 
+#include "../core/TempFolder.h"
 #include "EditorFixture.h"
 #include "mapfile/MapProblems.h"
 #include "ui/ProblemsPanel.h"
@@ -104,6 +106,43 @@ TEST_F(ProblemsPanelTest, GenerateWithErrorsAsksAndNoLeavesTheCompilerAlone) {
     // Yes goes on to the compiler, which is missing here and says so.
     window.MapCommand(0);
     EXPECT_NE(prompts.Messages().back().find("NoCompilerHere"), std::string::npos) << prompts.Messages().back();
+}
+
+// Where the user left the panel (docked elsewhere, or floating) and whether
+// it was open come back with the window's next start.
+TEST_F(ProblemsPanelTest, ThePanelsPlaceAndVisibilityAreRemembered) {
+    TempFolder folder;
+    QSettings settings(QString::fromStdString((folder.Path() / "layout.ini").string()), QSettings::IniFormat);
+    window.show();
+    window.Problems()->show();
+    window.addDockWidget(Qt::RightDockWidgetArea, window.Problems());
+    window.SaveLayout(settings);
+    {
+        FMapEditor next(data, prompts, random);
+        ASSERT_TRUE(next.Problems()->isHidden());
+        ASSERT_EQ(next.dockWidgetArea(next.Problems()), Qt::BottomDockWidgetArea);
+        next.RestoreLayout(settings);
+        EXPECT_FALSE(next.Problems()->isHidden());
+        EXPECT_EQ(next.dockWidgetArea(next.Problems()), Qt::RightDockWidgetArea);
+        EXPECT_FALSE(next.Problems()->isFloating());
+    }
+    window.Problems()->setFloating(true);
+    window.Problems()->setGeometry(200, 150, 420, 230);
+    window.SaveLayout(settings);
+    {
+        FMapEditor next(data, prompts, random);
+        next.RestoreLayout(settings);
+        next.show();
+        EXPECT_TRUE(next.Problems()->isFloating());
+        EXPECT_EQ(next.Problems()->size(), QSize(420, 230));
+    }
+    // Closed, it stays closed.
+    window.Problems()->close();
+    window.SaveLayout(settings);
+    FMapEditor next(data, prompts, random);
+    next.Problems()->show();
+    next.RestoreLayout(settings);
+    EXPECT_TRUE(next.Problems()->isHidden());
 }
 
 // Not a timed test: prints how long one check and fill of the panel takes on
