@@ -40,6 +40,18 @@ run_cli random-map --quadrant "Balanced Galaxy" --systems 20 --shape Grid --seed
 run_cli roundtrip "$work/home/random.txt" "$work/home/again.txt"
 cmp "$work/home/random.txt" "$work/home/again.txt"
 echo "roundtrip: byte-identical"
+# Pictures without any display: the tool picks the offscreen platform itself
+# and finds the shipped sector bitmaps.
+system=$(grep -m1 '^System Name' "$work/home/random.txt" | sed 's/.*:= //; s/\r$//')
+env -u DISPLAY -u QT_QPA_PLATFORM -u XDG_DATA_HOME HOME="$work/home" "$prefix/bin/dizizuzuri-cli" \
+  render "$work/home/random.txt" -o "$work/home/galaxy.png"
+env -u DISPLAY -u QT_QPA_PLATFORM -u XDG_DATA_HOME HOME="$work/home" "$prefix/bin/dizizuzuri-cli" \
+  render "$work/home/random.txt" --system "$system" -o "$work/home/system.png"
+# Width and height from the PNG header.
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8}'; }
+[ "$(png_size "$work/home/galaxy.png")" = 1088x800 ] || { echo "no 1088 x 800 galaxy picture"; exit 1; }
+[ "$(png_size "$work/home/system.png")" = 656x672 ] || { echo "no 656 x 672 system picture"; exit 1; }
+echo "render: galaxy and system pictures written without a display"
 
 echo "== installed editor, first start with an empty HOME"
 mkdir -p "$work/home2"
