@@ -19,6 +19,7 @@ namespace {
 
 struct RenderRequest {
     std::string map, output, system;
+    bool oneSystem = false;
     double scale = 0;
     bool labels = true;
 };
@@ -35,9 +36,10 @@ std::optional<RenderRequest> ReadRequest(const CliContext& context, std::string&
     error = parsed.error;
     if (!error.empty()) return std::nullopt;
     RenderRequest request{context.args[0], parsed.Value("-o"), parsed.Value("--system")};
+    request.oneSystem = parsed.Has("--system");
     request.labels = !parsed.Flag("--no-labels");
     if (request.output.empty()) error = "Name the picture to write with -o OUT.png";
-    request.scale = request.system.empty() ? DefaultGalaxyImageScale : DefaultSystemImageScale;
+    request.scale = request.oneSystem ? DefaultSystemImageScale : DefaultGalaxyImageScale;
     if (parsed.Has("--scale")) {
         const std::optional<double> scale = ParseReal(parsed.Value("--scale"));
         if (!scale || !IsImageScale(*scale))
@@ -96,7 +98,7 @@ int RunRenderCommand(const CliContext& context) {
     }
     const CUniverse& universe = *loaded.map.universe;
     std::int32_t systemId = NoID;
-    if (!request->system.empty() && (systemId = FindSystem(universe, request->system)) == NoID)
+    if (request->oneSystem && (systemId = FindSystem(universe, request->system)) == NoID)
         return Refuse(context, "The map has no system named \"" + request->system + "\"");
     const std::unique_ptr<QGuiApplication> gui = StartGui();
     StreamReporter reporter(context.err);

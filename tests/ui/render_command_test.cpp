@@ -125,7 +125,7 @@ TEST_F(RenderCommandTest, RefusedRequestsWriteNothing) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains("no system named \"Nowhere\"")) << run.err.toStdString();
     EXPECT_TRUE(untouched());
-    for (const QStringList& bad : {QStringList{"--scale", "0"}, QStringList{"--scale", "13"},
+    for (const QStringList& bad : {QStringList{"--system", ""}, QStringList{"--scale", "0"}, QStringList{"--scale", "13"},
                                    QStringList{"--scale", "2,5"}, QStringList{"--zoom", "2"}}) {
         Render(bad);
         EXPECT_EQ(run.exitCode, 2) << bad.join(' ').toStdString();
