@@ -65,6 +65,9 @@ int main(int argc, char* argv[]) {
     QSettings settings;
     window.RestoreLayout(settings);
     window.SetLayoutRemembered(true);
+    // Kept apart from the maps, so a copy never replaces one.
+    window.SetRecoveryFolder(UserDataFolder() / "Recovery");
     window.show();
+    window.OfferRecovery();
     return QApplication::exec();
 }

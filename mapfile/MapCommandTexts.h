@@ -9,7 +9,6 @@ namespace MapCommandTexts {
 inline const char* const NoSystems = "There are no Systems in this map";
 inline const char* const WriteAName = "Write a name for the Map";
 inline const char* const GenerateFailed = "There have been errors generating the Map";
-inline const char* const LoseChanges = "Are you sure? Any change made will be lost";
 
 // Asked when the local txt exists. Answering Yes needs no deletion first:
 // SaveMapText replaces the file only once the new one is complete.

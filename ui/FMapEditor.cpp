@@ -34,12 +34,11 @@ FMapEditor::FMapEditor(GameData& data, UserPrompts& prompts, RandomSource& rando
       prompts_(prompts),
       random_(random),
       catalogue_(data, prompts),
-      placement_({universe_, shared_, abilities_, catalogue_, prompts_,
+      placement_({universe_, document_, shared_, abilities_, catalogue_, prompts_,
                   [this] { return data_.Config.AllowsMultipleObjects(); }, [this] { DrawSystems(); }}),
-      editing_({state_, *this, placement_, universe_, shared_, abilities_, prompts_}),
+      editing_({state_, *this, placement_, universe_, document_, shared_, abilities_, prompts_}),
       systemPainter_(data.Stellar, data.ProgramFolder) {
     setObjectName("FMapEditor");
-    setWindowTitle(MapWindowTitle(""));
     BuildMenus();
     BuildContextMenus();
     auto* central = new QWidget;
@@ -74,12 +73,19 @@ FMapEditor::FMapEditor(GameData& data, UserPrompts& prompts, RandomSource& rando
     ConnectViews();
     BuildProblemsPanel();
     BuildExportCommand();
+    connect(&document_, &MapDocument::modifiedChanged, this, &FMapEditor::UpdateTitle);
+    connect(&document_, &MapDocument::historyStepped, this, &FMapEditor::ShowHistoryStep);
+    connect(&document_, &MapDocument::mapChanged, this, &FMapEditor::MapChanged);
+    UpdateTitle();
+    StartRecoveryCopies();
     objectDialogs_ = std::make_unique<ObjectDialogs>(
         DialogLinks{shared_, *this, prompts_, catalogue_, abilities_, random_, universe_}, this);
     DrawSystems();
 }
 
-FMapEditor::~FMapEditor() = default;
+// The document goes before the members its signals reach; emptying its
+// history on the way must not call back into them.
+FMapEditor::~FMapEditor() { disconnect(&document_, nullptr, this, nullptr); }
 
 void FMapEditor::ConnectViews() {
     connect(PicUniverseMap, &MapView::pressed, this, &FMapEditor::GalaxyPress);
@@ -223,7 +229,9 @@ void FMapEditor::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (!prompts_.Question("Are you sure to quit?")) {
+    // Unsaved changes get the three-way question instead of the plain one.
+    const bool close = document_.IsModified() ? MaySetMapAside() : prompts_.Question("Are you sure to quit?");
+    if (!close) {
         event->ignore();
         return;
     }
@@ -231,5 +239,6 @@ void FMapEditor::closeEvent(QCloseEvent* event) {
         QSettings settings;
         SaveLayout(settings);
     }
+    EndRecoveryCopies();
     event->accept();
 }

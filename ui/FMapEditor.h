@@ -11,6 +11,8 @@
 #include "random/RandomMap.h"
 #include "model/CUniverse.h"
 #include "ui/EditorState.h"
+#include "ui/MapDocument.h"
+#include "ui/RecoveryCopy.h"
 #include "ui/render/GalaxyPainter.h"
 #include "ui/render/SystemMapPainter.h"
 #include "ui/dialogs/ObjectDialogs.h"
@@ -21,7 +23,9 @@
 #include "ui/editing/SystemMapHost.h"
 #include "ui/editing/SystemMapState.h"
 
+class QAction;
 class QCheckBox;
+class QDockWidget;
 class QFileSystemWatcher;
 class QComboBox;
 class QFrame;
@@ -128,6 +132,10 @@ public:
     void DrawSystemMap(std::int32_t systemId);
 
     CUniverse& Universe() { return universe_; }
+    MapDocument& Document() { return document_; }
+    // The map name the title and the save question show: MapName, or
+    // "Untitled" for a map never saved or loaded.
+    std::string MapDisplayName() const;
     EditorState& Shared() { return shared_; }
     SystemMapState& State() { return state_; }
     GameData& Data() { return data_; }
@@ -159,6 +167,14 @@ public:
     // menu waits for a user.
     void SetContextMenusShown(bool shown) { showContextMenus_ = shown; }
 
+    // Recovery copies of a map with unsaved changes go to this folder; none
+    // are written or offered without one.
+    void SetRecoveryFolder(const std::filesystem::path& folder);
+    // Writes the copy now when there are unsaved changes (the timer's work).
+    void WriteRecoveryCopy();
+    // At start: offers a copy left by a session that did not end properly.
+    void OfferRecovery();
+
     // The map's problems as the validator finds them now.
     std::vector<MapProblem> CurrentProblems() const;
     ProblemsPanel* Problems() const { return problems_; }
@@ -189,7 +205,7 @@ private:
     QLabel* NamedLabel(const char* name, const QString& text = {});
 
     struct LongOperation;
-    void ResetUniverse();
+
     void CompileMap(const std::string& name);
     bool StartCompiler(QProcess& compiler, const CompilePaths& paths, const std::string& name);
     enum class CompilerWait { Ended, Cancelled };
@@ -199,7 +215,7 @@ private:
     GenerationContext RandomMapContext(CUniverse& generated, LongWorkProgress& progress);
     QStringList MapFiles() const;
     void WatchMapFolder();
-    GenerationContext MakeGenerationContext();
+    GenerationContext MakeGenerationContext(CUniverse& target);
     void SelectGalaxySystem(const SystemRef& system);
     void SelectNoSystem();
     void MoveMarker(int X, int Y);
@@ -221,11 +237,29 @@ private:
     // The name of the system on the system map; empty when none is shown.
     QString ShownSystemForExport() const;
     QImage ExportedImage(const ImageExportChoice& choice) const;
+    void BuildEditMenu();
+    void BuildHistoryDock();
+    // With unsaved changes, asks "Save changes to NAME?": true when the map
+    // may be set aside (saved, or its changes discarded), false on Cancel
+    // or a failed save.
+    bool MaySetMapAside();
+    // Saves under the map name, asking for one when there is none; true
+    // when the map was saved.
+    bool SaveCurrentMap();
+    void UpdateTitle();
+    // After an undo or a redo: redraws, and selects and shows the system
+    // and object the step touched.
+    void ShowHistoryStep(int systemId, int objectId);
+    // A new or loaded map is shown with nothing selected.
+    void ShowFreshMap();
+    void StartRecoveryCopies();
+    void EndRecoveryCopies();
 
     GameData& data_;
     UserPrompts& prompts_;
     RandomSource& random_;
-    CUniverse universe_;
+    MapDocument document_;
+    CUniverse& universe_ = document_.Universe();
     EditorState shared_;
     SystemMapState state_;
     // Pixel of the last galaxy press; Update re-selects the galaxy cell from it.
@@ -281,4 +315,9 @@ private:
     QFileSystemWatcher* folderWatcher_ = nullptr;
     ProblemsPanel* problems_ = nullptr;
     QString lastExportFolder_;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    QDockWidget* historyDock_ = nullptr;
+    RecoveryCopy recovery_;
+    QTimer* recoveryTimer_ = nullptr;
 };

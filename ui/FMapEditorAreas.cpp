@@ -60,6 +60,7 @@ void FMapEditor::BuildMenus() {
         ->setObjectName("generatemap");
     map->addSeparator()->setObjectName("m1");
     map->addAction(tr("Quit"), this, &QWidget::close)->setObjectName("quit");
+    BuildEditMenu();
     QMenu* view = menuBar()->addMenu(tr("View"));
     view->setObjectName("view_mnu");
     QAction* zoomIn = view->addAction(tr("Zoom In"), this, &FMapEditor::ZoomIn);

@@ -132,9 +132,9 @@ void FMapEditor::SetMapsEnabled() {
 bool FMapEditor::Update() {
     if (state_.EditKind == SystemEditKind) {
         if (shared_.CreatingNew) {
-            if (!AddSystemFromCurrent(universe_, shared_.CurrentObject, prompts_)) return false;
+            if (!AddSystemFromCurrent(universe_, document_, shared_.CurrentObject, prompts_)) return false;
         } else {
-            EditSystemFromCurrent(universe_, shared_.CurrentObject, state_.SelectedSystem);
+            EditSystemFromCurrent(universe_, document_, shared_.CurrentObject, state_.SelectedSystem);
         }
         GalaxyPress(0, galaxyPressX_, galaxyPressY_);
         DrawSystems();
@@ -156,19 +156,10 @@ void FMapEditor::Cancel() {
 
 // --- Map commands ------------------------------------------------------------
 
-void FMapEditor::ResetUniverse() {
-    universe_.Clear();
-    shared_.CreatingNew = false;
-    GalaxyPress(0, 0, 0);
-    ClearSystemMap();
-    DrawSystems();
-    SetSectorLabels("", "");
-    SetSelectedLabel("");
-}
-
 void FMapEditor::NewMapCommand() {
-    if (!prompts_.Question(MapCommandTexts::LoseChanges)) return;
-    ResetUniverse();
+    if (!MaySetMapAside()) return;
+    document_.Replace(CUniverse());
+    ShowFreshMap();
     SetMapName("");  // a new map has no file yet: Save asks for a name
 }
 

@@ -1,6 +1,7 @@
 // Saving, compiling, loading and random generation: the window's side of the
 // map file and random map operations.
 #include <QCoreApplication>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
@@ -15,6 +16,7 @@
 #include "mapfile/MapSave.h"
 #include "mapfile/MapTextLoader.h"
 #include "random/RandomMap.h"
+#include "model/SystemEdits.h"
 #include "random/SystemPopulation.h"
 #include "ui/BusyGuard.h"
 #include "ui/FMapEditor.h"
@@ -41,13 +43,17 @@ struct GenerationCancelled {};
 // through, and tells closeEvent to wait.
 struct FMapEditor::LongOperation {
     explicit LongOperation(FMapEditor& window)
-        : window_(window), commands_(window.centralWidget()), menus_(window.menuBar()) {
+        : window_(window),
+          commands_(window.centralWidget()),
+          menus_(window.menuBar()),
+          history_(window.historyDock_) {
         ++window_.longOperations_;
     }
     ~LongOperation() { --window_.longOperations_; }
     FMapEditor& window_;
     BusyGuard commands_;
     BusyGuard menus_;
+    BusyGuard history_;
 };
 
 void FMapEditor::SaveMenuCommand() { MapNameDialog(tr("Save Map"), 1); }
@@ -82,6 +88,7 @@ void FMapEditor::SaveUnder(const std::string& name, int index) {
         return;
     }
     SetMapName(name);
+    document_.MarkSaved();
     RefreshFileList();
     if (index == 1)
         prompts_.Information(MapCommandTexts::Saved(name, data_.UserFolder));
@@ -172,7 +179,7 @@ void FMapEditor::RandomMapCommand() {
     prompts_.ExecDialog(dialog);
     if (dialog.galaxyType.empty()) return;
     // The generated map replaces the one on screen, as New Map and Load do.
-    if (!prompts_.Question(MapCommandTexts::LoseChanges)) return;
+    if (!MaySetMapAside()) return;
     const LongOperation busy(*this);
     // Generated aside, so that Cancel leaves the map on screen as it was.
     CUniverse generated;
@@ -186,10 +193,11 @@ void FMapEditor::RandomMapCommand() {
             return;
         }
     }
-    ResetUniverse();
+    // One step that keeps the map it replaces, for an undo.
+    const std::string name = "Random Map (" + std::to_string(generated.NSistemas()) + " systems)";
+    document_.Submit(std::make_unique<ReplaceMapEdit>(std::move(generated), name));
+    ShowFreshMap();
     SetMapName("");
-    universe_ = std::move(generated);
-    DrawSystems();
 }
 
 // Each system generated and each one linked is a step of the progress; the
@@ -220,8 +228,11 @@ void FMapEditor::RandomSystemCommand() {
         return;
     }
     FSystemType dialog(data_, prompts_, [this, X, Y](const std::string& type, const std::string& name) {
-        GenerationContext context = MakeGenerationContext();
-        GenerateRandomSystem(context, type, X, Y, name);
+        // Made apart, then added to the map as one step.
+        CUniverse scratch;
+        GenerationContext context = MakeGenerationContext(scratch);
+        const SystemRef made = GenerateRandomSystem(context, type, X, Y, name);
+        document_.Submit(std::make_unique<AddRandomSystemEdit>(DetachSystem(scratch, made->ID)));
     }, this);
     dialog.SetNameCheck([this, X, Y](const std::string& name) {
         if (Trim(name).empty()) return std::string();
@@ -236,15 +247,8 @@ void FMapEditor::RandomSystemCommand() {
     GalaxyPress(0, galaxyPressX_, galaxyPressY_);
 }
 
-GenerationContext FMapEditor::MakeGenerationContext() {
-    GenerationContext context{universe_, data_, random_, prompts_, data_.Config.AllowsMultipleObjects(), {}};
-    context.progress.status = [this](const std::string& text) {
-        lblsys->setText(FromBytes(text));
-        QCoreApplication::processEvents();
-    };
-    context.progress.redraw = [this] {
-        DrawSystems();
-        QCoreApplication::processEvents();
-    };
-    return context;
+// A random system is made in a universe of its own and joins the map as one
+// step, so the generation needs no progress.
+GenerationContext FMapEditor::MakeGenerationContext(CUniverse& target) {
+    return GenerationContext{target, data_, random_, prompts_, data_.Config.AllowsMultipleObjects(), {}};
 }

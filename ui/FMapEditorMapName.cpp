@@ -18,7 +18,7 @@ void FMapEditor::SetMapName(const std::string& name) {
     const QString shown = MapNameText(name);
     TxtFileName->setText(shown);
     TxtMapSave->setText(shown);
-    setWindowTitle(MapWindowTitle(name));
+    UpdateTitle();
 }
 
 void FMapEditor::MapChosen(const QString& fileName) { TxtMapLoad->setText(MapNameOfFile(fileName)); }
@@ -42,19 +42,13 @@ void FMapEditor::LoadMenuCommand() {
 // Opens exactly the listed file; the map on screen and its name change only
 // when it was read completely.
 void FMapEditor::LoadMapFile(const QString& fileName) {
-    if (!prompts_.Question(MapCommandTexts::LoseChanges)) return;
+    if (!MaySetMapAside()) return;
     const std::filesystem::path file = data_.UserFolder / MapFilePath(fileName);
     LoadResult loaded = LoadMapText(file, data_.Stellar);
     if (!loaded.Ok()) return prompts_.Error(loaded.error);
-    ResetUniverse();
-    universe_ = std::move(*loaded.universe);
-    DrawSystems();
-    LblXG->setText("0");
-    LblYG->setText("0");
-    lblSystem->clear();
-    SetSectorLabels("", "");
-    SetSelectedLabel("");
-    ClearSystemMap();
+    // A loaded map starts a history of its own.
+    document_.Replace(std::move(*loaded.universe));
+    ShowFreshMap();
     SetMapName(MapNameBytes(MapNameOfFile(fileName)));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringDecoder>
 
 QString ApplicationTitle() { return QStringLiteral("TarsisDizIzuzuri"); }
@@ -42,3 +43,23 @@ bool MessageBoxPrompts::Question(const std::string& message) {
 }
 
 int MessageBoxPrompts::ExecDialog(QDialog& dialog) { return dialog.exec(); }
+
+std::string SaveChangesText(const std::string& mapName) { return "Save changes to " + mapName + "?"; }
+
+SaveChoice MessageBoxPrompts::AskSaveChanges(const std::string& mapName) {
+    const auto answer =
+        QMessageBox::question(parent_, ApplicationTitle(), MessageText(SaveChangesText(mapName)),
+                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save) return SaveChoice::Save;
+    if (answer == QMessageBox::Discard) return SaveChoice::Discard;
+    return SaveChoice::Cancel;
+}
+
+bool MessageBoxPrompts::AskRestore(const std::string& message) {
+    QMessageBox box(QMessageBox::Question, ApplicationTitle(), MessageText(message), QMessageBox::NoButton, parent_);
+    QPushButton* restore = box.addButton(QObject::tr("Restore"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Discard);
+    box.setDefaultButton(restore);
+    box.exec();
+    return box.clickedButton() == restore;
+}

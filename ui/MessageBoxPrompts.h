@@ -20,6 +20,8 @@ public:
     void Information(const std::string& message) override;
     bool Question(const std::string& message) override;
     int ExecDialog(QDialog& dialog) override;
+    SaveChoice AskSaveChanges(const std::string& mapName) override;
+    bool AskRestore(const std::string& message) override;
 
 private:
     QWidget* parent_;

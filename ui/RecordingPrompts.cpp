@@ -24,3 +24,19 @@ int RecordingPrompts::ExecDialog(QDialog& dialog) {
     }
     return result;
 }
+
+SaveChoice RecordingPrompts::AskSaveChanges(const std::string& mapName) {
+    recorder.entries.push_back({RecordingReporter::Entry::Kind::Question, SaveChangesText(mapName)});
+    if (saveChoices.empty()) return SaveChoice::Cancel;
+    const SaveChoice choice = saveChoices.front();
+    saveChoices.pop_front();
+    return choice;
+}
+
+bool RecordingPrompts::AskRestore(const std::string& message) {
+    recorder.entries.push_back({RecordingReporter::Entry::Kind::Question, message});
+    if (restoreAnswers.empty()) return false;
+    const bool restore = restoreAnswers.front();
+    restoreAnswers.pop_front();
+    return restore;
+}

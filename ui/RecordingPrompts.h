@@ -20,6 +20,11 @@ public:
     bool Question(const std::string& message) override { return recorder.Question(message); }
     // Runs the next queued driver; with none queued the dialog is rejected.
     int ExecDialog(QDialog& dialog) override;
+    // Records the question; answers from saveChoices (Cancel when empty, so
+    // an unexpected question never loses a map).
+    SaveChoice AskSaveChanges(const std::string& mapName) override;
+    // Records the question; answers from restoreAnswers (Discard when empty).
+    bool AskRestore(const std::string& message) override;
 
     void QueueAnswer(bool yes) { recorder.answers.push_back(yes); }
     void QueueDialog(DialogDriver driver) { drivers.push_back(std::move(driver)); }
@@ -28,6 +33,8 @@ public:
 
     RecordingReporter recorder;
     std::deque<DialogDriver> drivers;
+    std::deque<SaveChoice> saveChoices;
+    std::deque<bool> restoreAnswers;
     // Titles of the dialogs opened, in order.
     std::vector<std::string> openedDialogs;
 };

@@ -2,8 +2,10 @@
 
 #include "text/TextHelpers.h"
 #include "model/CUniverse.h"
+#include "model/SystemEdits.h"
 #include "text/Reporter.h"
 #include "ui/EditorState.h"
+#include "ui/editing/EditSink.h"
 
 namespace {
 
@@ -64,7 +66,8 @@ void LoadSystemIntoCurrent(const CSystem& system, CurrentObjectRecord& current) 
     current.SkyBox = system.GetSkyBox();
 }
 
-bool AddSystemFromCurrent(CUniverse& universe, const CurrentObjectRecord& current, Reporter& reporter) {
+bool AddSystemFromCurrent(const CUniverse& universe, EditSink& edits, const CurrentObjectRecord& current,
+                          Reporter& reporter) {
     if (universe.GetOccupied(current.X, current.Y)) {
         reporter.Information("That coordinates have a System yet");
         return false;
@@ -75,7 +78,7 @@ bool AddSystemFromCurrent(CUniverse& universe, const CurrentObjectRecord& curren
         system->PhysicalType = PhysicalNormal;
         system->EmpireCanStartInSystem = current.CanStart;
     }
-    universe.AddSystem(system);
+    edits.Submit(std::make_unique<AddSystemEdit>(system));
     return true;
 }
 
@@ -91,10 +94,12 @@ SystemClash FindSystemClash(const CUniverse& universe, const CurrentObjectRecord
     return {};
 }
 
-void EditSystemFromCurrent(CUniverse& universe, const CurrentObjectRecord& current, std::int32_t selectedSystem) {
-    SystemRef system = universe.GetOneSystem(selectedSystem);
+void EditSystemFromCurrent(const CUniverse& universe, EditSink& edits, const CurrentObjectRecord& current,
+                           std::int32_t selectedSystem) {
+    const SystemRef system = universe.GetOneSystem(selectedSystem);
     if (system->ID == NoID) return;  // the selection went away; nothing to update
-    WriteCommonValues(*system, current);
-    ApplyPhysicalType(*system, current);
-    universe.EditSystem(system, selectedSystem);
+    CSystem values = *system;
+    WriteCommonValues(values, current);
+    ApplyPhysicalType(values, current);
+    if (values != *system) edits.Submit(std::make_unique<EditSystemEdit>(selectedSystem, values));
 }

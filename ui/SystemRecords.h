@@ -6,6 +6,7 @@
 #include "model/CSystem.h"
 
 class CUniverse;
+class EditSink;
 class Reporter;
 struct CurrentObjectRecord;
 
@@ -19,9 +20,10 @@ SystemRef FindSystemAt(const CUniverse& universe, std::int32_t X, std::int32_t Y
 // Copies the system into the record for the system dialog.
 void LoadSystemIntoCurrent(const CSystem& system, CurrentObjectRecord& current);
 
-// Adds a new system built from the record, unless its cell is taken ("That
-// coordinates have a System yet"). Returns whether one was added.
-bool AddSystemFromCurrent(CUniverse& universe, const CurrentObjectRecord& current, Reporter& reporter);
+// Adds a new system built from the record as one edit, unless its cell is
+// taken ("That coordinates have a System yet"). Returns whether one was added.
+bool AddSystemFromCurrent(const CUniverse& universe, EditSink& edits, const CurrentObjectRecord& current,
+                          Reporter& reporter);
 
 // Why a system built from the record cannot join the map beside the others:
 // its cell or its name is another system's. Warps are stored by destination
@@ -34,5 +36,7 @@ struct SystemClash {
 SystemClash FindSystemClash(const CUniverse& universe, const CurrentObjectRecord& current,
                             std::int32_t editedSystem);
 
-// Writes the record into the system with that ID; the cell is not checked.
-void EditSystemFromCurrent(CUniverse& universe, const CurrentObjectRecord& current, std::int32_t selectedSystem);
+// Writes the record into the system with that ID as one edit; the cell is
+// not checked. A record that changes nothing makes no edit.
+void EditSystemFromCurrent(const CUniverse& universe, EditSink& edits, const CurrentObjectRecord& current,
+                           std::int32_t selectedSystem);

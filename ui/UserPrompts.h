@@ -2,7 +2,12 @@
 
 #include "text/Reporter.h"
 
+#include <string>
+
 class QDialog;
+
+// The answers to "Save changes to NAME?".
+enum class SaveChoice { Save, Discard, Cancel };
 
 // Every message box and modal dialog of the editor goes through this object:
 // the real one shows them, the tests' one records messages, answers questions
@@ -12,4 +17,12 @@ public:
     // Runs the dialog modally and returns its result (QDialog::Accepted or
     // QDialog::Rejected).
     virtual int ExecDialog(QDialog& dialog) = 0;
+    // Asks "Save changes to NAME?" with Save, Discard and Cancel.
+    virtual SaveChoice AskSaveChanges(const std::string& mapName) = 0;
+    // Asks whether to restore a recovered map: true for Restore, false for
+    // Discard.
+    virtual bool AskRestore(const std::string& message) = 0;
 };
+
+// "Save changes to NAME?"
+std::string SaveChangesText(const std::string& mapName);

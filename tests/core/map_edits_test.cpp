@@ -2,6 +2,7 @@
 
 #include "ModelTestSupport.h"
 #include "UniverseFingerprint.h"
+#include "model/EditGroup.h"
 #include "model/ObjectEdits.h"
 #include "model/SystemEdits.h"
 
@@ -169,6 +170,30 @@ TEST(MapEdits, AMirrorWarpIsOneStepWithBothEnds) {
     EXPECT_EQ(t.gamma->objects.back(), mirror);
     edit.Undo(t.u);
     EXPECT_EQ(UniverseFingerprint(t.u), before);
+}
+
+// A warp moved with the way back of its mirror: the group undoes its parts
+// last to first, so two changes of one object return to the first state.
+TEST(MapEdits, AGroupIsOneStepNamedForItsFirstEditAndUndoesInReverse) {
+    ThreeSystems t;
+    const std::string before = UniverseFingerprint(t.u);
+    const SpaceObjectRef warp = t.alpha->objects[1];
+    const SpaceObjectRef back = t.gamma->objects[0];
+    EditGroup group(std::make_unique<MoveObjectEdit>(warp->ID, CCoord{6, 6}));
+    group.Add(std::make_unique<MoveObjectEdit>(warp->ID, CCoord{7, 7}));
+    CSpaceObject followed = *back;
+    followed.destCoord = {7, 7};
+    group.Add(std::make_unique<EditObjectEdit>(back->ID, followed));
+    group.Apply(t.u);
+    EXPECT_EQ(group.Name(), "Move Warp Point to 'Beta'");
+    EXPECT_EQ(group.Focus().object, warp->ID);
+    EXPECT_EQ(warp->coord, (CCoord{7, 7}));
+    EXPECT_EQ(back->destCoord, (CCoord{7, 7}));
+    const std::string after = UniverseFingerprint(t.u);
+    group.Undo(t.u);
+    EXPECT_EQ(UniverseFingerprint(t.u), before);
+    group.Apply(t.u);
+    EXPECT_EQ(UniverseFingerprint(t.u), after);
 }
 
 TEST(MapEdits, AGeneratedSystemJoinsWithNewIdsAndLeavesWithoutTrace) {

@@ -10,13 +10,8 @@
 #include "EditorFixture.h"
 #include "text/TextHelpers.h"
 #include "mapfile/MapCommandTexts.h"
+#include "model/SystemEdits.h"
 #include "ui/MapDialogs.h"
-
-namespace {
-
-const std::string LoseChanges = MapCommandTexts::LoseChanges;
-
-}  // namespace
 
 class CurrentMapNameTest : public EditorFixture {
 protected:
@@ -95,7 +90,7 @@ TEST_F(CurrentMapNameTest, NewAndRandomMapsHaveNoNameSoSaveAsksForOne) {
     });
     prompts.ClearMessages();
     window.RandomMapCommand();
-    EXPECT_EQ(prompts.Messages(), std::vector<std::string>{LoseChanges});  // asked like New and Load
+    EXPECT_EQ(prompts.Messages(), std::vector<std::string>{});  // the map on screen was saved: no question
     ASSERT_EQ(window.Universe().NSistemas(), 12);
     EXPECT_EQ(window.Shared().MapName, "");
     window.MapCommand(1);
@@ -103,18 +98,22 @@ TEST_F(CurrentMapNameTest, NewAndRandomMapsHaveNoNameSoSaveAsksForOne) {
     EXPECT_EQ(ReadTextLines(Local("second.txt")), saved);
 }
 
-TEST_F(CurrentMapNameTest, RandomMapAnsweredNoKeepsTheMap) {
+TEST_F(CurrentMapNameTest, RandomMapCancelledAtTheSaveQuestionKeepsTheMap) {
     AddMap();
+    SystemRef added = NewSystem();
+    added->name = "Gamma";
+    added->X = 40;
+    window.Document().Submit(std::make_unique<AddSystemEdit>(added));
     prompts.QueueDialog([](QDialog& dialog) {
         auto& random = dynamic_cast<FRandom&>(dialog);
         random.TxtMaxNumber->setText("12");
         random.Ok();
         return dialog.result();
     });
-    prompts.QueueAnswer(false);
+    prompts.saveChoices.push_back(SaveChoice::Cancel);
     window.RandomMapCommand();
-    EXPECT_EQ(prompts.Messages(), std::vector<std::string>{LoseChanges});
-    EXPECT_EQ(window.Universe().NSistemas(), 2);
+    EXPECT_EQ(prompts.Messages(), std::vector<std::string>{SaveChangesText("Untitled")});
+    EXPECT_EQ(window.Universe().NSistemas(), 3);
     EXPECT_EQ(window.Universe().Systems().front()->name, "Alpha");
 }
 
@@ -162,7 +161,7 @@ TEST_F(CurrentMapNameTest, TheLoadDialogLoadsItsHighlightedEntryOrSaysNoneIsChos
         return dialog.result();
     });
     window.LoadMenuCommand();
-    EXPECT_EQ(prompts.Messages(), (std::vector<std::string>{NoMapChosenText, LoseChanges}));
+    EXPECT_EQ(prompts.Messages(), (std::vector<std::string>{NoMapChosenText}));
     EXPECT_EQ(window.Universe().NSistemas(), 2);
     EXPECT_EQ(window.Shared().MapName, "ccc");
 }
@@ -193,7 +192,7 @@ TEST_F(CurrentMapNameTest, ListedFilesOpenWhateverTheirCaseOrLetters) {
         Highlight(listed);
         prompts.ClearMessages();
         window.LoadCommand();
-        EXPECT_EQ(prompts.Messages(), std::vector<std::string>{LoseChanges}) << file;
+        EXPECT_EQ(prompts.Messages(), std::vector<std::string>{}) << file;  // nothing unsaved
         ASSERT_EQ(window.Universe().NSistemas(), 2) << file;
         EXPECT_EQ(window.Universe().Systems().front()->name, "Alpha") << file;
         EXPECT_EQ(QString::fromStdString(window.Shared().MapName), listed.left(listed.size() - 4)) << file;

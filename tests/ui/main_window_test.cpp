@@ -163,10 +163,15 @@ TEST_F(MainWindowTest, DoubleClickEditsTheSelectedSystem) {
 TEST_F(MainWindowTest, NewMapAsksFirst) {
     AddSystem("Sol", 10, 5);
     PressCell(10, 5);
-    window.Shared().MapName = "mymap";
-    prompts.QueueAnswer(false);
+    window.SetMapName("mymap");
+    PressCell(12, 5);
+    prompts.QueueDialog(AcceptSystem());
+    window.CreateSystemCommand();  // an unsaved change
+    ASSERT_EQ(window.Universe().NSistemas(), 2);
+    PressCell(10, 5);
+    prompts.saveChoices = {SaveChoice::Cancel, SaveChoice::Discard};
     window.NewMapCommand();
-    EXPECT_EQ(window.Universe().NSistemas(), 1);
+    EXPECT_EQ(window.Universe().NSistemas(), 2);
     EXPECT_TRUE(window.State().SystemIsSelected);
     window.NewMapCommand();
     EXPECT_EQ(window.Universe().NSistemas(), 0);
@@ -175,7 +180,7 @@ TEST_F(MainWindowTest, NewMapAsksFirst) {
     EXPECT_EQ(Label("LblXG"), "0");
     // The new map is not the file it replaced: Save asks for a name.
     EXPECT_EQ(window.Shared().MapName, "");
-    EXPECT_EQ(prompts.Messages(), (std::vector<std::string>(2, "Are you sure? Any change made will be lost")));
+    EXPECT_EQ(prompts.Messages(), (std::vector<std::string>(2, "Save changes to mymap?")));
 }
 
 TEST_F(MainWindowTest, ClosingAsksAndNoKeepsTheWindow) {

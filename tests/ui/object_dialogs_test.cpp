@@ -149,7 +149,7 @@ TEST_F(ObjectDialogTest, AbilitiesDialogShowsUsedSlotsAndDoesNotCompactThem) {
 }
 
 TEST_F(ObjectDialogTest, PlacementWithoutATypeAddsNothingAndEditingKeepsWhatItCannotRebuild) {
-    ObjectPlacement placement({window.Universe(), window.Shared(), abilities, catalogue, prompts,
+    ObjectPlacement placement({window.Universe(), window.Document(), window.Shared(), abilities, catalogue, prompts,
                                [] { return false; }, [] {}});
     Current() = {};
     Current().ObjectType = 0;
@@ -183,7 +183,7 @@ TEST_F(ObjectDialogTest, PlacementWithoutATypeAddsNothingAndEditingKeepsWhatItCa
 }
 
 TEST_F(ObjectDialogTest, AnUnknownAbilityTextIsReportedAndMarked) {
-    ObjectPlacement placement({window.Universe(), window.Shared(), abilities, catalogue, prompts,
+    ObjectPlacement placement({window.Universe(), window.Document(), window.Shared(), abilities, catalogue, prompts,
                                [] { return false; }, [] {}});
     abilities.ClearSlots();
     abilities.Slots[2] = {true, "Nothing/Am1= 1/Am2= 2"};

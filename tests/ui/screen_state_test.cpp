@@ -63,6 +63,7 @@ TEST_F(ScreenStateTest, DeletingTheObjectOrStartingANewMapClearsItsLabels) {
 
     AddObject(alpha, "STORM", 3, 3, FirstOrdinal("Storm"));
     Press(3, 3);
+    prompts.saveChoices.push_back(SaveChoice::Discard);  // the removal is unsaved
     window.NewMapCommand();
     ExpectNoObjectShown();
     EXPECT_EQ(Label("LblXS"), "");

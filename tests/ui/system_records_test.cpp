@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ApplyingSink.h"
 #include "model/CUniverse.h"
 #include "text/Reporter.h"
 #include "ui/DialogKind.h"
@@ -27,13 +28,14 @@ CurrentObjectRecord SystemRecord(const std::string& type, int X = 4, int Y = 7) 
 
 TEST(SystemRecords, AddBuildsTheSystemByPhysicalTypeAndRefusesAnOccupiedCell) {
     CUniverse universe;
+    ApplyingSink edits(universe);
     RecordingReporter reporter;
     // An unknown type word gives a normal system.
     const std::pair<const char*, std::uint8_t> types[] = {
         {"Normal", PhysicalNormal}, {"Black Hole", PhysicalBlackHole}, {"Nebulae", PhysicalNebulae}, {"Swamp", PhysicalNormal}};
     int X = 0;
     for (const auto& [word, physical] : types) {
-        ASSERT_TRUE(AddSystemFromCurrent(universe, SystemRecord(word, ++X), reporter));
+        ASSERT_TRUE(AddSystemFromCurrent(universe, edits, SystemRecord(word, ++X), reporter));
         const SystemRef s = universe.Systems().back();
         EXPECT_EQ(s->PhysicalType, physical) << word;
         EXPECT_EQ(s->EmpireCanStartInSystem, physical == PhysicalNormal) << word;
@@ -46,19 +48,22 @@ TEST(SystemRecords, AddBuildsTheSystemByPhysicalTypeAndRefusesAnOccupiedCell) {
     EXPECT_EQ(first->NStellarBackGround(), 1);
     EXPECT_TRUE(reporter.entries.empty());
 
-    EXPECT_FALSE(AddSystemFromCurrent(universe, SystemRecord("Normal", 1), reporter));
+    EXPECT_FALSE(AddSystemFromCurrent(universe, edits, SystemRecord("Normal", 1), reporter));
     EXPECT_EQ(universe.NSistemas(), 4);
     EXPECT_EQ(reporter.Messages(), std::vector<std::string>{"That coordinates have a System yet"});
+    EXPECT_EQ(edits.names.size(), 4u);
+    EXPECT_EQ(edits.names.front(), "Create System 'Rigel'");
 }
 
 TEST(SystemRecords, EditKeepsTheTypeForAnUnknownWordAndReplacesTheBackground) {
     CUniverse universe;
+    ApplyingSink edits(universe);
     RecordingReporter reporter;
-    AddSystemFromCurrent(universe, SystemRecord("Nebulae"), reporter);
+    AddSystemFromCurrent(universe, edits, SystemRecord("Nebulae"), reporter);
     const std::int32_t id = universe.Systems().front()->ID;
     CurrentObjectRecord edit = SystemRecord("Swamp", 20, 30);
     edit.SkyBox = "Other.bmp";
-    EditSystemFromCurrent(universe, edit, id);
+    EditSystemFromCurrent(universe, edits, edit, id);
     const SystemRef system = universe.GetOneSystem(id);
     EXPECT_EQ(system->PhysicalType, PhysicalNebulae);
     EXPECT_EQ(system->X, 20);
@@ -66,8 +71,11 @@ TEST(SystemRecords, EditKeepsTheTypeForAnUnknownWordAndReplacesTheBackground) {
     EXPECT_EQ(system->NStellarBackGround(), 1);
     EXPECT_EQ(system->GetSkyBox(), "Other.bmp");
     // An ID that is no longer in the universe changes nothing.
-    EditSystemFromCurrent(universe, SystemRecord("Normal"), 999);
+    EditSystemFromCurrent(universe, edits, SystemRecord("Normal"), 999);
     EXPECT_EQ(universe.NSistemas(), 1);
+    // The same values again are no edit, so the map does not count as changed.
+    EditSystemFromCurrent(universe, edits, edit, id);
+    EXPECT_EQ(edits.names, (std::vector<std::string>{"Create System 'Rigel'", "Edit System 'Rigel'"}));
 
     // Loading it back for the dialog; a physical type out of range leaves the word as it was.
     CurrentObjectRecord current;

@@ -1,5 +1,7 @@
 #include "ui/editing/ObjectPlacement.h"
 
+#include "model/EditGroup.h"
+#include "model/ObjectEdits.h"
 #include "text/TextHelpers.h"
 
 namespace {
@@ -37,7 +39,16 @@ void ReadFieldValues(const CSpaceObject& object, const StellarTypeWords& words, 
     c.Radioactives = object.resRadioactives;
 }
 
+bool SameAbilities(const CSpaceObject& a, const CSpaceObject& b) {
+    return HeldAbilityList(a) == HeldAbilityList(b);
+}
+
 }  // namespace
+
+std::vector<CAbility> HeldAbilityList(const CSpaceObject& object) {
+    const auto held = object.habilidades.begin() + object.HeldAbilities();
+    return {object.habilidades.begin(), held};
+}
 
 std::string KindWord(std::int32_t kind) {
     switch (kind) {
@@ -75,8 +86,8 @@ bool ObjectPlacement::AddObjectFromCurrent(std::int32_t kind, std::int32_t syste
         l_.reporter.Information(SectorTakenMessage);
         return false;
     }
-    l_.universe.AddSpaceObject(object, systemId);
     AttachAbilities(*object);
+    l_.edits.Submit(std::make_unique<AddObjectEdit>(object, systemId));
     return true;
 }
 
@@ -108,11 +119,10 @@ bool ObjectPlacement::AddWarpWithMirror(const SpaceObjectRef& warp, std::int32_t
         l_.reporter.Information(SectorTakenMessage);
         return false;
     }
-    l_.universe.AddSpaceObject(warp, systemId);
-    l_.universe.AddSpaceObject(mirror, destination->ID);
-    AttachAbilities(*mirror);
-    l_.drawSystems();
     AttachAbilities(*warp);
+    AttachAbilities(*mirror);
+    l_.edits.Submit(std::make_unique<AddMirrorWarpEdit>(warp, systemId, mirror, destination->ID));
+    l_.drawSystems();
     return true;
 }
 
@@ -121,9 +131,9 @@ bool ObjectPlacement::AddWarp(const SpaceObjectRef& warp, std::int32_t systemId)
         l_.reporter.Information(SectorTakenMessage);
         return false;
     }
-    l_.universe.AddSpaceObject(warp, systemId);
-    l_.drawSystems();
     AttachAbilities(*warp);
+    l_.edits.Submit(std::make_unique<AddObjectEdit>(warp, systemId));
+    l_.drawSystems();
     return true;
 }
 
@@ -131,26 +141,62 @@ void ObjectPlacement::EditObjectFromCurrent(std::int32_t systemId, std::int32_t 
     const SpaceObjectRef object = l_.universe.GetOneSpaceObject(objectId);
     if (!object) return;
     const SystemRef system = object->systema ? object->systema : l_.universe.GetOneSystem(systemId);
-    const CCoord from = object->coord;
-    WriteCurrentInto(*object, system);
-    if (object->Tipo == KindWarpPoint && (from.X != object->coord.X || from.y != object->coord.y))
-        FollowMirror(*object, from);
-    object->RemoveAbilities();
-    AttachAbilities(*object);
-    l_.universe.EditSpaceObject(object, systemId, objectId);
+    CSpaceObject values = *object;
+    WriteCurrentInto(values, system);
+    values.RemoveAbilities();
+    AttachAbilities(values);
+    if (std::unique_ptr<MapEdit> change = ObjectChange(*object, values))
+        SubmitWithMirror(std::move(change), values, object->coord);
+}
+
+void ObjectPlacement::MoveObject(const CSpaceObject& object, const CCoord& to) {
+    if (object.coord == to) return;
+    CSpaceObject moved = object;
+    moved.coord = to;
+    SubmitWithMirror(std::make_unique<MoveObjectEdit>(object.ID, to), moved, object.coord);
+}
+
+// Nothing when nothing changes; an abilities step when only they change.
+std::unique_ptr<MapEdit> ObjectPlacement::ObjectChange(const CSpaceObject& live, CSpaceObject values) {
+    const bool sameAbilities = SameAbilities(values, live);
+    if (sameAbilities) {
+        // The object's own list, spare slots and all, so that only real
+        // changes count.
+        values.habilidades = live.habilidades;
+        values.nhabilidades = live.nhabilidades;
+    }
+    CSpaceObject othersOnly = values;
+    othersOnly.habilidades = live.habilidades;
+    othersOnly.nhabilidades = live.nhabilidades;
+    if (othersOnly != live) return std::make_unique<EditObjectEdit>(live.ID, values);
+    if (!sameAbilities) return std::make_unique<SetAbilitiesEdit>(live.ID, HeldAbilityList(values));
+    return nullptr;
+}
+
+// A warp that moves takes the destination sector of its mirror along, in the
+// same step, so one undo puts both ends back.
+void ObjectPlacement::SubmitWithMirror(std::unique_ptr<MapEdit> change, const CSpaceObject& warpAfter,
+                                       const CCoord& from) {
+    const SpaceObjectRef mirror = MirrorToFollow(warpAfter, from);
+    if (!mirror) return l_.edits.Submit(std::move(change));
+    auto group = std::make_unique<EditGroup>(std::move(change));
+    CSpaceObject followed = *mirror;
+    followed.destCoord = warpAfter.coord;
+    group->Add(std::make_unique<EditObjectEdit>(mirror->ID, followed));
+    l_.edits.Submit(std::move(group));
 }
 
 // The warp of the destination system that leads back to where the moved warp
-// was now leads to where it is.
-void ObjectPlacement::FollowMirror(const CSpaceObject& warp, const CCoord& from) const {
-    if (!warp.destSystem || !warp.systema || warp.destSystem->ID == NoID) return;
+// was; none when the object is no warp or did not move.
+SpaceObjectRef ObjectPlacement::MirrorToFollow(const CSpaceObject& warp, const CCoord& from) const {
+    if (warp.Tipo != KindWarpPoint || warp.coord == from) return nullptr;
+    if (!warp.destSystem || !warp.systema || warp.destSystem->ID == NoID) return nullptr;
     for (const SpaceObjectRef& other : l_.universe.SpaceObjectsOf(warp.destSystem->ID)) {
         if (other->Tipo != KindWarpPoint || other->destSystem != warp.systema) continue;
-        if (other->coord.X != warp.destCoord.X || other->coord.y != warp.destCoord.y) continue;
-        if (other->destCoord.X != from.X || other->destCoord.y != from.y) continue;
-        other->destCoord = warp.coord;
-        return;
+        if (other->coord != warp.destCoord || other->destCoord != from) continue;
+        return other;
     }
+    return nullptr;
 }
 
 bool ObjectPlacement::MoveRefused(const CSpaceObject& object, std::int32_t X, std::int32_t Y) {

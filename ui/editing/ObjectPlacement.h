@@ -8,7 +8,11 @@
 #include "text/Reporter.h"
 #include "ui/EditorState.h"
 #include "ui/editing/AbilityChoice.h"
+#include "ui/editing/EditSink.h"
 #include "ui/editing/EditingCatalogue.h"
+
+// The abilities the object holds (its count of them, from the start of its list).
+std::vector<CAbility> HeldAbilityList(const CSpaceObject& object);
 
 // "STAR", "WARP", "STORM", "PLANET" or "ASTEROID"; empty for other codes.
 std::string KindWord(std::int32_t kind);
@@ -21,10 +25,12 @@ SpaceObjectRef FindObjectAtWithId(const CUniverse& universe, std::int32_t X, std
                                   std::int32_t objectId);
 
 // Turns the dialogs' values in CurrentObject into space objects and back.
+// Changes reach the map as edits sent to the document.
 class ObjectPlacement {
 public:
     struct Links {
-        CUniverse& universe;
+        const CUniverse& universe;
+        EditSink& edits;
         EditorState& editor;
         AbilityChoice& abilities;
         const EditingCatalogue& catalogue;
@@ -42,9 +48,13 @@ public:
     // False when the placement test refused it (the refusal was reported).
     bool AddObjectFromCurrent(std::int32_t kind, std::int32_t systemId);
     // Writes CurrentObject and the chosen abilities into the object (no
-    // placement test, so a changed sector moves it). A warp that moves takes
-    // its mirror's destination sector along.
+    // placement test, so a changed sector moves it) as one step; no step
+    // when nothing changes. A warp that moves takes its mirror's destination
+    // sector along.
     void EditObjectFromCurrent(std::int32_t systemId, std::int32_t objectId);
+    // The drop of a drag: one step however many sectors it crossed; a warp
+    // takes its mirror's destination sector along. No placement test.
+    void MoveObject(const CSpaceObject& object, const CCoord& to);
     // Whether moving the object to (X, Y) meets the placement test, leaving
     // the object itself out; a refusal is reported.
     bool MoveRefused(const CSpaceObject& object, std::int32_t X, std::int32_t Y);
@@ -62,7 +72,9 @@ private:
     bool AddWarp(const SpaceObjectRef& warp, std::int32_t systemId);
     bool AddWarpWithMirror(const SpaceObjectRef& warp, std::int32_t systemId);
     void AttachAbilities(CSpaceObject& object) const;
-    void FollowMirror(const CSpaceObject& warp, const CCoord& from) const;
+    static std::unique_ptr<MapEdit> ObjectChange(const CSpaceObject& live, CSpaceObject values);
+    void SubmitWithMirror(std::unique_ptr<MapEdit> change, const CSpaceObject& warpAfter, const CCoord& from);
+    SpaceObjectRef MirrorToFollow(const CSpaceObject& warp, const CCoord& from) const;
 
     Links l_;
 };

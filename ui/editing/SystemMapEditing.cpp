@@ -5,8 +5,13 @@
 
 #include "text/TextHelpers.h"
 #include "model/SectorField.h"
+#include "model/ObjectEdits.h"
+#include "model/SystemEdits.h"
 
 namespace {
+
+// Half the size of a sector's hexagon, in pixels.
+constexpr std::int32_t SectorHalfSize = 16;
 
 // cmbType text and lblselected text of a selected object.
 struct KindLabels {
@@ -144,7 +149,8 @@ void SystemMapEditing::Release(int button, int /*shift*/, double px, double py) 
     if (l_.placement.MoveRefused(*object, target.X, target.Y)) return;
     l_.editor.CurrentObject.X = target.X;
     l_.editor.CurrentObject.Y = target.Y;
-    l_.placement.EditObjectFromCurrent(s.SelectedSystem, s.SelectedObject);
+    // However many sectors the drag crossed, the drop is one step.
+    l_.placement.MoveObject(*object, {target.X, target.Y});
     // The selection follows the object.
     s.LastPixel = release;
     s.LastSector = {target.X, target.Y};
@@ -211,6 +217,15 @@ bool SystemMapEditing::UpdateObject() {
     return true;
 }
 
+void SystemMapEditing::SelectObjectById(std::int32_t objectId) {
+    const SpaceObjectRef object = l_.universe.GetOneSpaceObject(objectId);
+    if (!object) return;
+    pickedId_ = objectId;
+    const LabelPoint label = SectorToPixel(object->coord.X, -object->coord.y);
+    // The middle of the sector's hexagon, left of and below its label point.
+    Press(NoButton, 0, label.x - SectorHalfSize, label.y + SectorHalfSize);
+}
+
 void SystemMapEditing::Remove() {
     if (l_.state.GalaxyHasFocus)
         RemoveSystem();
@@ -226,7 +241,9 @@ void SystemMapEditing::RemoveSystem() {
         return;
     }
     const std::int32_t removed = s.SelectedSystem;
-    l_.universe.RemoveSystem(removed);
+    // Both answers first: the system and its warps go as one step.
+    const bool withWarps = l_.reporter.Question("Do you want to delete the Warp Points heading that system?");
+    l_.edits.Submit(std::make_unique<RemoveSystemEdit>(removed, withWarps));
     // Nothing may keep pointing at the system that is gone.
     s.SelectedSystem = NoID;
     s.SystemIsSelected = false;
@@ -235,20 +252,9 @@ void SystemMapEditing::RemoveSystem() {
     s.EditKind = NoID;
     l_.host.ShowDialogs({});
     l_.host.ClearSystemMap();
-    if (l_.reporter.Question("Do you want to delete the Warp Points heading that system?")) RemoveWarpsHeadingTo(removed);
     l_.host.DrawSystems();
     // The labels now describe the empty cell.
     l_.host.ReselectGalaxyCell();
-}
-
-void SystemMapEditing::RemoveWarpsHeadingTo(std::int32_t systemId) {
-    std::vector<SpaceObjectRef> all;
-    std::int32_t count = 0;
-    l_.universe.GetAllSpaceObjects(all, count);
-    for (const SpaceObjectRef& object : all)
-        if (object->Tipo == KindWarpPoint && object->destSystem && object->destSystem->ID == systemId &&
-            object->systema)
-            l_.universe.RemoveSpaceObject(object->systema->ID, object->ID);
 }
 
 void SystemMapEditing::RemoveObject() {
@@ -259,7 +265,7 @@ void SystemMapEditing::RemoveObject() {
         l_.reporter.Information("There's no Object selected");
         return;
     }
-    l_.universe.RemoveSpaceObject(s.SelectedSystem, s.SelectedObject);
+    l_.edits.Submit(std::make_unique<RemoveObjectEdit>(s.SelectedObject));
     if (pickedId_ == s.SelectedObject) pickedId_ = NoID;
     s.SelectedObject = NoID;
     s.EditKind = NoID;

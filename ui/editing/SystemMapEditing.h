@@ -19,7 +19,8 @@ public:
         SystemMapState& state;
         SystemMapHost& host;
         ObjectPlacement& placement;
-        CUniverse& universe;
+        const CUniverse& universe;
+        EditSink& edits;
         EditorState& editor;
         AbilityChoice& abilities;
         Reporter& reporter;
@@ -41,6 +42,9 @@ public:
     // CurrentObject, redraw, and select the pressed sector again. False when
     // the placement was refused (and reported); nothing changed then.
     bool UpdateObject();
+    // Selects the object as a press on its sector would, even when it
+    // shares the sector with others.
+    void SelectObjectById(std::int32_t objectId);
 
 private:
     SpaceObjectRef ObjectAtPress(std::int32_t X, std::int32_t Y);
@@ -51,7 +55,6 @@ private:
     bool PickInLastSector();
     void RemoveSystem();
     void RemoveObject();
-    void RemoveWarpsHeadingTo(std::int32_t systemId);
     void PressAgain();
 
     Links l_;
