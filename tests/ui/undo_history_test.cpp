@@ -121,6 +121,27 @@ TEST_F(UndoHistoryTest, TheHistoryPanelGoesBackSeveralStepsAtOnce) {
     EXPECT_EQ(window.State().SelectedSystem, alpha->ID);
 }
 
+// An object changed through its dialog: one step that undoes every value.
+TEST_F(UndoHistoryTest, AnObjectEditedInItsDialogIsOneStepBackToItsOldValues) {
+    Create(KindStorm, 1, 1, StormDriver());
+    const SpaceObjectRef storm = ObjectsOf(alpha).at(0);
+    const std::int32_t before = storm->StellarObjectType;
+    Press(1, 1);
+    prompts.QueueDialog(Confirm<FStorm>([](FStorm& dialog) {
+        dialog.cmbExact->setEditText("Plasma Storm");
+        dialog.txtStormX->setText("3");
+    }));
+    window.SystemMapDoubleClick();
+    ASSERT_EQ(History().count(), 2);
+    EXPECT_EQ(StepName(1), "Edit Storm");
+    EXPECT_NE(storm->StellarObjectType, before);
+    EXPECT_EQ(storm->coord, (CCoord{3, 1}));
+    Undo();
+    EXPECT_EQ(storm->StellarObjectType, before);
+    EXPECT_EQ(storm->coord, (CCoord{1, 1}));
+    EXPECT_EQ(window.State().SelectedObject, storm->ID);
+}
+
 TEST_F(UndoHistoryTest, AnEditThatChangesNothingIsNoStep) {
     window.GalaxyDoubleClick();  // the system dialog, OK without changes
     AddObject(alpha, "STORM", 1, 1, FirstOrdinal("Storm"));

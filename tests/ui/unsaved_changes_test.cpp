@@ -190,3 +190,23 @@ TEST_F(RecoveryTest, ACopyOlderThanItsSavedMapIsNotOffered) {
     EXPECT_TRUE(prompts.Messages().empty());
     EXPECT_FALSE(FileExists(copies / "mine.txt"));
 }
+
+// A map never saved comes back without a name, so Save asks for one rather
+// than writing a file named after the copy.
+TEST_F(RecoveryTest, AMapNeverSavedComesBackWithoutAName) {
+    prompts.saveChoices.push_back(SaveChoice::Discard);
+    Change();
+    window.NewMapCommand();
+    ASSERT_EQ(window.Shared().MapName, "");
+    Change();
+    window.WriteRecoveryCopy();
+    FMapEditor next(data, prompts, random);
+    next.SetRecoveryFolder(copies);
+    prompts.restoreAnswers.push_back(true);
+    next.OfferRecovery();
+    EXPECT_EQ(prompts.Messages().back(), RestoreQuestion(""));
+    EXPECT_NE(prompts.Messages().back().find("copy of Untitled"), std::string::npos);
+    EXPECT_EQ(next.Universe().NSistemas(), 1);
+    EXPECT_EQ(next.Shared().MapName, "");
+    EXPECT_TRUE(next.Document().IsModified());
+}
