@@ -2,7 +2,10 @@
 
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
+
+#include "ui/TabOrder.h"
 
 namespace {
 
@@ -36,6 +39,9 @@ FAbout::FAbout(QWidget* parent) : QDialog(parent) {
     text->setMinimumSize(460, 300);
     layout->addWidget(text);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    // Enter closes it as Escape does.
+    buttons->button(QDialogButtonBox::Close)->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    OrderTabsByLayout(this);
 }

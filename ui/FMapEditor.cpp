@@ -26,6 +26,7 @@
 #include "ui/MessageBoxPrompts.h"
 #include "ui/MapView.h"
 #include "ui/StartUpReport.h"
+#include "ui/TabOrder.h"
 #include "ui/UserPrompts.h"
 
 FMapEditor::FMapEditor(GameData& data, UserPrompts& prompts, RandomSource& random, QWidget* parent)
@@ -65,6 +66,9 @@ FMapEditor::FMapEditor(GameData& data, UserPrompts& prompts, RandomSource& rando
     grid->addWidget(splitter_, 1);
     grid->addWidget(BuildSettingsStrip());
     setCentralWidget(central);
+    BuildStatusBar();
+    // Tab follows the window as it reads: galaxy side, then the system map.
+    OrderTabsByLayout(central);
     FitOnScreen();
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -95,6 +99,8 @@ void FMapEditor::ConnectViews() {
     connect(PicMap, &MapView::released, this, &FMapEditor::SystemMapRelease);
     connect(PicMap, &MapView::doubleClicked, this, &FMapEditor::SystemMapDoubleClick);
     connect(PicMap, &MapView::moved, this, &FMapEditor::SystemMapMove);
+    connect(PicUniverseMap, &MapView::moved, this, &FMapEditor::GalaxyMove);
+    for (MapView* view : {PicUniverseMap, PicMap}) connect(view, &MapView::left, this, &FMapEditor::ClearPointerStatus);
     for (MapView* view : {PicUniverseMap, PicMap})
         connect(view, &MapView::activated, this, [this, view] { activeView_ = view; });
     activeView_ = PicMap;

@@ -43,6 +43,7 @@ class MapView;
 class ProblemsPanel;
 class QSettings;
 class QSplitter;
+class QStringListModel;
 struct GameData;
 class RandomSource;
 class UserPrompts;
@@ -187,6 +188,18 @@ public:
     // cannot be written.
     bool ExportImage(const ImageExportChoice& choice, const QString& file);
 
+    // The status bar's map name and counts; runs after every change of the
+    // map (MapChanged) and of its name.
+    void RefreshStatusBar();
+    // The pointer over the galaxy map, in pixels of the unscaled picture.
+    void GalaxyMove(double px, double py);
+    // Find: selects the system the typed name finds and brings it into view;
+    // otherwise the status bar says why and nothing changes.
+    void FindSystem(const QString& typed);
+    void FocusFind();
+    // Selects a system as a press on its galaxy cell does, scrolled into view.
+    void ShowSystem(const SystemRef& system);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -229,6 +242,10 @@ private:
     void ChooseSystemKind();
     void ShowSelectionKind();
     void BuildProblemsPanel();
+    void BuildStatusBar();
+    QWidget* BuildFindField();
+    void SectorPointerStatus(double px, double py);
+    void ClearPointerStatus();
     // After any change of the map: the Problems panel checks again.
     void MapChanged();
     // With errors in the map, lists them and asks whether to compile anyway.
@@ -320,4 +337,10 @@ private:
     QDockWidget* historyDock_ = nullptr;
     RecoveryCopy recovery_;
     QTimer* recoveryTimer_ = nullptr;
+
+    QLabel* pointerStatus_ = nullptr;
+    QLabel* mapNameStatus_ = nullptr;
+    QLabel* countsStatus_ = nullptr;
+    QLineEdit* findField_ = nullptr;
+    QStringListModel* systemNames_ = nullptr;
 };

@@ -40,6 +40,16 @@ void AddLabelled(QGridLayout* grid, int row, int column, const QString& caption,
     grid->addWidget(field, row, column + 1);
 }
 
+// An action of a menu with its name and keys; the menu shows the keys.
+template <class Slot>
+QAction* AddCommand(QMenu* menu, const QString& caption, const char* name, const QKeySequence& keys,
+                    FMapEditor* receiver, Slot slot) {
+    QAction* action = menu->addAction(caption, receiver, slot);
+    action->setObjectName(name);
+    action->setShortcut(keys);
+    return action;
+}
+
 }  // namespace
 
 QLabel* FMapEditor::NamedLabel(const char* name, const QString& text) {
@@ -50,18 +60,21 @@ QLabel* FMapEditor::NamedLabel(const char* name, const QString& text) {
 }
 
 void FMapEditor::BuildMenus() {
-    QMenu* map = menuBar()->addMenu(tr("Map"));
+    QMenu* map = menuBar()->addMenu(tr("&Map"));
     map->setObjectName("f_mnu");
-    map->addAction(tr("New Map"), this, &FMapEditor::NewMapCommand)->setObjectName("newmap");
-    map->addAction(tr("Load Map"), this, &FMapEditor::LoadMenuCommand)->setObjectName("LoadMap");
-    map->addAction(tr("Generate Random Map"), this, &FMapEditor::RandomMapCommand)->setObjectName("randommap");
-    map->addAction(tr("Save Map"), this, &FMapEditor::SaveMenuCommand)->setObjectName("saveMap");
-    map->addAction(tr("Generate Map with Map Compiler"), this, &FMapEditor::GenerateMenuCommand)
-        ->setObjectName("generatemap");
+    // Standard keys where there are any; Ctrl+Z/Y and Ctrl+0/+/- belong to
+    // Edit and View.
+    AddCommand(map, tr("New Map"), "newmap", QKeySequence::New, this, &FMapEditor::NewMapCommand);
+    AddCommand(map, tr("Load Map"), "LoadMap", QKeySequence::Open, this, &FMapEditor::LoadMenuCommand);
+    AddCommand(map, tr("Generate Random Map"), "randommap", QKeySequence(Qt::CTRL | Qt::Key_R), this,
+               &FMapEditor::RandomMapCommand);
+    AddCommand(map, tr("Save Map"), "saveMap", QKeySequence::Save, this, &FMapEditor::SaveMenuCommand);
+    AddCommand(map, tr("Generate Map with Map Compiler"), "generatemap", QKeySequence(Qt::CTRL | Qt::Key_G), this,
+               &FMapEditor::GenerateMenuCommand);
     map->addSeparator()->setObjectName("m1");
-    map->addAction(tr("Quit"), this, &QWidget::close)->setObjectName("quit");
+    AddCommand(map, tr("Quit"), "quit", QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close);
     BuildEditMenu();
-    QMenu* view = menuBar()->addMenu(tr("View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName("view_mnu");
     QAction* zoomIn = view->addAction(tr("Zoom In"), this, &FMapEditor::ZoomIn);
     zoomIn->setObjectName("zoomIn");
@@ -72,8 +85,10 @@ void FMapEditor::BuildMenus() {
     QAction* fit = view->addAction(tr("Fit"), this, &FMapEditor::ZoomToFit);
     fit->setObjectName("zoomFit");
     fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    menuBar()->addAction(tr("Settings"), this, &FMapEditor::ChangeSettings)->setObjectName("settings");
-    menuBar()->addAction(tr("About"), this, &FMapEditor::AboutCommand)->setObjectName("about");
+    view->addSeparator();
+    AddCommand(view, tr("Find System..."), "findSystem", QKeySequence::Find, this, &FMapEditor::FocusFind);
+    menuBar()->addAction(tr("&Settings"), this, &FMapEditor::ChangeSettings)->setObjectName("settings");
+    menuBar()->addAction(tr("&About"), this, &FMapEditor::AboutCommand)->setObjectName("about");
 }
 
 void FMapEditor::BuildContextMenus() {
@@ -102,7 +117,11 @@ QWidget* FMapEditor::BuildGalaxyArea() {
     FrUniverseMap = new QGroupBox(tr("Universe"));
     FrUniverseMap->setObjectName("FrUniverseMap");
     auto* layout = new QVBoxLayout(FrUniverseMap);
-    layout->addWidget(Heading(tr("GALAXY MAP")));
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(Heading(tr("GALAXY MAP")));
+    heading->addStretch();
+    heading->addWidget(BuildFindField(), 2);
+    layout->addLayout(heading);
     PicUniverseMap = new MapView(QSize(GalaxyMapWidth, GalaxyMapHeight));
     PicUniverseMap->setObjectName("PicUniverseMap");
     layout->addWidget(PicUniverseMap, 1);
@@ -228,6 +247,8 @@ QWidget* FMapEditor::BuildFileFields() {
         (*fields[i].second)->setObjectName(fields[i].first);
         // They show names; the list chooses what loads and Save names the map.
         (*fields[i].second)->setReadOnly(true);
+        // Shown, not edited: Tab passes them by; a click still selects their text.
+        (*fields[i].second)->setFocusPolicy(Qt::ClickFocus);
         AddLabelled(grid, i, 0, captions[i], *fields[i].second);
     }
     // The map list beside the fields, to leave the height to the galaxy.

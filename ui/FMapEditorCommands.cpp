@@ -31,6 +31,7 @@ void FMapEditor::SystemMapDoubleClick() {
 }
 
 void FMapEditor::SystemMapMove(double px, double py) {
+    SectorPointerStatus(px, py);
     const PixelSector sector = SectorAtPoint(px, py);
     const bool insideTable = SectorTable::InTable(sector.X - SectorMinX, sector.Y - SectorMinY);
     if (insideTable && !IsValidSector(sector.X, sector.Y)) {

@@ -13,24 +13,14 @@
 #include "ui/DialogKind.h"
 #include "ui/KindDispatch.h"
 #include "ui/MessageBoxPrompts.h"
+#include "ui/MapStatus.h"
 #include "ui/MapView.h"
 #include "ui/SystemRecords.h"
 #include "ui/UserPrompts.h"
 
-namespace {
-
-// The galaxy cell of a pixel coordinate of the unscaled picture, clamped to
-// the grid (a press beside the picture lands on its edge cell).
-int GalaxyCell(double pixel, int cells) {
-    const int cell = static_cast<int>(std::lround(pixel)) / GalaxyCellSize;
-    return std::clamp(cell, 0, cells - 1);
-}
-
-}  // namespace
-
 void FMapEditor::GalaxyPress(int button, double px, double py) {
     state_.GalaxyHasFocus = true;
-    const int X = GalaxyCell(px, GalaxyColumns), Y = GalaxyCell(py, GalaxyRows);
+    const int X = GalaxyCellOf(px, GalaxyColumns), Y = GalaxyCellOf(py, GalaxyRows);
     LblXG->setText(QString::number(X));
     LblYG->setText(QString::number(Y));
     MoveMarker(X, Y);

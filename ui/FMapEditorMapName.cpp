@@ -19,6 +19,7 @@ void FMapEditor::SetMapName(const std::string& name) {
     TxtFileName->setText(shown);
     TxtMapSave->setText(shown);
     UpdateTitle();
+    RefreshStatusBar();
 }
 
 void FMapEditor::MapChosen(const QString& fileName) { TxtMapLoad->setText(MapNameOfFile(fileName)); }

@@ -49,15 +49,17 @@ std::vector<MapProblem> FMapEditor::CurrentProblems() const {
                        ValidationOptionsFor(data_.ProgramFolder, data_.Config.AllowsMultipleObjects()));
 }
 
-void FMapEditor::MapChanged() { problems_->ScheduleRefresh(); }
+void FMapEditor::MapChanged() {
+    problems_->ScheduleRefresh();
+    RefreshStatusBar();
+}
 
 // Selects the system as a press on its galaxy cell would, then the object as
 // a press on its sector would.
 void FMapEditor::ShowProblem(std::int32_t systemId, std::int32_t objectId) {
     const SystemRef system = universe_.GetOneSystem(systemId);
     if (system->ID == NoID) return;
-    const auto centre = [](int cell) { return cell * GalaxyCellSize + GalaxyCellSize / 2.0; };
-    GalaxyPress(0, centre(system->X), centre(system->y));
+    ShowSystem(system);
     const SpaceObjectRef object = universe_.GetOneSpaceObject(objectId);
     if (!object || object->systema.get() != system.get() || !IsValidSector(object->coord.X, object->coord.y)) return;
     // The hexagon's centre: its label point is the top right corner.

@@ -9,20 +9,12 @@
 #include "text/TextHelpers.h"
 #include "model/SectorField.h"
 #include "ui/FMapEditor.h"
+#include "ui/MapStatus.h"
 #include "ui/MapView.h"
 #include "ui/MessageBoxPrompts.h"
 #include "ui/editing/ObjectPlacement.h"
 
 namespace {
-
-QString ObjectTip(const CSpaceObject& object) {
-    const std::string kind = KindWord(object.Tipo);
-    QString text = FromBytes(kind.empty() ? std::string("Object") : kind);
-    if (!Trim(object.name).empty()) text += " " + FromBytes(Trim(object.name));
-    if (object.Tipo == KindWarpPoint)
-        text += " to " + FromBytes(object.destSystem ? Trim(object.destSystem->name) : std::string());
-    return text;
-}
 
 // Raised when the panels change so much that an old layout no longer fits.
 constexpr int PanelStateVersion = 1;
@@ -56,7 +48,7 @@ QString FMapEditor::SystemMapTip(QPointF point) const {
     if (!IsValidSector(sector.X, sector.Y)) return {};
     QString text = QString("Sector %1, %2").arg(sector.X).arg(sector.Y);
     for (const SpaceObjectRef& object : universe_.SpaceObjectsOf(shownSystem_))
-        if (object->coord.X == sector.X && object->coord.y == sector.Y) text += "\n" + ObjectTip(*object);
+        if (object->coord.X == sector.X && object->coord.y == sector.Y) text += "\n" + ObjectDescription(*object);
     return text;
 }
 

@@ -12,6 +12,7 @@
 #include "ui/DialogParts.h"
 #include "ui/FolderList.h"
 #include "ui/MessageBoxPrompts.h"
+#include "ui/TabOrder.h"
 
 FPaths::FPaths(const Settings& current, QWidget* parent) : QDialog(parent), pending_(current) {
     setObjectName("FPaths");
@@ -29,6 +30,7 @@ FPaths::FPaths(const Settings& current, QWidget* parent) : QDialog(parent), pend
     (current.MultipleObjectsInSameSector == "True" ? o1 : o2)->setChecked(true);
     layout->addWidget(Frame1);
     AddOkCancelRow(this, layout, [this] { Ok(); }, tr("Ok")).cmdNo->setObjectName("cmdCancel");
+    OrderTabsByLayout(this);
 }
 
 QWidget* FPaths::FolderRow(const QString& caption, const char* browserName, QLineEdit*& field,

@@ -15,6 +15,7 @@
 #include "ui/SystemDialogChecks.h"
 #include "ui/SystemRecords.h"
 #include "ui/UserPrompts.h"
+#include "ui/TabOrder.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ FSystem::FSystem(EditorState& editor, DialogHost& host, UserPrompts& prompts, co
     BuildFields();
     FillLists();
     ShowCurrent();
+    OrderTabsByLayout(this);
 }
 
 void FSystem::BuildFields() {

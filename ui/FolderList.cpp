@@ -1,6 +1,7 @@
 #include "ui/FolderList.h"
 
 #include <QDir>
+#include <QKeyEvent>
 
 namespace {
 
@@ -20,11 +21,25 @@ QStringList Chain(const QString& folder) {
 
 FolderList::FolderList(const QString& folder, QWidget* parent) : QListWidget(parent) {
     SetFolder(folder);
-    connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        const QString path = item->data(PathRole).toString();
-        SetFolder(path);
-        emit folderChanged(QDir::toNativeSeparators(path));
-    });
+    connect(this, &QListWidget::itemDoubleClicked, this, &FolderList::Enter);
+}
+
+void FolderList::Enter(QListWidgetItem* item) {
+    const QString path = item->data(PathRole).toString();
+    SetFolder(path);
+    emit folderChanged(QDir::toNativeSeparators(path));
+}
+
+// Enter opens the highlighted folder, as a double-click does, instead of
+// pressing the dialog's OK.
+void FolderList::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && currentItem()) {
+        Enter(currentItem());
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 void FolderList::SetFolder(const QString& folder) {

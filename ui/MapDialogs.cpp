@@ -16,6 +16,7 @@
 #include "ui/MessageBoxPrompts.h"
 #include "ui/OneLineTextEdit.h"
 #include "ui/UserPrompts.h"
+#include "ui/TabOrder.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ FMapName::FMapName(const QString& caption, const std::string& mapName, std::func
     form->addRow(tr("Map File Name:"), TxtFileName = new QLineEdit(MapNameText(mapName)));
     layout->addLayout(form);
     AddOkCancelRow(this, layout, [this] { Ok(); }, tr("OK"));
+    OrderTabsByLayout(this);
 }
 
 void FMapName::Ok() {
@@ -75,6 +77,7 @@ FLoad::FLoad(const QStringList& maps, UserPrompts& prompts, std::function<void(c
     layout->addLayout(form);
     AddOkCancelRow(this, layout, [this] { Ok(); }, tr("Ok"));
     connect(F, &QListWidget::currentTextChanged, this, &FLoad::FileHighlighted);
+    OrderTabsByLayout(this);
 }
 
 void FLoad::FileHighlighted(const QString& file) { TxtFileName->setText(MapNameOfFile(file)); }
@@ -106,6 +109,7 @@ FRandom::FRandom(const GameData& data, UserPrompts& prompts, QWidget* parent)
     AddOkCancelRow(this, layout, [this] { Ok(); }, tr("Ok"));
     connect(cmbGalType, &QComboBox::currentTextChanged, this, &FRandom::TypeChanged);
     TypeChanged(cmbGalType->currentText());
+    OrderTabsByLayout(this);
 }
 
 void FRandom::TypeChanged(const QString& type) {
@@ -139,6 +143,7 @@ FSystemType::FSystemType(const GameData& data, UserPrompts& prompts,
     form->addRow(tr("System Name [Optional]:"), txtname = new QLineEdit);
     layout->addLayout(form);
     AddOkCancelRow(this, layout, [this] { Ok(); }, tr("Ok"));
+    OrderTabsByLayout(this);
 }
 
 void FSystemType::Ok() {

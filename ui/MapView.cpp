@@ -140,6 +140,7 @@ void MapView::changeEvent(QEvent* event) {
 }
 
 bool MapView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::Leave) emit left();
     if (event->type() == QEvent::ToolTip && tip_) {
         auto* help = static_cast<QHelpEvent*>(event);
         const QString text = tip_(ToPicture(help->pos()));

@@ -51,6 +51,7 @@ signals:
     void clicked();
     void doubleClicked();
     void activated();  // the user pressed or zoomed this view
+    void left();       // the pointer left the view
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -7,6 +7,7 @@
 
 #include "ui/DialogParts.h"
 #include "ui/MessageBoxPrompts.h"
+#include "ui/TabOrder.h"
 
 namespace {
 
@@ -33,6 +34,8 @@ FAbilities::FAbilities(AbilityChoice& choice, QWidget* parent) : QDialog(parent)
     auto* scroll = new QScrollArea;
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // Tab goes from list to list; the area follows the focus by itself.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidget(lists);
     const int rowHeight = lists->sizeHint().height() / static_cast<int>(count);
     scroll->setMinimumHeight(rowHeight * std::min<int>(VisibleLists, static_cast<int>(count)) + 8);
@@ -43,6 +46,7 @@ FAbilities::FAbilities(AbilityChoice& choice, QWidget* parent) : QDialog(parent)
     });
     cmdOk = buttons.cmdOk;
     cmdNo = buttons.cmdNo;
+    OrderTabsByLayout(this);
 }
 
 void FAbilities::LoadLists() {

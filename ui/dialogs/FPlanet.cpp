@@ -4,6 +4,7 @@
 
 #include "ui/MessageBoxPrompts.h"
 #include "ui/dialogs/RandomResources.h"
+#include "ui/TabOrder.h"
 
 FPlanet::FPlanet(const DialogLinks& links, QWidget* parent) : ObjectDialog(links, KindPlanet, "Planet", parent) {
     using C = CurrentObjectRecord;
@@ -26,6 +27,7 @@ FPlanet::FPlanet(const DialogLinks& links, QWidget* parent) : ObjectDialog(links
     AddLeadingButton(cmdRandomPlanet);
     connect(cmdRandomPlanet, &QPushButton::clicked, this, [this] { FillRandom(); });
     for (QComboBox* choice : {cmbPlanetSize, cmbPlanetType, cmbPlanetAtmosphere}) WatchChoice(choice);
+    OrderTabsByLayout(this);
 }
 
 void FPlanet::LoadFields() {
@@ -86,6 +88,7 @@ FAsteroid::FAsteroid(const DialogLinks& links, QWidget* parent)
     connect(cmdRandomAst, &QPushButton::clicked, this, [this] { FillRandom(); });
     WatchChoice(CmbAstSize);
     WatchChoice(cmbAstType);
+    OrderTabsByLayout(this);
 }
 
 void FAsteroid::LoadFields() {

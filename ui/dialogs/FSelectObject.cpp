@@ -6,6 +6,7 @@
 #include "model/CSystem.h"
 #include "ui/DialogParts.h"
 #include "ui/MessageBoxPrompts.h"
+#include "ui/TabOrder.h"
 
 std::string SelectionText(const CSpaceObject& object) {
     switch (object.Tipo) {
@@ -34,4 +35,5 @@ FSelectObject::FSelectObject(const std::vector<SpaceObjectRef>& objects, QWidget
     });
     cmdOk = buttons.cmdOk;
     cmdNo = buttons.cmdNo;
+    OrderTabsByLayout(this);
 }

@@ -1,5 +1,7 @@
 #include "ui/dialogs/FStar.h"
 
+#include "ui/TabOrder.h"
+
 FStar::FStar(const DialogLinks& links, QWidget* parent) : ObjectDialog(links, KindStar, "Star", parent) {
     using C = CurrentObjectRecord;
     TxtStarName = AddText("Star Name:", &C::Name);
@@ -10,6 +12,7 @@ FStar::FStar(const DialogLinks& links, QWidget* parent) : ObjectDialog(links, Ki
     AddExactRow();
     WatchChoice(cmbstarColor);
     WatchChoice(cmbStarSize);
+    OrderTabsByLayout(this);
 }
 
 void FStar::LoadFields() {
@@ -34,6 +37,7 @@ FStorm::FStorm(const DialogLinks& links, QWidget* parent) : ObjectDialog(links, 
     TxtStormY = AddText("Y Pos.:", &CurrentObjectRecord::Y);
     cmbStormColor = AddCombo("Storm Color:", {"White", "Red", "Blue", "Yellow"});
     AddExactRow();
+    OrderTabsByLayout(this);
 }
 
 void FStorm::LoadFields() {

@@ -1,6 +1,7 @@
 #include "ui/dialogs/FWarp.h"
 
 #include "ui/MessageBoxPrompts.h"
+#include "ui/TabOrder.h"
 
 FWarp::FWarp(const DialogLinks& links, QWidget* parent) : ObjectDialog(links, KindWarpPoint, "Warp Point", parent) {
     using C = CurrentObjectRecord;
@@ -12,6 +13,7 @@ FWarp::FWarp(const DialogLinks& links, QWidget* parent) : ObjectDialog(links, Ki
     cmbWarpSize = AddCombo("Warp Size:", {"Tiny", "Small", "Medium", "Large", "Huge"}, &C::Size);
     AddExactRow();
     WatchChoice(cmbWarpSize);
+    OrderTabsByLayout(this);
 }
 
 void FWarp::LoadFields() {
