@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "ui/render/BlankCanvas.h"
+#include "ui/render/SystemMapLabels.h"
 #include "catalog/StellarCatalog.h"
 #include "text/TextHelpers.h"
 #include "model/CUniverse.h"
@@ -20,6 +21,17 @@ QString Text(const std::string& bytes) { return QString::fromLatin1(bytes.data()
 QPoint HexagonCorner(std::int32_t X, std::int32_t Y) {
     const LabelPoint label = SectorToPixel(X, -Y);
     return {label.x - HexSize, label.y};
+}
+
+// Storms and warp points say what they are (a warp also where it leads);
+// a name, when there is one, follows on its own line.
+QStringList LabelLines(const CSpaceObject& object) {
+    QStringList lines;
+    if (object.Tipo == KindStorm) lines << "Storm";
+    if (object.Tipo == KindWarpPoint)
+        lines << "Warp" << "(" + Text(object.destSystem ? object.destSystem->name : std::string()) + ")";
+    if (!Trim(object.name).empty()) lines << Text(object.name);
+    return lines;
 }
 
 void PrintText(QPainter& painter, int x, int y, const std::string& text) {
@@ -128,17 +140,18 @@ void SystemMapPainter::DrawSelection(QPainter& painter, std::int32_t X, std::int
 
 void SystemMapPainter::DrawObjects(QPainter& painter, const CUniverse& universe, std::int32_t systemId,
                                    bool hideLabels) {
-    for (const SpaceObjectRef& object : universe.SpaceObjectsOf(systemId)) {
-        const LabelPoint label = SectorToPixel(object->coord.X, -object->coord.y);
-        if (!hideLabels && object->Tipo == KindStorm) PrintText(painter, label.x, label.y, "Storm");
-        if (!hideLabels && object->Tipo == KindWarpPoint) {
-            PrintText(painter, label.x, label.y, "Warp");
-            const std::string destination = object->destSystem ? object->destSystem->name : std::string();
-            PrintText(painter, label.x, label.y + 12, "(" + destination + ")");
-        }
+    const std::vector<SpaceObjectRef> objects = universe.SpaceObjectsOf(systemId);
+    std::vector<QRectF> pictures;
+    for (const SpaceObjectRef& object : objects)
+        pictures.emplace_back(HexagonCorner(object->coord.X, object->coord.y) + QPoint(4, 4), QSizeF(PictureSize, PictureSize));
+    SystemMapLabels labels(QFontMetricsF(painter.font(), painter.device()), QSizeF(SystemMapWidth, SystemMapHeight),
+                           std::move(pictures));
+    for (const SpaceObjectRef& object : objects) {
         DrawObjectPicture(painter, object->coord.X, object->coord.y, object->StellarObjectType,
                           object->Tipo == KindPlanet);
-        if (!hideLabels) PrintText(painter, label.x, label.y, object->name);
+        const QStringList lines = LabelLines(*object);
+        if (!hideLabels && !lines.isEmpty())
+            SystemMapLabels::Draw(painter, labels.Place(HexagonCorner(object->coord.X, object->coord.y), lines));
     }
 }
 
