@@ -24,7 +24,7 @@ QString MenuText(const QString& verb, const QString& step) {
 }  // namespace
 
 void FMapEditor::BuildEditMenu() {
-    QMenu* edit = menuBar()->addMenu(tr("Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName("editMenu");
     QUndoStack& history = document_.History();
     // Own actions rather than the stack's, so that a long operation that

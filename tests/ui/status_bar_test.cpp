@@ -1,5 +1,6 @@
 // The status bar tells where the pointer is and what the map holds, after
 // every change; Find takes the user to a system by its name.
+#include <QAction>
 #include <QCompleter>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -62,6 +63,11 @@ TEST_F(StatusBarTest, CountsAndNameFollowEditsSavesAndLoads) {
     EXPECT_EQ(Status("countsStatus"), "2 systems, 0 objects, 0 warp points");
     EXPECT_EQ(Status("mapNameStatus"), "Map: untitled");
     Create(KindStar, 0, 0, StarDriver());
+    EXPECT_EQ(Status("countsStatus"), "2 systems, 1 object, 0 warp points");
+    // Undo and redo end where every edit ends.
+    window.findChild<QAction*>("undo")->trigger();
+    EXPECT_EQ(Status("countsStatus"), "2 systems, 0 objects, 0 warp points");
+    window.findChild<QAction*>("redo")->trigger();
     EXPECT_EQ(Status("countsStatus"), "2 systems, 1 object, 0 warp points");
     // The warp and, as the user agrees, its way back from Beta.
     Create(KindWarpPoint, 6, 6, WarpDriver("Beta", 1, 1));
