@@ -245,6 +245,7 @@ private:
     void BuildStatusBar();
     QWidget* BuildFindField();
     void SectorPointerStatus(double px, double py);
+    void ShowPointerStatus(const QString& text);
     void ClearPointerStatus();
     // After any change of the map: the Problems panel checks again.
     void MapChanged();

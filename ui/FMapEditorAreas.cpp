@@ -168,6 +168,8 @@ QWidget* FMapEditor::BuildSystemArea() {
         sector->addWidget(new QLabel(labels[i].first));
         sector->addWidget(*labels[i].second = NamedLabel(names[i]), i == 4 ? 1 : 0);
         (*labels[i].second)->setMinimumWidth(28);
+        // A sector number always has its room, so the captions never run into it.
+        if (i < 4) (*labels[i].second)->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     }
     layout->addLayout(sector);
     layout->addWidget(BuildLegend());

@@ -33,11 +33,16 @@ ElidedLabel* StatusLabel(const char* name) {
 void FMapEditor::BuildStatusBar() {
     pointerStatus_ = StatusLabel("pointerStatus");
     mapNameStatus_ = StatusLabel("mapNameStatus");
-    countsStatus_ = StatusLabel("countsStatus");
+    // Short and never cut: the counts keep the room they need.
+    countsStatus_ = new QLabel;
+    countsStatus_->setObjectName("countsStatus");
     countsStatus_->setToolTip(tr("Objects are stars, planets, asteroid fields and storms; warp points are counted apart"));
     // The pointer on the left (a passing message covers it), the map on the right.
+    // The name takes the room its text needs (a long one is cut), leaving the
+    // rest to the pointer and to passing messages, which are shown there.
+    mapNameStatus_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     statusBar()->addWidget(pointerStatus_, 1);
-    statusBar()->addPermanentWidget(mapNameStatus_, 1);
+    statusBar()->addPermanentWidget(mapNameStatus_);
     statusBar()->addPermanentWidget(countsStatus_);
 }
 
@@ -68,7 +73,7 @@ void FMapEditor::GalaxyMove(double px, double py) {
     if (px < 0 || py < 0 || px >= GalaxyMapWidth || py >= GalaxyMapHeight) return ClearPointerStatus();
     const int X = GalaxyCellOf(px, GalaxyColumns), Y = GalaxyCellOf(py, GalaxyRows);
     const SystemRef system = FindSystemAt(universe_, X, Y);
-    pointerStatus_->setText(CellStatus(X, Y, system->ID == NoID ? QString() : FromBytes(Trim(system->name))));
+    ShowPointerStatus(CellStatus(X, Y, system->ID == NoID ? QString() : FromBytes(Trim(system->name))));
 }
 
 void FMapEditor::SectorPointerStatus(double px, double py) {
@@ -77,7 +82,13 @@ void FMapEditor::SectorPointerStatus(double px, double py) {
     QStringList contents;
     for (const SpaceObjectRef& object : universe_.SpaceObjectsOf(shownSystem_))
         if (object->coord.X == sector.X && object->coord.y == sector.Y) contents << ObjectDescription(*object);
-    pointerStatus_->setText(SectorStatus(sector.X, sector.Y, contents.join(", ")));
+    ShowPointerStatus(SectorStatus(sector.X, sector.Y, contents.join(", ")));
+}
+
+// A passing message (Find's) gives way once the pointer moves over a map.
+void FMapEditor::ShowPointerStatus(const QString& text) {
+    statusBar()->clearMessage();
+    pointerStatus_->setText(text);
 }
 
 void FMapEditor::ClearPointerStatus() { pointerStatus_->clear(); }

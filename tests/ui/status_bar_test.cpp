@@ -91,9 +91,32 @@ TEST_F(StatusBarTest, CountsAndNameFollowEditsSavesAndLoads) {
     EXPECT_EQ(Status("mapNameStatus"), "Map: status");
 }
 
+// On a laptop screen the counts are read whole beside a long map name.
+TEST_F(StatusBarTest, CountsStayWholeInASmallWindow) {
+    window.SetMapName(std::string(120, 'N'));
+    window.resize(1366, 740);
+    window.show();
+    QApplication::processEvents();
+    auto* counts = window.findChild<QLabel*>("countsStatus");
+    ASSERT_TRUE(counts->isVisible());
+    EXPECT_GE(counts->width(), counts->fontMetrics().horizontalAdvance(counts->text()));
+    EXPECT_LE(counts->mapTo(&window, QPoint(counts->width(), 0)).x(), window.width());
+    EXPECT_EQ(window.width(), 1366);
+    // The long name is cut and leaves most of the bar to the pointer and to
+    // passing messages.
+    auto* name = window.findChild<QLabel*>("mapNameStatus");
+    EXPECT_LT(name->width(), window.width() / 4);
+    window.FindSystem("Vega");
+    QApplication::processEvents();
+    EXPECT_GT(name->mapTo(&window, QPoint(0, 0)).x(), window.width() / 2);
+}
+
 TEST_F(StatusBarTest, PointerShowsTheCellOrSectorUnderItAndClearsOnLeaving) {
+    window.FindSystem("Vega");
+    ASSERT_FALSE(Message().isEmpty());
     window.GalaxyMove(4 * 30 + 1, 4 * 20 + 3);
     EXPECT_EQ(Status("pointerStatus"), "Cell 30, 20: Beta");
+    EXPECT_EQ(Message(), "");  // the pointer's place again
     window.GalaxyMove(4 * 31 + 2, 4 * 20 + 2);
     EXPECT_EQ(Status("pointerStatus"), "Cell 31, 20");
     window.GalaxyMove(-3, 10);  // beside the picture: no cell
