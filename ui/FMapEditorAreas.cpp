@@ -133,6 +133,11 @@ QWidget* FMapEditor::BuildGalaxyArea() {
     cell->addWidget(LblXG = NamedLabel("LblXG", "0"));
     cell->addWidget(new QLabel(tr("Y:")));
     cell->addWidget(LblYG = NamedLabel("LblYG", "0"));
+    // A cell number always has its room beside its caption.
+    for (QLabel* number : {LblXG, LblYG}) {
+        number->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        number->setMinimumWidth(28);
+    }
     cell->addStretch();
     layout->addLayout(cell);
     auto* system = new QHBoxLayout;

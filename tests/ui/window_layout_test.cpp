@@ -127,24 +127,24 @@ TEST_F(WindowLayoutTest, NoTwoGalaxyLabelsOverlapOnA200SystemMap) {
     EXPECT_EQ(labels[1].system, 1u);
 }
 
-// The captions and numbers under the system map stand side by side.
-TEST_F(WindowLayoutTest, SectorReadoutsDoNotOverlapTheirCaptions) {
+// The captions and numbers under the maps stand side by side.
+TEST_F(WindowLayoutTest, CellAndSectorReadoutsDoNotOverlapTheirCaptions) {
     ShowAt(QSize(1366, 740));
-    const SystemRef system = AddSystem("Home", 5, 5);
+    const SystemRef system = AddSystem("Home", 67, 49);
     SelectSystem(system);
     window.SystemMapMove(SectorPixel(-13, -2).first, SectorPixel(-13, -2).second);
     QApplication::processEvents();
-    QList<QWidget*> row;
-    QWidget* readout = window.findChild<QWidget*>("LblXS");
-    for (QObject* child : readout->parentWidget()->children()) {
-        auto* label = qobject_cast<QLabel*>(child);
-        if (label && label->isVisible() && std::abs(label->y() - readout->y()) < 4) row << label;
-    }
-    ASSERT_GE(row.size(), 10);
-    std::sort(row.begin(), row.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
-    for (qsizetype i = 0; i + 1 < row.size(); ++i) {
-        auto* label = static_cast<QLabel*>(row[i]);
-        EXPECT_LE(label->x() + label->fontMetrics().horizontalAdvance(label->text()), row[i + 1]->x())
-            << label->text().toStdString() << " runs into " << static_cast<QLabel*>(row[i + 1])->text().toStdString();
+    for (const auto& [readoutName, labels] : {std::pair{"LblXS", 10}, {"LblXG", 4}}) {
+        QList<QLabel*> row;
+        QWidget* readout = window.findChild<QWidget*>(readoutName);
+        for (QObject* child : readout->parentWidget()->children()) {
+            auto* label = qobject_cast<QLabel*>(child);
+            if (label && label->isVisible() && std::abs(label->y() - readout->y()) < 4) row << label;
+        }
+        ASSERT_GE(row.size(), labels) << readoutName;
+        std::sort(row.begin(), row.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+        for (qsizetype i = 0; i + 1 < row.size(); ++i)
+            EXPECT_LE(row[i]->x() + row[i]->fontMetrics().horizontalAdvance(row[i]->text()), row[i + 1]->x())
+                << row[i]->text().toStdString() << " runs into " << row[i + 1]->text().toStdString();
     }
 }
