@@ -193,11 +193,12 @@ void FMapEditor::RandomMapCommand() {
             return;
         }
     }
-    // One step that keeps the map it replaces, for an undo.
+    // One step that keeps the map it replaces, for an undo. The new map has
+    // no file yet; undone, the old one has its name back.
     const std::string name = "Random Map (" + std::to_string(generated.NSistemas()) + " systems)";
-    document_.Submit(std::make_unique<ReplaceMapEdit>(std::move(generated), name));
+    document_.Submit(std::make_unique<ReplaceMapEdit>(std::move(generated), name),
+                     [this, before = shared_.MapName](bool undone) { SetMapName(undone ? before : ""); });
     ShowFreshMap();
-    SetMapName("");
 }
 
 // Each system generated and each one linked is a step of the progress; the

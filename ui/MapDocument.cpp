@@ -11,8 +11,10 @@ MapDocument::MapDocument(QObject* parent) : QObject(parent), history_(new QUndoS
 // The steps hold parts of the map; they go before the map does.
 MapDocument::~MapDocument() { history_->clear(); }
 
-void MapDocument::Submit(std::unique_ptr<MapEdit> edit) {
-    history_->push(new MapEditCommand(*this, std::move(edit)));
+void MapDocument::Submit(std::unique_ptr<MapEdit> edit) { Submit(std::move(edit), {}); }
+
+void MapDocument::Submit(std::unique_ptr<MapEdit> edit, StepFollower follower) {
+    history_->push(new MapEditCommand(*this, std::move(edit), std::move(follower)));
 }
 
 void MapDocument::Replace(CUniverse universe) {

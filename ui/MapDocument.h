@@ -5,6 +5,7 @@
 
 #include "model/CUniverse.h"
 #include "model/MapEdit.h"
+#include "ui/MapEditCommand.h"
 #include "ui/editing/EditSink.h"
 
 class QUndoStack;
@@ -24,6 +25,8 @@ public:
 
     // Applies the edit and makes it the next step of the history.
     void Submit(std::unique_ptr<MapEdit> edit) override;
+    // The same, with the follower told each time the step runs.
+    void Submit(std::unique_ptr<MapEdit> edit, StepFollower follower);
     // Starts over on another map (a new or a loaded one): the history is
     // emptied and the map counts as saved.
     void Replace(CUniverse universe);

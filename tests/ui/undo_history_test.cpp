@@ -187,11 +187,18 @@ TEST_F(UndoHistoryTest, ARandomMapIsAStepThatUndoesToTheMapBefore) {
         random->Ok();
         return dialog.result();
     });
+    window.SetMapName("before");
     window.RandomMapCommand();
     EXPECT_EQ(window.Universe().NSistemas(), 12);
     EXPECT_EQ(StepName(0), "Random Map (12 systems)");
+    EXPECT_EQ(window.Shared().MapName, "");  // not the file of the map it replaced
     Undo();
     ASSERT_EQ(window.Universe().NSistemas(), 2);
     EXPECT_EQ(window.Universe().Systems()[0], alpha);
     EXPECT_FALSE(window.Document().IsModified());
+    // The map that is back is the named one again, so Save goes to its file.
+    EXPECT_EQ(window.Shared().MapName, "before");
+    EXPECT_EQ(window.windowTitle(), "before[*] - TarsisDizIzuzuri");
+    Redo();
+    EXPECT_EQ(window.Shared().MapName, "");
 }
