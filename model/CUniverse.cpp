@@ -1,5 +1,7 @@
 #include "model/CUniverse.h"
 
+#include <atomic>
+
 #include "text/TextHelpers.h"
 
 #include <algorithm>
@@ -41,6 +43,7 @@ CUniverse::CUniverse(CUniverse&& other) noexcept
       objects_(std::move(other.objects_)),
       systemsInIdOrder_(other.systemsInIdOrder_),
       objectsInIdOrder_(other.objectsInIdOrder_) {
+    GalaxyChanged();
     other.Clear();
 }
 
@@ -51,6 +54,7 @@ CUniverse& CUniverse::operator=(CUniverse&& other) noexcept {
         objects_ = std::move(other.objects_);
         systemsInIdOrder_ = other.systemsInIdOrder_;
         objectsInIdOrder_ = other.objectsInIdOrder_;
+        GalaxyChanged();
         other.Clear();
     }
     return *this;
@@ -64,7 +68,18 @@ void CUniverse::ReleaseLinks() {
     }
 }
 
+// One counter for all universes, so that no two contents share a stamp.
+std::uint64_t CUniverse::NewGalaxyStamp() {
+    static std::atomic<std::uint64_t> lastStamp{0};
+    return ++lastStamp;
+}
+
+void CUniverse::GalaxyChangedBy(const CSpaceObject& object) {
+    if (object.Tipo == KindWarpPoint) GalaxyChanged();
+}
+
 void CUniverse::Clear() {
+    GalaxyChanged();
     ReleaseLinks();
     systems_.clear();
     objects_.clear();
@@ -87,16 +102,19 @@ std::int32_t CUniverse::BuscaLastSO() const { return objects_.empty() ? 0 : obje
 void CUniverse::AddSystem(const SystemRef& System) {
     System->ID = BuscaLast() + 1;
     systems_.push_back(System);
+    GalaxyChanged();
 }
 
 void CUniverse::EditSystem(const SystemRef& System, std::int32_t IDsystem) {
     const std::size_t p = SystemPosition(IDsystem);
     if (p == NotFound) return;
     systems_[p] = System;
+    GalaxyChanged();
     if (!InOrderAt(systems_, p)) systemsInIdOrder_ = false;
 }
 
 void CUniverse::RemoveSystem(std::int32_t IDsystem) {
+    GalaxyChanged();
     RemoveSpaceObjectSystem(IDsystem);
     const std::size_t p = SystemPosition(IDsystem);
     if (p != NotFound) systems_.erase(systems_.begin() + static_cast<std::ptrdiff_t>(p));
@@ -134,6 +152,7 @@ void CUniverse::GetAllSystems(std::vector<SystemRef>& s, std::int32_t& Nsys) con
 void CUniverse::AddSpaceObject(const SpaceObjectRef& SE, std::int32_t IDsystem) {
     SE->ID = BuscaLastSO() + 1;
     objects_.push_back(SE);
+    GalaxyChangedBy(*SE);
     const std::size_t p = SystemPosition(IDsystem);
     if (p != NotFound) systems_[p]->addObject(SE);
 }
@@ -142,21 +161,29 @@ void CUniverse::EditSpaceObject(const SpaceObjectRef& SpaceObject, std::int32_t 
                                 std::int32_t idspaceobject) {
     const std::size_t system = SystemPosition(IDsystem);
     if (system != NotFound) systems_[system]->editObject(SpaceObject, idspaceobject);
+    GalaxyChangedBy(*SpaceObject);
     if (!objectsInIdOrder_) {
         for (auto& object : objects_)
-            if (object->ID == idspaceobject) object = SpaceObject;
+            if (object->ID == idspaceobject) {
+                GalaxyChangedBy(*object);
+                object = SpaceObject;
+            }
         return;
     }
     // In ID order the ID is held by one object at most.
     const std::size_t p = ObjectPosition(idspaceobject);
     if (p == NotFound) return;
+    GalaxyChangedBy(*objects_[p]);
     objects_[p] = SpaceObject;
     if (!InOrderAt(objects_, p)) objectsInIdOrder_ = false;
 }
 
 void CUniverse::RemoveSpaceObject(std::int32_t IDsystem, std::int32_t idspaceobject) {
     const std::size_t p = ObjectPosition(idspaceobject);
-    if (p != NotFound) objects_.erase(objects_.begin() + static_cast<std::ptrdiff_t>(p));
+    if (p != NotFound) {
+        GalaxyChangedBy(*objects_[p]);
+        objects_.erase(objects_.begin() + static_cast<std::ptrdiff_t>(p));
+    }
     const std::size_t system = SystemPosition(IDsystem);
     if (system != NotFound) systems_[system]->removeObject(idspaceobject);
 }
@@ -166,6 +193,7 @@ void CUniverse::RemoveSpaceObject(std::int32_t IDsystem, std::int32_t idspaceobj
 void CUniverse::RemoveSpaceObjectSystem(std::int32_t IDsystem) {
     const std::vector<SpaceObjectRef> gone = SpaceObjectsOf(IDsystem);
     if (gone.empty()) return;
+    GalaxyChanged();
     std::unordered_set<std::int32_t> ids;
     for (const auto& object : gone) ids.insert(object->ID);
     const auto isGone = [&ids](const SpaceObjectRef& object) { return ids.count(object->ID) > 0; };
@@ -224,11 +252,13 @@ void InsertAt(List& list, std::size_t position, const Item& item) {
 // other use is noticed and lookups fall back to walking the list.
 void CUniverse::RestoreSystem(const SystemRef& System, std::size_t position) {
     InsertAt(systems_, position, System);
+    GalaxyChanged();
     if (!InOrderAt(systems_, std::min(position, systems_.size() - 1))) systemsInIdOrder_ = false;
 }
 
 void CUniverse::RestoreSpaceObject(const SpaceObjectRef& SE, std::size_t position, std::size_t systemPosition) {
     InsertAt(objects_, position, SE);
+    GalaxyChangedBy(*SE);
     if (!InOrderAt(objects_, std::min(position, objects_.size() - 1))) objectsInIdOrder_ = false;
     if (SE->systema && systemPosition != NotInOwnList) InsertAt(SE->systema->objects, systemPosition, SE);
 }

@@ -47,6 +47,13 @@ public:
     const std::vector<SystemRef>& Systems() const { return systems_; }
     const std::vector<SpaceObjectRef>& Objects() const { return objects_; }
 
+    // Changes, to a value no universe had before, whenever what the galaxy
+    // map shows may have changed: a system added, edited, removed or put
+    // back, a warp point added, edited, removed or put back, or the whole
+    // content replaced. Other objects leave it as it is, so the galaxy need
+    // not be gathered again after each edit inside a system.
+    std::uint64_t GalaxyStamp() const { return galaxyStamp_; }
+
     std::int32_t BuscaLast() const;
     std::int32_t BuscaLastSO() const;
 
@@ -108,8 +115,13 @@ private:
     template <class Test>
     bool AnyObjectOf(std::int32_t IDsystem, Test test) const;
 
+    static std::uint64_t NewGalaxyStamp();
+    void GalaxyChanged() { galaxyStamp_ = NewGalaxyStamp(); }
+    void GalaxyChangedBy(const CSpaceObject& object);
+
     std::vector<SystemRef> systems_;
     std::vector<SpaceObjectRef> objects_;
+    std::uint64_t galaxyStamp_ = NewGalaxyStamp();
     // False once an edit broke the ID order of the list.
     bool systemsInIdOrder_ = true;
     bool objectsInIdOrder_ = true;

@@ -1,5 +1,6 @@
 #include "ui/render/GalaxyLabels.h"
 
+#include <QFontMetricsF>
 #include <QHash>
 #include <algorithm>
 #include <cmath>
@@ -51,6 +52,21 @@ std::vector<std::size_t> ByImportance(const std::vector<GalaxySystemMark>& syste
     return order;
 }
 
+// Whether even the narrowest name would find every place beside the disc
+// taken: each place of a real name covers the sliver tested here, so the name
+// need not be laid out to know it has no room.
+bool NoRoomAtAll(const RectGrid& taken, const QRectF& area, QPointF centre, double radius, double lift,
+                 double lineHeight) {
+    constexpr double Sliver = 1;
+    const QRectF slivers[] = {{centre.x() + radius, centre.y() - lift, Sliver, lineHeight},
+                              {centre.x() - radius - Sliver, centre.y() - lift, Sliver, lineHeight},
+                              {centre.x() - Sliver / 2, centre.y() - radius - lineHeight, Sliver, lineHeight},
+                              {centre.x() - Sliver / 2, centre.y() + radius, Sliver, lineHeight}};
+    for (const QRectF& sliver : slivers)
+        if (area.contains(sliver) && !taken.Overlaps(sliver)) return false;
+    return true;
+}
+
 }  // namespace
 
 double GalaxyLabels::FontScale(double scale) { return std::clamp(scale, 1.0, 1.5); }
@@ -67,30 +83,32 @@ void GalaxyLabels::Reset(std::size_t) {
     placedScale_ = -1;
 }
 
+// Texts are matched to the list of systems here, but laid out only when
+// first needed: on a crowded map most names never find a place.
 void GalaxyLabels::PrepareTexts(const std::vector<GalaxySystemMark>& systems, double scale) {
     const double fontScale = FontScale(scale);
     if (textScale_ == fontScale && texts_.size() == systems.size()) return;
-    const QFont font = Font(scale);
     // Names of maps long gone are let go.
-    if (textScale_ != fontScale || static_cast<std::size_t>(byName_.size()) > 4 * systems.size() + 1000) byName_.clear();
-    texts_.resize(systems.size());
-    for (std::size_t i = 0; i < systems.size(); ++i) {
-        auto found = byName_.find(systems[i].name);
-        if (found == byName_.end()) {
-            QStaticText text(systems[i].name);
-            text.setTextFormat(Qt::PlainText);
-            text.setPerformanceHint(QStaticText::AggressiveCaching);
-            text.prepare(QTransform(), font);
-            found = byName_.insert(systems[i].name, text);
-        }
-        texts_[i] = found.value();
-    }
+    if (textScale_ != fontScale || byName_.size() > 4 * systems.size() + 1000) byName_.clear();
+    texts_.assign(systems.size(), nullptr);
     textScale_ = fontScale;
 }
 
 const QStaticText& GalaxyLabels::Text(const std::vector<GalaxySystemMark>& systems, std::size_t index, double scale) {
     PrepareTexts(systems, scale);
-    return texts_.at(index);
+    const QStaticText*& text = texts_.at(index);
+    if (text) return *text;
+    const QString& name = systems[index].name;
+    auto found = byName_.find(name);
+    if (found == byName_.end()) {
+        QStaticText laidOut(name);
+        laidOut.setTextFormat(Qt::PlainText);
+        laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
+        laidOut.prepare(QTransform(), Font(scale));
+        found = byName_.emplace(name, laidOut).first;
+    }
+    text = &found->second;
+    return *text;
 }
 
 const std::vector<PlacedLabel>& GalaxyLabels::Layout(const std::vector<GalaxySystemMark>& systems, double scale,
@@ -101,11 +119,13 @@ const std::vector<PlacedLabel>& GalaxyLabels::Layout(const std::vector<GalaxySys
     RectGrid taken;
     const QRectF area(QPointF(0, 0), bounds);
     const double radius = 2 * std::min(scale, 2.0), lift = 4 * FontScale(scale);
+    const double lineHeight = QFontMetricsF(Font(scale)).height();
     for (const std::size_t index : ByImportance(systems, selected)) {
         const GalaxySystemMark& system = systems[index];
         if (system.name.isEmpty()) continue;
-        const QSizeF size = texts_[index].size();
         const QPointF centre((GalaxyCellSize * system.X + 2) * scale, (GalaxyCellSize * system.Y + 2) * scale);
+        if (NoRoomAtAll(taken, area, centre, radius, lift, lineHeight)) continue;
+        const QSizeF size = Text(systems, index, scale).size();
         // Right of the disc (where names always stood), left of it, above, below.
         const QPointF corners[] = {{centre.x() + radius, centre.y() - lift},
                                    {centre.x() - radius - size.width(), centre.y() - lift},

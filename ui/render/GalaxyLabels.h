@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QFont>
-#include <QHash>
 #include <QRectF>
 #include <QStaticText>
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 struct GalaxySystemMark;
@@ -35,11 +35,13 @@ public:
 private:
     void PrepareTexts(const std::vector<GalaxySystemMark>& systems, double scale);
 
-    std::vector<QStaticText> texts_;
+    // Per system, its laid-out name in byName_; null until first needed.
+    std::vector<const QStaticText*> texts_;
     double textScale_ = -1;
     // Laid-out names by text, kept across changes of the map: after an edit
     // almost every name is one laid out before.
-    QHash<QString, QStaticText> byName_;
+    // Node-based, so the pointers above survive its growth.
+    std::unordered_map<QString, QStaticText> byName_;
     std::vector<PlacedLabel> placed_;
     double placedScale_ = -1;
     std::int32_t placedSelection_ = 0;

@@ -7,10 +7,14 @@
 #include <QSizeF>
 #include <QString>
 #include <cstdint>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "ui/render/GalaxyLabels.h"
+#include "ui/render/GalaxyLayer.h"
 
+class CSpaceObject;
 class CUniverse;
 class QPainter;
 class Reporter;
@@ -18,9 +22,6 @@ class Reporter;
 constexpr int GalaxyCellSize = 4;
 constexpr int GalaxyMapWidth = 272;   // 68 columns
 constexpr int GalaxyMapHeight = 200;  // 50 rows
-
-// The colour of warp lines: the grey of an inactive window border.
-QColor WarpLineColour();
 
 // One system as the galaxy map shows it.
 struct GalaxySystemMark {
@@ -60,10 +61,19 @@ public:
     const std::vector<PlacedLabel>& Labels(double scale, const GalaxyPaintOptions& options) const;
 
 private:
-    void PaintSystem(QPainter& painter, std::size_t index, double scale, const QImage& disc) const;
+    void Gather(const CUniverse& universe);
+    void AddWarpLines(std::size_t index, const std::vector<const CSpaceObject*>& warps,
+                      const std::unordered_map<std::int32_t, std::size_t>& indexOf);
 
     std::vector<GalaxySystemMark> systems_;
-    // Per system, the lines of its warps between scale-1 cell centres.
-    std::vector<std::vector<QLine>> lines_;
+    // The lines of all warps between scale-1 cell centres, and the centres.
+    std::vector<QLine> lines_;
+    std::vector<QPoint> centres_;
+    mutable GalaxyLayer layer_;
     mutable GalaxyLabels labels_;
+    // What was gathered, from which universe at which stamp: gathering again
+    // is skipped while neither has changed.
+    std::vector<std::string> brokenWarps_;
+    const CUniverse* gatheredFrom_ = nullptr;
+    std::uint64_t gatheredStamp_ = 0;
 };
