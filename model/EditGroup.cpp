@@ -1,7 +1,5 @@
 #include "model/EditGroup.h"
 
-#include <ranges>
-
 EditGroup::EditGroup(std::unique_ptr<MapEdit> main) { edits_.push_back(std::move(main)); }
 
 void EditGroup::Apply(CUniverse& universe) {
@@ -9,5 +7,7 @@ void EditGroup::Apply(CUniverse& universe) {
 }
 
 void EditGroup::Undo(CUniverse& universe) {
-    for (const std::unique_ptr<MapEdit>& edit : std::views::reverse(edits_)) edit->Undo(universe);
+    // Reverse iterators rather than std::views::reverse: clang 14 with this
+    // standard library cannot compile the view, and the fuzz build uses clang.
+    for (auto edit = edits_.rbegin(); edit != edits_.rend(); ++edit) (*edit)->Undo(universe);
 }
