@@ -1,5 +1,9 @@
 #include "catalog/AbilityCatalog.h"
 
+#include <map>
+#include <string_view>
+#include <utility>
+
 #include "text/LineCursor.h"
 #include "text/TextHelpers.h"
 #include "text/Reporter.h"
@@ -26,8 +30,41 @@ AbilityDefinition ReadAbility(LineCursor& in, const std::string& groupName, std:
     return a;
 }
 
-// An amount part without its "Am1= " or "Am2= " prefix.
-std::string AmountOf(const std::string& part) { return part.size() > 5 ? part.substr(5) : std::string(); }
+// text == a.AbilityText(), without building it for every entry looked at.
+bool HasText(const AbilityDefinition& a, std::string_view text) {
+    for (std::string_view part : {std::string_view(a.Tipe), std::string_view("/Am1= "), std::string_view(a.Amount1),
+                                  std::string_view("/Am2= "), std::string_view(a.Amount2)}) {
+        if (text.substr(0, part.size()) != part) return false;
+        text.remove_prefix(part.size());
+    }
+    return text.empty();
+}
+
+// The kinds the editor looks abilities up for by their text.
+bool ChosenByText(const std::string& kind) {
+    for (std::int32_t code : {1, 2, 3, 4, 8})
+        if (KindTextOfCode(code) == kind) return true;
+    return false;
+}
+
+// The editor names an ability by its text alone, so two abilities of one kind
+// with the same text but other details (a repeated entry, or a "/" inside a
+// type or amount) cannot both be chosen: say so once rather than let the
+// second one be swapped for the first unnoticed.
+void ReportAmbiguousTexts(const std::vector<AbilityDefinition>& entries, Reporter& reporter) {
+    std::map<std::pair<std::string, std::string>, const CAbility*> first;
+    std::string example;
+    std::size_t count = 0;
+    for (const auto& a : entries) {
+        if (!ChosenByText(a.ObjectKind)) continue;
+        const auto [seen, isNew] = first.try_emplace({a.ObjectKind, a.AbilityText()}, &a);
+        if (isNew || *seen->second == static_cast<const CAbility&>(a)) continue;
+        if (count++ == 0) example = a.ObjectKind + " abilities with the text '" + Elided(a.AbilityText()) + "'";
+    }
+    if (count == 0) return;
+    reporter.Error(std::string("'") + AbilityCatalog::FileName + "' has different " + example +
+                   "; that text gives the first of them. Abilities hidden this way: " + std::to_string(count));
+}
 
 }  // namespace
 
@@ -55,7 +92,7 @@ std::string ObjectKindOfGroup(const std::string& groupName) {
 }
 
 bool AbilityCatalog::ParseStellarAbilityTypes(const std::filesystem::path& file, Reporter& reporter) {
-    return ReadDataFile(file, FailureText, "ability groups (\"Name\" lines)", reporter, [this](LineCursor& in) {
+    const auto read = [this, &reporter](LineCursor& in) {
         entries_.clear();  // only once the file opened: else the catalogue stays
         while (!in.AtEnd()) {
             const std::string& line = in.Next();
@@ -64,8 +101,10 @@ bool AbilityCatalog::ParseStellarAbilityTypes(const std::filesystem::path& file,
             const double count = RealNumber(Value(in));
             for (std::int32_t i = 1; i <= count; ++i) entries_.push_back(ReadAbility(in, groupName, i));
         }
+        ReportAmbiguousTexts(entries_, reporter);
         return !entries_.empty();
-    });
+    };
+    return ReadDataFile(file, FailureText, "ability groups (\"Name\" lines)", reporter, read);
 }
 
 std::vector<AbilityDefinition> AbilityCatalog::AbilitiesOfKind(std::int32_t kindCode) const {
@@ -85,17 +124,17 @@ std::vector<AbilityDefinition> AbilityCatalog::AbilitiesOfGroup(const std::strin
 
 CAbility AbilityCatalog::AbilityFromText(std::int32_t kindCode, const std::string& abilityText,
                                          Reporter& reporter) const {
-    const std::vector<std::string> parts = SplitAt(abilityText, '/');
+    // The whole text is compared: cutting it at its "/" would misread a type
+    // or amount that holds one, and match another ability or none.
     const std::string kind = KindTextOfCode(kindCode);
     for (const auto& a : entries_) {
-        if (parts.size() < 3 || kind.empty()) break;
-        if (a.Tipe != parts[0] || a.ObjectKind != kind) continue;
-        if (a.Amount1 != AmountOf(parts[1]) || a.Amount2 != AmountOf(parts[2])) continue;
+        if (kind.empty()) break;
+        if (a.ObjectKind != kind || !HasText(a, abilityText)) continue;
         CAbility found = a;
         found.ID = static_cast<std::uint8_t>(a.IndexInGroup);
         return found;
     }
-    if (!abilityText.empty()) reporter.Error("There's no ability '" + abilityText + "' for that object");
+    if (!abilityText.empty()) reporter.Error("There's no ability '" + Elided(abilityText) + "' for that object");
     CAbility ability;
     ability.IniciaCAbility();
     ability.Description = "NO";

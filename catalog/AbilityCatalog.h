@@ -36,7 +36,8 @@ public:
     // Rebuilds the catalogue. A failure is reported with
     // "The 'StellarAbilitiesTypes.txt' path is incorrect" and returns false;
     // the entries completed so far stay. A file that cannot be opened leaves
-    // the previous catalogue unchanged.
+    // the previous catalogue unchanged. Abilities of one kind that differ but
+    // share a text are reported once; the file still counts as read.
     bool ParseStellarAbilityTypes(const std::filesystem::path& file, Reporter& reporter);
 
     // Entries whose ObjectKind is the kind of the code, in catalogue order.
@@ -44,8 +45,9 @@ public:
     // Entries whose GroupName equals the name, each copy with ObjectKind empty.
     std::vector<AbilityDefinition> AbilitiesOfGroup(const std::string& groupName) const;
 
-    // The ability an ability text names for the kind. When none matches (also
-    // for a malformed text) the result has Description "NO"; a non-empty text
-    // is then reported as "There's no ability '<text>' for that object".
+    // The first ability of the kind whose AbilityText is exactly the text, its
+    // ID the index in its group. When none matches (also for a malformed text)
+    // the result has Description "NO"; a non-empty text is then reported as
+    // "There's no ability '<text>' for that object".
     CAbility AbilityFromText(std::int32_t kindCode, const std::string& abilityText, Reporter& reporter) const;
 };

@@ -9,12 +9,14 @@ std::string L(const std::string& key, const std::string& value) { return Keyed(k
 
 struct Ability {
     std::string chance, tipe, amount1, amount2;
+    std::string description = {};  // empty: the type followed by " d"
 };
 
 std::vector<std::string> Group(const std::string& name, const std::string& count, const std::vector<Ability>& items) {
     std::vector<std::string> lines{L("Name", name), L("Number of Abilities", count)};
     for (const auto& a : items) {
-        const std::vector<std::string> seven{L("Chance", a.chance), L("Type", a.tipe), L("Description", a.tipe + " d"),
+        const std::string description = a.description.empty() ? a.tipe + " d" : a.description;
+        const std::vector<std::string> seven{L("Chance", a.chance), L("Type", a.tipe), L("Description", description),
                                              L("Scope", "Sector"),  L("Range", "2"),   L("Amount 1", a.amount1),
                                              L("Amount 2", a.amount2)};
         lines.insert(lines.end(), seven.begin(), seven.end());
@@ -72,6 +74,8 @@ TEST_F(AbilityCatalogTest, UnmatchedOrMalformedTextGivesTheNoAbility) {
     EXPECT_EQ(table.AbilityFromText(1, "Bonus/Am1= 10/Am2= 0", reporter).Description, "NO");
     EXPECT_EQ(table.AbilityFromText(4, "Bonus", reporter).Description, "NO");
     EXPECT_EQ(table.AbilityFromText(4, "Bonus/A", reporter).Description, "NO");
+    // A formula the catalogue lacks is no other ability, however it starts.
+    EXPECT_EQ(table.AbilityFromText(4, "Bonus/Am1= 10/Am2= 0/2", reporter).Description, "NO");
     const CAbility empty = table.AbilityFromText(4, "", reporter);
     EXPECT_EQ(empty.Description, "NO");
     CAbility initial;
@@ -81,7 +85,50 @@ TEST_F(AbilityCatalogTest, UnmatchedOrMalformedTextGivesTheNoAbility) {
     EXPECT_EQ(reporter.Messages(), (std::vector<std::string>{
                                        "There's no ability 'Bonus/Am1= 10/Am2= 0' for that object",
                                        "There's no ability 'Bonus' for that object",
-                                       "There's no ability 'Bonus/A' for that object"}));
+                                       "There's no ability 'Bonus/A' for that object",
+                                       "There's no ability 'Bonus/Am1= 10/Am2= 0/2' for that object"}));
+}
+
+TEST_F(AbilityCatalogTest, TypesAndAmountsHoldingASlashFindTheirOwnAbility) {
+    ASSERT_TRUE(Read(Group("Normal Planet", "4", {{"1", "Bonus", "10", "0"}, {"1", "Bonus", "10", "0/2"},
+                                                  {"1", "Bonus", "Size/2", "0"}, {"1", "Grow/Shrink", "1", "0"}})));
+    for (const AbilityDefinition& entry : table.Entries()) {
+        SCOPED_TRACE(entry.AbilityText());
+        const CAbility found = table.AbilityFromText(4, entry.AbilityText(), reporter);
+        EXPECT_EQ(found.ID, entry.IndexInGroup);
+        EXPECT_EQ(found.Tipe, entry.Tipe);
+        EXPECT_EQ(found.Amount1, entry.Amount1);
+        EXPECT_EQ(found.Amount2, entry.Amount2);
+    }
+    EXPECT_TRUE(reporter.entries.empty());
+}
+
+TEST_F(AbilityCatalogTest, DifferentAbilitiesSharingATextAreReportedAndGiveTheFirst) {
+    const auto lines = Join({Group("Normal Planet", "6",
+                                   {{"1", "Bonus", "10", "0", "first"},
+                                    {"1", "Bonus", "10", "0", "second"},
+                                    {"1", "Mine/Am1= 1", "2", "3"},
+                                    {"1", "Mine", "1/Am1= 2", "3"},
+                                    {"5", "Calm", "1", "0"},
+                                    {"9", "Calm", "1", "0"}}),
+                             Group("Normal Star", "1", {{"1", "Bonus", "10", "0", "third"}}),
+                             Group("Odd Group", "2", {{"1", "Odd", "1", "1", "a"}, {"1", "Odd", "1", "1", "b"}})});
+    ASSERT_TRUE(Read(lines));
+    // Only the two planet pairs hide an ability: a repeat with the same details
+    // (Calm), the same text for another kind, and groups no object kind
+    // offers hide nothing.
+    EXPECT_EQ(reporter.Messages(),
+              std::vector<std::string>{"'StellarAbilityTypes.txt' has different Planet abilities with the text "
+                                       "'Bonus/Am1= 10/Am2= 0'; that text gives the first of them. Abilities hidden "
+                                       "this way: 2"});
+    const CAbility bonus = table.AbilityFromText(4, "Bonus/Am1= 10/Am2= 0", reporter);
+    EXPECT_EQ(bonus.Description, "first");
+    EXPECT_EQ(bonus.ID, 1);
+    EXPECT_EQ(table.AbilityFromText(1, "Bonus/Am1= 10/Am2= 0", reporter).Description, "third");
+    const CAbility mine = table.AbilityFromText(4, "Mine/Am1= 1/Am1= 2/Am2= 3", reporter);
+    EXPECT_EQ(mine.Tipe, "Mine/Am1= 1");
+    EXPECT_EQ(mine.ID, 3);
+    EXPECT_EQ(reporter.entries.size(), 1u);
 }
 
 TEST_F(AbilityCatalogTest, FailuresKeepWhatWasRead) {
