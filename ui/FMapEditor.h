@@ -344,4 +344,7 @@ private:
     QLabel* countsStatus_ = nullptr;
     QLineEdit* findField_ = nullptr;
     QStringListModel* systemNames_ = nullptr;
+    // The galaxy stamp the warp count and the Find names were taken at.
+    std::uint64_t countedStamp_ = 0;
+    std::int32_t countedWarps_ = 0;
 };

@@ -63,10 +63,17 @@ QWidget* FMapEditor::BuildFindField() {
 }
 
 void FMapEditor::RefreshStatusBar() {
-    countsStatus_->setText(CountsText(CountMap(universe_)));
+    // Warp points and system names change only with what the galaxy shows;
+    // walking and sorting the whole map after every edit inside one system
+    // would cost more than the edit on a large map.
+    if (universe_.GalaxyStamp() != countedStamp_) {
+        countedStamp_ = universe_.GalaxyStamp();
+        countedWarps_ = CountWarps(universe_);
+        const QStringList names = SystemNames(universe_);
+        if (names != systemNames_->stringList()) systemNames_->setStringList(names);
+    }
+    countsStatus_->setText(CountsText(CountMapWithWarps(universe_, countedWarps_)));
     mapNameStatus_->setText(MapNameStatus(shared_.MapName));
-    const QStringList names = SystemNames(universe_);
-    if (names != systemNames_->stringList()) systemNames_->setStringList(names);
 }
 
 void FMapEditor::GalaxyMove(double px, double py) {

@@ -17,10 +17,20 @@ QString Counted(std::int32_t count, const char* one, const char* many) {
 
 }  // namespace
 
-MapCounts CountMap(const CUniverse& universe) {
+MapCounts CountMap(const CUniverse& universe) { return CountMapWithWarps(universe, CountWarps(universe)); }
+
+std::int32_t CountWarps(const CUniverse& universe) {
+    const auto& objects = universe.Objects();
+    return static_cast<std::int32_t>(std::count_if(objects.begin(), objects.end(), [](const SpaceObjectRef& object) {
+        return object->Tipo == KindWarpPoint;
+    }));
+}
+
+MapCounts CountMapWithWarps(const CUniverse& universe, std::int32_t warps) {
     MapCounts counts;
     counts.systems = universe.NSistemas();
-    for (const SpaceObjectRef& object : universe.Objects()) ++(object->Tipo == KindWarpPoint ? counts.warps : counts.objects);
+    counts.warps = warps;
+    counts.objects = static_cast<std::int32_t>(universe.Objects().size()) - warps;
     return counts;
 }
 

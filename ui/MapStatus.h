@@ -17,6 +17,11 @@ struct MapCounts {
 };
 
 MapCounts CountMap(const CUniverse& universe);
+// The warp points of the map alone: they change only when what the galaxy
+// shows changes, so a caller may keep the count between such changes.
+std::int32_t CountWarps(const CUniverse& universe);
+// The counts when the warp points are already known.
+MapCounts CountMapWithWarps(const CUniverse& universe, std::int32_t warps);
 // "12 systems, 80 objects, 24 warp points" (singular for one).
 QString CountsText(const MapCounts& counts);
 // "Map: NAME", or "Map: untitled" before the map has a file.

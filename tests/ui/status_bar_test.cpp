@@ -72,6 +72,11 @@ TEST_F(StatusBarTest, CountsAndNameFollowEditsSavesAndLoads) {
     // The warp and, as the user agrees, its way back from Beta.
     Create(KindWarpPoint, 6, 6, WarpDriver("Beta", 1, 1));
     EXPECT_EQ(Status("countsStatus"), "2 systems, 1 object, 2 warp points");
+    // Warp points are counted again only when they come and go.
+    window.findChild<QAction*>("undo")->trigger();
+    EXPECT_EQ(Status("countsStatus"), "2 systems, 1 object, 0 warp points");
+    window.findChild<QAction*>("redo")->trigger();
+    EXPECT_EQ(Status("countsStatus"), "2 systems, 1 object, 2 warp points");
     Press(0, 0);
     window.RemoveCommand();
     EXPECT_EQ(Status("countsStatus"), "2 systems, 0 objects, 2 warp points");
