@@ -27,10 +27,18 @@ int TextPixels(const QImage& image, QRect area) {
     return count;
 }
 
+// Lines measured in the default font, as a fresh painter would.
+LabelTextCache& Texts() {
+    static LabelTextCache texts;
+    texts = LabelTextCache();
+    texts.Use(QFont(), nullptr, SystemMapLabels::MaxLineWidth);
+    return texts;
+}
+
 }  // namespace
 
 TEST(SystemMapLabelPlacement, AFreeLabelStandsRightOfItsHexagonAsAlways) {
-    SystemMapLabels labels(QFontMetricsF(QFont()), Field, {PictureOf(0, 0)});
+    SystemMapLabels labels(Texts(), Field, {PictureOf(0, 0)});
     const SectorLabel label = labels.Place(Corner(0, 0), {"Sol"});
     EXPECT_EQ(label.rect.topLeft(), QPointF(344, 320));
     EXPECT_EQ(label.lines, QStringList{"Sol"});
@@ -39,7 +47,7 @@ TEST(SystemMapLabelPlacement, AFreeLabelStandsRightOfItsHexagonAsAlways) {
 TEST(SystemMapLabelPlacement, LabelsKeepClearOfPicturesAndEachOther) {
     // The sector up and to the right of (0, 0), which a right label would cover.
     const std::vector<QRectF> pictures{PictureOf(0, 0), PictureOf(1, 0), PictureOf(-1, 0), PictureOf(2, 0)};
-    SystemMapLabels labels(QFontMetricsF(QFont()), Field, pictures);
+    SystemMapLabels labels(Texts(), Field, pictures);
     const SectorLabel first = labels.Place(Corner(0, 0), {"Warp", "(Betelgeuse)"});
     for (const QRectF& picture : pictures) EXPECT_FALSE(first.rect.intersects(picture));
     EXPECT_TRUE(QRectF(QPointF(0, 0), Field).contains(first.rect));
@@ -49,7 +57,7 @@ TEST(SystemMapLabelPlacement, LabelsKeepClearOfPicturesAndEachOther) {
 }
 
 TEST(SystemMapLabelPlacement, EdgeLabelsStayOnTheFieldAndLongLinesAreCut) {
-    SystemMapLabels labels(QFontMetricsF(QFont()), Field, {});
+    SystemMapLabels labels(Texts(), Field, {});
     for (const auto& [X, Y] : {std::pair{13, 0}, {12, 3}, {5, -10}, {-2, 10}, {-13, -2}}) {
         const SectorLabel label = labels.Place(Corner(X, Y), {"Warp", "(Far Away Place)"});
         EXPECT_TRUE(QRectF(QPointF(0, 0), Field).contains(label.rect)) << X << "," << Y;
@@ -107,6 +115,24 @@ TEST_F(SystemMapLabelsTest, ALabelAtTheRightEdgeIsPrintedLeftOfItsHexagon) {
     EXPECT_GT(TextPixels(image, left), 20);
     window.findChild<QCheckBox*>("ChkHideNamesS")->click();
     EXPECT_EQ(TextPixels(window.SystemMapImage(), left), 0);
+}
+
+// What a painter keeps between repaints (the hexagons, laid-out names)
+// follows the scale, the pixel ratio and the names.
+TEST_F(SystemMapLabelsTest, ARepaintDrawsWhatAFreshPainterDraws) {
+    const SpaceObjectRef terra = Planet(0, 0, "Terra");
+    Planet(13, 0, "Edgeworld");
+    SystemMapPainter reused(data.Stellar, folder.Path());
+    const auto drawn = [&](SystemMapPainter& painter, double scale, double ratio) {
+        return painter.Render(scale, window.Universe(), home->ID, {}, ratio);
+    };
+    for (const auto& [scale, ratio] : {std::pair{1.0, 1.0}, {1.5, 1.0}, {1.0, 2.0}, {1.0, 1.0}}) {
+        SystemMapPainter fresh(data.Stellar, folder.Path());
+        EXPECT_EQ(drawn(reused, scale, ratio), drawn(fresh, scale, ratio)) << scale << " at ratio " << ratio;
+    }
+    terra->name = "Terra Nova";
+    SystemMapPainter fresh(data.Stellar, folder.Path());
+    EXPECT_EQ(drawn(reused, 1.0, 1.0), drawn(fresh, 1.0, 1.0));
 }
 
 // At a device pixel ratio of 2 every pixel of the unscaled field (hexagon

@@ -16,8 +16,8 @@ double OverlapArea(const QRectF& a, const QRectF& b) {
 
 }  // namespace
 
-SystemMapLabels::SystemMapLabels(const QFontMetricsF& metrics, QSizeF field, std::vector<QRectF> pictures)
-    : metrics_(metrics), field_(QPointF(0, 0), field), pictures_(std::move(pictures)) {}
+SystemMapLabels::SystemMapLabels(LabelTextCache& texts, QSizeF field, std::vector<QRectF> pictures)
+    : texts_(texts), field_(QPointF(0, 0), field), pictures_(std::move(pictures)) {}
 
 std::vector<QRectF> SystemMapLabels::Candidates(QPoint corner, QSizeF size) const {
     const double x = corner.x(), y = corner.y(), w = size.width(), h = size.height();
@@ -47,10 +47,12 @@ SectorLabel SystemMapLabels::Place(QPoint hexagonCorner, const QStringList& line
     SectorLabel label;
     double width = 0;
     for (const QString& line : lines) {
-        label.lines << metrics_.elidedText(line, Qt::ElideRight, MaxLineWidth);
-        width = std::max(width, metrics_.horizontalAdvance(label.lines.back()));
+        const LabelTextCache::Line& text = texts_.Get(line);
+        label.lines << text.text;
+        label.laidOut.push_back(text.laidOut);
+        width = std::max(width, text.width);
     }
-    const QSizeF size(std::ceil(width), LineSpacing * (lines.size() - 1) + std::ceil(metrics_.height()));
+    const QSizeF size(std::ceil(width), LineSpacing * (lines.size() - 1) + std::ceil(texts_.Metrics().height()));
     double best = std::numeric_limits<double>::max();
     for (const QRectF& candidate : Candidates(hexagonCorner, size)) {
         const bool inside = field_.contains(candidate);
@@ -73,7 +75,7 @@ SectorLabel SystemMapLabels::Place(QPoint hexagonCorner, const QStringList& line
 
 void SystemMapLabels::Draw(QPainter& painter, const SectorLabel& label) {
     const QPoint at = label.rect.topLeft().toPoint();
-    for (qsizetype i = 0; i < label.lines.size(); ++i)
-        painter.drawText(QRect(at.x(), at.y() + static_cast<int>(LineSpacing * i), 400, 40), Qt::AlignLeft | Qt::AlignTop,
-                         label.lines[i]);
+    for (std::size_t i = 0; i < label.laidOut.size(); ++i)
+        painter.drawStaticText(QPoint(at.x(), at.y() + static_cast<int>(LineSpacing * static_cast<double>(i))),
+                               label.laidOut[i]);
 }

@@ -1,10 +1,12 @@
 #pragma once
 
-#include <QFontMetricsF>
 #include <QPoint>
 #include <QRectF>
+#include <QStaticText>
 #include <QStringList>
 #include <vector>
+
+#include "ui/render/LabelTextCache.h"
 
 class QPainter;
 
@@ -12,6 +14,7 @@ class QPainter;
 // ellipsis when too long) and the rectangle they take, in picture pixels.
 struct SectorLabel {
     QStringList lines;
+    std::vector<QStaticText> laidOut;  // the lines as printed
     QRectF rect;
 };
 
@@ -22,8 +25,9 @@ struct SectorLabel {
 // below or above it. With no free place it takes the one that covers least.
 class SystemMapLabels {
 public:
+    // texts: the lines measured and laid out in the labels' font (in use);
     // pictures: the object pictures on the field, which labels must leave visible.
-    SystemMapLabels(const QFontMetricsF& metrics, QSizeF field, std::vector<QRectF> pictures);
+    SystemMapLabels(LabelTextCache& texts, QSizeF field, std::vector<QRectF> pictures);
 
     // The label of the object in the hexagon whose top-left corner is given;
     // it becomes an obstacle to the labels placed after it.
@@ -40,7 +44,7 @@ private:
     double Covered(const QRectF& rect) const;
     QRectF InsideField(QRectF rect) const;
 
-    QFontMetricsF metrics_;
+    LabelTextCache& texts_;
     QRectF field_;
     std::vector<QRectF> pictures_;
     std::vector<QRectF> labels_;

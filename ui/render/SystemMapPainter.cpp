@@ -81,6 +81,8 @@ QImage SystemMapPainter::BlankImage() {
 void SystemMapPainter::ClearCache() {
     cache_.Clear();
     pictures_.clear();
+    grid_ = QImage();
+    labelTexts_ = LabelTextCache();
 }
 
 QString SystemMapPainter::ProgramFile(const char* name) const {
@@ -111,18 +113,36 @@ QImage SystemMapPainter::Render(double scale, const CUniverse& universe, std::in
 void SystemMapPainter::Paint(QPainter& painter, double scale, const CUniverse& universe, std::int32_t systemId,
                              const SystemMapPaintOptions& options) {
     painter.save();
+    DrawHexGrid(painter, scale);
     // Everything is placed in picture pixels; bitmaps are prepared at the
     // device's own resolution so that they stay sharp when scaled.
     painter.scale(scale, scale);
     devicePixels_ = scale * (painter.device() ? painter.device()->devicePixelRatio() : 1.0);
-    DrawHexGrid(painter);
     if (options.selection) DrawSelection(painter, options.selection->first, options.selection->second);
     DrawTypeCaption(painter, universe.GetOneSystem(systemId)->PhysicalType);
     DrawObjects(painter, universe, systemId, options.hideLabels);
     painter.restore();
 }
 
-void SystemMapPainter::DrawHexGrid(QPainter& painter) {
+// Copied pixel for pixel from the hexagons drawn once for this scale and
+// pixel ratio; keyed-out pixels stay transparent, so the copy equals drawing
+// them again.
+void SystemMapPainter::DrawHexGrid(QPainter& painter, double scale) {
+    const double ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    if (grid_.isNull() || gridScale_ != scale || grid_.devicePixelRatio() != ratio) {
+        grid_ = QImage(SizeAt(scale) * ratio, QImage::Format_ARGB32_Premultiplied);
+        grid_.setDevicePixelRatio(ratio);
+        grid_.fill(Qt::transparent);
+        QPainter onGrid(&grid_);
+        onGrid.scale(scale, scale);
+        devicePixels_ = scale * ratio;
+        DrawHexagons(onGrid);
+        gridScale_ = scale;
+    }
+    painter.drawImage(QPointF(0, 0), grid_);
+}
+
+void SystemMapPainter::DrawHexagons(QPainter& painter) {
     const TransparentBitmap& hexagon = Bitmap(ProgramFile("Hexagono32.bmp"), HexSize, QPoint(1, 1));
     for (std::int32_t X = SectorMinX; X <= SectorMaxX; ++X)
         for (std::int32_t Y = SectorMinY; Y <= SectorMaxY; ++Y) {
@@ -144,7 +164,8 @@ void SystemMapPainter::DrawObjects(QPainter& painter, const CUniverse& universe,
     std::vector<QRectF> pictures;
     for (const SpaceObjectRef& object : objects)
         pictures.emplace_back(HexagonCorner(object->coord.X, object->coord.y) + QPoint(4, 4), QSizeF(PictureSize, PictureSize));
-    SystemMapLabels labels(QFontMetricsF(painter.font(), painter.device()), QSizeF(SystemMapWidth, SystemMapHeight),
+    labelTexts_.Use(painter.font(), painter.device(), SystemMapLabels::MaxLineWidth);
+    SystemMapLabels labels(labelTexts_, QSizeF(SystemMapWidth, SystemMapHeight),
                            std::move(pictures));
     for (const SpaceObjectRef& object : objects) {
         DrawObjectPicture(painter, object->coord.X, object->coord.y, object->StellarObjectType,

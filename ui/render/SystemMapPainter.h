@@ -8,6 +8,7 @@
 #include <optional>
 #include <unordered_map>
 
+#include "ui/render/LabelTextCache.h"
 #include "ui/render/TransparentBitmap.h"
 
 class CUniverse;
@@ -45,12 +46,13 @@ public:
     // An empty, black picture of the map's size at scale 1.
     static QImage BlankImage();
 
-    // Bitmaps and picture lookups are cached; forget them (after the files or
-    // the picture folders changed).
+    // Bitmaps, the drawn hexagons and picture lookups are cached; forget them
+    // (after the files or the picture folders changed).
     void ClearCache();
 
 private:
-    void DrawHexGrid(QPainter& painter);
+    void DrawHexGrid(QPainter& painter, double scale);
+    void DrawHexagons(QPainter& painter);
     void DrawSelection(QPainter& painter, std::int32_t X, std::int32_t Y);
     void DrawObjects(QPainter& painter, const CUniverse& universe, std::int32_t systemId, bool hideLabels);
     void DrawObjectPicture(QPainter& painter, std::int32_t X, std::int32_t Y, std::int32_t stellarType, bool planet);
@@ -64,4 +66,9 @@ private:
     std::unordered_map<std::int32_t, QString> pictures_;  // by ordinal; empty when no file exists
     // Device pixels per picture pixel while painting.
     double devicePixels_ = 1.0;
+    // The 441 hexagons as last drawn, at the scale and pixel ratio they were
+    // drawn for: the same on every repaint, and most of its cost.
+    QImage grid_;
+    double gridScale_ = 0;
+    LabelTextCache labelTexts_;
 };
