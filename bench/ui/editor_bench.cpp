@@ -174,6 +174,36 @@ void GalaxyFirstPaintAtScale1(benchmark::State& state, int systems) {
     }
 }
 
+// After a system was edited: gathered again and drawn at scale 1 by the
+// painter that drew it before.
+void GalaxyRedrawAfterSystemEditAtScale1(benchmark::State& state, int systems) {
+    Editor& e = Current(systems);
+    QImage image(GalaxyPainter::SizeAt(1.0), QImage::Format_RGB32);
+    GalaxyPaintOptions options;
+    options.selectedSystem = e.selected->ID;
+    GalaxyPainter painter;
+    for (auto _ : state) {
+        e.window.Universe().EditSystem(e.selected, e.selected->ID);
+        painter.SetUniverse(e.window.Universe(), nullptr);
+        image.fill(Qt::black);
+        QPainter onImage(&image);
+        painter.Paint(onImage, 1.0, options);
+    }
+}
+
+// The selected system drawn again at scale 1 by the painter that drew it.
+void SystemMapPaintAtScale1(benchmark::State& state, int systems) {
+    Editor& e = Current(systems);
+    SystemMapPainter painter(e.data.Stellar, e.folder);
+    QImage image(SystemMapPainter::SizeAt(1.0), QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::black);
+        QPainter onImage(&image);
+        painter.Paint(onImage, 1.0, e.window.Universe(), e.selected->ID, {});
+    }
+    state.counters["objects"] = static_cast<double>(e.selected->NObjetos());
+}
+
 void SystemMapRedraw(benchmark::State& state, int systems) {
     Editor& e = Current(systems);
     for (auto _ : state) {
@@ -264,7 +294,10 @@ void RegisterAll() {
     const std::pair<const char*, Task> tasks[] = {{"GalaxyRedraw", GalaxyRedraw},
                                                   {"GalaxyRedrawAfterSystemEdit", GalaxyRedrawAfterSystemEdit},
                                                   {"GalaxyFirstPaintAtScale1", GalaxyFirstPaintAtScale1},
+                                                  {"GalaxyRedrawAfterSystemEditAtScale1",
+                                                   GalaxyRedrawAfterSystemEditAtScale1},
                                                   {"SystemMapRedraw", SystemMapRedraw},
+                                                  {"SystemMapPaintAtScale1", SystemMapPaintAtScale1},
                                                   {"PressAndDrag", PressAndDrag},
                                                   {"LoadThroughWindow", LoadThroughWindow}};
     for (int systems : Sizes)

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <cmath>
 #include <unordered_map>
+#include <utility>
 
 #include "ui/render/BlankCanvas.h"
 #include "text/TextHelpers.h"
@@ -50,15 +51,17 @@ void GalaxyPainter::Gather(const CUniverse& universe) {
         const auto owner = indexOf.find(object->systema->ID);
         if (owner != indexOf.end()) warps[owner->second].push_back(object.get());
     }
-    lines_.clear();
+    // A renamed or retyped system leaves lines and discs as they were, and the
+    // layer drawn from them need not be drawn again.
+    const std::vector<QLine> oldLines = std::exchange(lines_, {});
+    const std::vector<QPoint> oldCentres = std::exchange(centres_, {});
     brokenWarps_.clear();
-    centres_.clear();
     for (std::size_t i = 0; i < systems_.size(); ++i) {
         AddWarpLines(i, warps[i], indexOf);
         centres_.push_back(CellCentre(systems_[i].X, systems_[i].Y));
     }
     labels_.Reset(systems_.size());
-    layer_.Invalidate();
+    if (lines_ != oldLines || centres_ != oldCentres) layer_.Invalidate();
 }
 
 void GalaxyPainter::AddWarpLines(std::size_t index, const std::vector<const CSpaceObject*>& warps,
