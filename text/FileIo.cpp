@@ -1,5 +1,6 @@
 #include "text/FileIo.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -45,13 +46,19 @@ std::string TooLarge(std::uint64_t maxBytes) { return "is larger than " + SizeTe
 
 // Reads everything, never more than maxBytes + 1 bytes (a file growing
 // while read, or one whose size the system reports as 0, stays bounded).
+// The bytes go straight into the string: a map of a hundred megabytes is
+// copied once, by the system, not a second time through a small buffer.
 FileContent ReadOpenFile(int fd, std::uint64_t size, std::uint64_t maxBytes) {
+    constexpr std::uint64_t FirstRoom = 1 << 16;
     FileContent result;
     std::string content;
-    content.reserve(static_cast<std::size_t>(size));
-    char buffer[1 << 16];
+    // One byte of room beyond the reported size shows a file that grew.
+    content.resize(static_cast<std::size_t>(std::min(std::max(size + 1, FirstRoom), maxBytes + 1)));
+    std::size_t length = 0;
     for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (length == content.size())
+            content.resize(static_cast<std::size_t>(std::min<std::uint64_t>(2 * content.size(), maxBytes + 1)));
+        const ssize_t got = ::read(fd, content.data() + length, content.size() - length);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
             result.number = errno;
@@ -59,13 +66,14 @@ FileContent ReadOpenFile(int fd, std::uint64_t size, std::uint64_t maxBytes) {
             return result;
         }
         if (got == 0) break;
-        content.append(buffer, static_cast<std::size_t>(got));
-        if (content.size() > maxBytes) {
+        length += static_cast<std::size_t>(got);
+        if (length > maxBytes) {
             result.number = EFBIG;
             result.error = TooLarge(maxBytes);
             return result;
         }
     }
+    content.resize(length);
     result.bytes = std::move(content);
     return result;
 }

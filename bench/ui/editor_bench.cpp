@@ -80,6 +80,24 @@ std::vector<std::string> Complaints(const RecordingPrompts& prompts) {
     return texts;
 }
 
+// The bench's user sets the changed map aside whenever asked: a command
+// answered Cancel would measure nothing.
+class DiscardingPrompts : public RecordingPrompts {
+public:
+    SaveChoice AskSaveChanges(const std::string& mapName) override {
+        RecordingPrompts::AskSaveChanges(mapName);
+        return SaveChoice::Discard;
+    }
+};
+
+// Runs a command that replaces the map; counts the runs that left it as it was.
+template <typename Command>
+int RunReplacing(const CUniverse& universe, Command&& command) {
+    const std::uint64_t stamp = universe.GalaxyStamp();
+    command();
+    return universe.GalaxyStamp() == stamp ? 1 : 0;
+}
+
 // The copied program folder and its data; a base so it exists before the window.
 struct ProgramData {
     ProgramData() {
@@ -117,7 +135,7 @@ struct Editor : ProgramData {
     }
 
     int systems;
-    RecordingPrompts prompts;
+    DiscardingPrompts prompts;
     RandomSource random{7};
     FMapEditor window;
     SyntheticTypes types;
@@ -238,7 +256,10 @@ void LoadThroughWindow(benchmark::State& state, int systems) {
     if (const std::string error = SaveMapText(e.window.Universe(), e.data.Stellar, e.folder, name); !error.empty())
         state.SkipWithError(error.c_str());
     e.prompts.ClearMessages();
-    for (auto _ : state) e.window.LoadMapFile(QString::fromStdString(name + ".txt"));
+    int unchanged = 0;
+    for (auto _ : state)
+        unchanged += RunReplacing(e.window.Universe(), [&] { e.window.LoadMapFile(QString::fromStdString(name + ".txt")); });
+    if (unchanged > 0) state.SkipWithError("a load left the map as it was");
     if (!Complaints(e.prompts).empty()) state.SkipWithError(Complaints(e.prompts).front().c_str());
     if (e.window.Universe().NSistemas() != systems) state.SkipWithError("the map did not load");
     e.prompts.ClearMessages();
@@ -261,11 +282,13 @@ RecordingPrompts::DialogDriver RandomMapDialog() {
 void RandomMapThroughWindow(benchmark::State& state) {
     Editor& e = Current(Sizes[0]);
     e.prompts.ClearMessages();
+    int unchanged = 0;
     for (auto _ : state) {
         e.random.Seed(42);
         e.prompts.QueueDialog(RandomMapDialog());
-        e.window.RandomMapCommand();
+        unchanged += RunReplacing(e.window.Universe(), [&] { e.window.RandomMapCommand(); });
     }
+    if (unchanged > 0) state.SkipWithError("a Random Map left the map as it was");
     if (e.window.Universe().NSistemas() != RandomSystems) state.SkipWithError("no random map was made");
     if (!Complaints(e.prompts).empty()) state.SkipWithError(Complaints(e.prompts).front().c_str());
 }

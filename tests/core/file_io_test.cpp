@@ -125,3 +125,26 @@ TEST(FileIo, ReadersRefuseSpecialAndOversizedFilesAtOnce) {
     // A file whose size the system reports as 0 is still read only up to the limit.
     EXPECT_EQ(ReadWholeFile("/proc/self/status", 10).error, "is larger than 10 bytes");
 }
+
+TEST(FileIo, ReadersReturnEveryByteAtAnySize) {
+    TempFolder temp;
+    std::string bytes;
+    for (unsigned i = 0; i < 300'000; ++i) bytes += static_cast<char>('a' + (i * 7919u) % 26u);
+    for (const std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{65'535}, std::size_t{65'536},
+                                   std::size_t{65'537}, bytes.size()}) {
+        const fs::path file = temp.Path() / ("size" + std::to_string(size) + ".txt");
+        std::ofstream(file, std::ios::binary) << bytes.substr(0, size);
+        const FileContent read = ReadWholeFile(file, MaxDataFileBytes);
+        ASSERT_TRUE(read.Ok()) << size;
+        ASSERT_EQ(read.bytes->size(), size);
+        EXPECT_TRUE(*read.bytes == bytes.substr(0, size)) << size;
+        // Exactly at the limit is allowed; one byte over is not.
+        EXPECT_TRUE(ReadWholeFile(file, size).Ok()) << size;
+        if (size > 0) EXPECT_FALSE(ReadWholeFile(file, size - 1).Ok()) << size;
+    }
+    // The size is reported as 0, yet the whole file comes back.
+    const FileContent status = ReadWholeFile("/proc/self/status", MaxDataFileBytes);
+    ASSERT_TRUE(status.Ok());
+    EXPECT_EQ(status.bytes->rfind("Name:", 0), 0u);
+    EXPECT_EQ(status.bytes->back(), '\n');
+}
