@@ -3,12 +3,12 @@
 // figures at the end.
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
 
 #include <algorithm>
 #include <chrono>
 #include <iostream>
 
+#include "HistoryFigures.h"
 #include "random/StartUp.h"
 #include "tests/core/RandomEdits.h"
 
@@ -16,8 +16,6 @@ namespace {
 
 constexpr int Steps = 1000;
 constexpr int Systems = 200;
-
-std::size_t HeapInUse() { return mallinfo2().uordblks; }
 
 // The shipped data, a random 200-system map and 1,000 random edits applied.
 struct Session {
@@ -47,26 +45,13 @@ Session& TheSession() {
     return session;
 }
 
-struct Figures {
-    double historyMegabytes = 0;
+struct Figures : HistoryFigures {
     double randomMapStepMegabytes = 0;
-    double meanStepMicroseconds = 0;
-    double slowestStepMicroseconds = 0;
 };
 Figures figures;
 
-// The memory only the history holds: the heap with the edits alive, less the
-// heap once they are gone and the map stays as it is.
 void HistoryMemory(benchmark::State& state) {
-    for (auto _ : state) {
-        Session* session = new Session;
-        const std::size_t withHistory = HeapInUse();
-        session->edits.clear();
-        const std::size_t withoutHistory = HeapInUse();
-        figures.historyMegabytes = static_cast<double>(withHistory - withoutHistory) / 1e6;
-        delete session;
-    }
-    state.counters["history_MB"] = figures.historyMegabytes;
+    MeasureHistoryMemory<Session>(state, figures, [](Session& session) { session.edits.clear(); });
 }
 BENCHMARK(HistoryMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
@@ -79,9 +64,7 @@ void RandomMapStepMemory(benchmark::State& state) {
         std::unique_ptr<MapEdit> edit = maker.Make(s.universe, RandomEditMaker::ReplaceMap);
         edit->Apply(s.universe);
         edit->Undo(s.universe);
-        const std::size_t held = HeapInUse();
-        edit.reset();
-        figures.randomMapStepMegabytes = static_cast<double>(held - HeapInUse()) / 1e6;
+        figures.randomMapStepMegabytes = HeapFreedMegabytes([&] { edit.reset(); });
     }
     state.counters["step_MB"] = figures.randomMapStepMegabytes;
 }

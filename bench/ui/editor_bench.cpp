@@ -176,36 +176,36 @@ void GalaxyRedrawAfterSystemEdit(benchmark::State& state, int systems) {
     state.counters["scale"] = e.window.GalaxyView()->Scale();
 }
 
-// A map seen for the first time, gathered and drawn at scale 1 (the size the
-// window once had).
+// The galaxy drawn at scale 1 (the size the window once had) with the
+// selected system marked, after the painter looked at the map.
+void PaintGalaxyAtScale1(Editor& e, GalaxyPainter& painter, QImage& image) {
+    GalaxyPaintOptions options;
+    options.selectedSystem = e.selected->ID;
+    painter.SetUniverse(e.window.Universe(), nullptr);
+    image.fill(Qt::black);
+    QPainter onImage(&image);
+    painter.Paint(onImage, 1.0, options);
+}
+
+// A map seen for the first time: gathered, laid out and drawn.
 void GalaxyFirstPaintAtScale1(benchmark::State& state, int systems) {
     Editor& e = Current(systems);
     QImage image(GalaxyPainter::SizeAt(1.0), QImage::Format_RGB32);
-    GalaxyPaintOptions options;
-    options.selectedSystem = e.selected->ID;
     for (auto _ : state) {
         GalaxyPainter painter;
-        painter.SetUniverse(e.window.Universe(), nullptr);
-        image.fill(Qt::black);
-        QPainter onImage(&image);
-        painter.Paint(onImage, 1.0, options);
+        PaintGalaxyAtScale1(e, painter, image);
     }
 }
 
-// After a system was edited: gathered again and drawn at scale 1 by the
-// painter that drew it before.
+// After a system was edited: gathered again and drawn by the painter that
+// drew it before.
 void GalaxyRedrawAfterSystemEditAtScale1(benchmark::State& state, int systems) {
     Editor& e = Current(systems);
     QImage image(GalaxyPainter::SizeAt(1.0), QImage::Format_RGB32);
-    GalaxyPaintOptions options;
-    options.selectedSystem = e.selected->ID;
     GalaxyPainter painter;
     for (auto _ : state) {
         e.window.Universe().EditSystem(e.selected, e.selected->ID);
-        painter.SetUniverse(e.window.Universe(), nullptr);
-        image.fill(Qt::black);
-        QPainter onImage(&image);
-        painter.Paint(onImage, 1.0, options);
+        PaintGalaxyAtScale1(e, painter, image);
     }
 }
 

@@ -7,7 +7,6 @@
 // Run offscreen unless QT_QPA_PLATFORM says otherwise.
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +17,7 @@
 #include <iostream>
 #include <memory>
 
+#include "../HistoryFigures.h"
 #include "model/RandomSource.h"
 #include "random/GameData.h"
 #include "random/RandomMap.h"
@@ -29,8 +29,6 @@ namespace {
 
 constexpr int Steps = 1000;
 constexpr int Systems = 200;
-
-std::size_t HeapInUse() { return mallinfo2().uordblks; }
 
 // The window on the shipped data with a random 200-system map and 1,000
 // random edits made through its history.
@@ -59,25 +57,14 @@ struct Session {
     FMapEditor window;
 };
 
-struct Figures {
-    double historyMegabytes = 0;
-    double meanStepMicroseconds = 0;
-    double slowestStepMicroseconds = 0;
+struct Figures : HistoryFigures {
     double meanPaintMicroseconds = 0;
 };
 Figures figures;
 
-// The heap the history alone holds: with the steps, less once they are
-// cleared and the map stays as it is.
 void HistoryMemory(benchmark::State& state) {
-    for (auto _ : state) {
-        auto session = std::make_unique<Session>();
-        const std::size_t withHistory = HeapInUse();
-        session->window.Document().History().clear();
-        const std::size_t withoutHistory = HeapInUse();
-        figures.historyMegabytes = static_cast<double>(withHistory - withoutHistory) / 1e6;
-    }
-    state.counters["history_MB"] = figures.historyMegabytes;
+    MeasureHistoryMemory<Session>(state, figures,
+                                  [](Session& session) { session.window.Document().History().clear(); });
 }
 BENCHMARK(HistoryMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -1,5 +1,6 @@
 #include <QUndoStack>
 #include <fstream>
+#include <optional>
 
 #include "EditorFixture.h"
 #include "model/SystemEdits.h"
@@ -130,6 +131,13 @@ protected:
         copies = folder.Path() / "user-data" / "Recovery";
         window.SetRecoveryFolder(copies);
     }
+    // The next editor, started after this one was killed, looks for a copy
+    // and answers the offer as given (no answer: none is expected).
+    void StartNext(FMapEditor& next, std::optional<bool> restore) {
+        next.SetRecoveryFolder(copies);
+        if (restore) prompts.restoreAnswers.push_back(*restore);
+        next.OfferRecovery();
+    }
     std::filesystem::path copies;
 };
 
@@ -143,9 +151,7 @@ TEST_F(RecoveryTest, AKilledEditorsChangesAreOfferedBackAtTheNextStart) {
 
     // The editor is killed here; the next one finds the copy.
     FMapEditor next(data, prompts, random);
-    next.SetRecoveryFolder(copies);
-    prompts.restoreAnswers.push_back(true);
-    next.OfferRecovery();
+    StartNext(next, true);
     EXPECT_EQ(prompts.Messages().back(), RestoreQuestion("mine"));
     ASSERT_EQ(next.Universe().NSistemas(), 2);
     EXPECT_EQ(next.Universe().Systems()[1]->name, "Beta1");
@@ -162,9 +168,7 @@ TEST_F(RecoveryTest, DiscardRemovesTheCopyAndACleanExitLeavesNone) {
     Change();
     window.WriteRecoveryCopy();
     FMapEditor next(data, prompts, random);
-    next.SetRecoveryFolder(copies);
-    prompts.restoreAnswers.push_back(false);
-    next.OfferRecovery();
+    StartNext(next, false);
     EXPECT_EQ(next.Universe().NSistemas(), 0);
     EXPECT_FALSE(FileExists(copies / "mine.txt"));
 
@@ -183,10 +187,9 @@ TEST_F(RecoveryTest, ACopyOlderThanItsSavedMapIsNotOffered) {
     std::filesystem::last_write_time(copies / "mine.txt",
                                      std::filesystem::last_write_time(folder.Path() / "mine.txt") -
                                          std::chrono::hours(1));
-    FMapEditor next(data, prompts, random);
-    next.SetRecoveryFolder(copies);
     prompts.ClearMessages();
-    next.OfferRecovery();
+    FMapEditor next(data, prompts, random);
+    StartNext(next, std::nullopt);
     EXPECT_TRUE(prompts.Messages().empty());
     EXPECT_FALSE(FileExists(copies / "mine.txt"));
 }
@@ -201,9 +204,7 @@ TEST_F(RecoveryTest, AMapNeverSavedComesBackWithoutAName) {
     Change();
     window.WriteRecoveryCopy();
     FMapEditor next(data, prompts, random);
-    next.SetRecoveryFolder(copies);
-    prompts.restoreAnswers.push_back(true);
-    next.OfferRecovery();
+    StartNext(next, true);
     EXPECT_EQ(prompts.Messages().back(), RestoreQuestion(""));
     EXPECT_NE(prompts.Messages().back().find("copy of Untitled"), std::string::npos);
     EXPECT_EQ(next.Universe().NSistemas(), 1);
