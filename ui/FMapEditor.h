@@ -97,8 +97,6 @@ public:
     void AboutCommand();
     void TypeChosen(const QString& text);  // cmbType click
     // F: the highlighted file (by mouse or keys) is the one Load Map opens.
-    void MapChosen(const QString& fileName);
-    QString ChosenMapFile() const;
     void RefreshFileList();
     // Loads a listed file of the program folder (after the question).
     void LoadMapFile(const QString& fileName);

@@ -15,6 +15,7 @@
 #include "ui/AtmosphereColours.h"
 #include "ui/ElidedLabel.h"
 #include "ui/FMapEditor.h"
+#include "ui/MapDialogs.h"
 #include "ui/render/GalaxyPainter.h"
 #include "ui/MapView.h"
 
@@ -263,7 +264,7 @@ QWidget* FMapEditor::BuildFileFields() {
     F = new QListWidget;
     F->setObjectName("F");
     F->setMinimumWidth(120);
-    connect(F, &QListWidget::currentTextChanged, this, &FMapEditor::MapChosen);
+    ShowChosenMapIn(*F, *TxtMapLoad);
     grid->addWidget(F, 1, 2, 2, 1);
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(2, 1);

@@ -22,15 +22,8 @@ void FMapEditor::SetMapName(const std::string& name) {
     RefreshStatusBar();
 }
 
-void FMapEditor::MapChosen(const QString& fileName) { TxtMapLoad->setText(MapNameOfFile(fileName)); }
-
-QString FMapEditor::ChosenMapFile() const {
-    const QListWidgetItem* item = F->currentItem();
-    return item && item->isSelected() ? item->text() : QString();
-}
-
 void FMapEditor::LoadCommand() {
-    const QString file = ChosenMapFile();
+    const QString file = ChosenMapFileOf(*F);
     if (file.isEmpty()) return prompts_.Information(NoMapChosenText);
     LoadMapFile(file);
 }
@@ -60,7 +53,7 @@ QStringList FMapEditor::MapFiles() const {
 
 // Keeps the highlighted entry when it is still there.
 void FMapEditor::RefreshFileList() {
-    const QString chosen = ChosenMapFile();
+    const QString chosen = ChosenMapFileOf(*F);
     F->clear();
     F->addItems(MapFiles());
     const QList<QListWidgetItem*> again = F->findItems(chosen, Qt::MatchExactly);

@@ -76,21 +76,28 @@ FLoad::FLoad(const QStringList& maps, UserPrompts& prompts, std::function<void(c
     TxtFileName->setReadOnly(true);
     layout->addLayout(form);
     AddOkCancelRow(this, layout, [this] { Ok(); }, tr("Ok"));
-    connect(F, &QListWidget::currentTextChanged, this, &FLoad::FileHighlighted);
+    ShowChosenMapIn(*F, *TxtFileName);
     OrderTabsByLayout(this);
 }
 
-void FLoad::FileHighlighted(const QString& file) { TxtFileName->setText(MapNameOfFile(file)); }
-
 void FLoad::Ok() {
-    const QListWidgetItem* item = F->currentItem();
-    if (!item || !item->isSelected()) {
+    const QString file = ChosenMapFileOf(*F);
+    if (file.isEmpty()) {
         prompts_.Information(NoMapChosenText);
         return;
     }
-    const QString file = item->text();
     accept();
     load_(file);
+}
+
+QString ChosenMapFileOf(const QListWidget& list) {
+    const QListWidgetItem* item = list.currentItem();
+    return item ? item->text() : QString();
+}
+
+void ShowChosenMapIn(QListWidget& list, QLineEdit& field) {
+    QObject::connect(&list, &QListWidget::currentItemChanged, &field,
+                     [&list, &field] { field.setText(MapNameOfFile(ChosenMapFileOf(list))); });
 }
 
 FRandom::FRandom(const GameData& data, UserPrompts& prompts, QWidget* parent)

@@ -25,6 +25,13 @@ std::filesystem::path MapFilePath(const QString& fileName);
 QString MapWindowTitle(const std::string& name);
 // "Load Map" with no map highlighted.
 inline constexpr const char* NoMapChosenText = "Choose a map in the list of Available Maps first";
+// The map file chosen in a list of maps: its current entry, the one its
+// field names, whether or not it is also selected (a list taking the focus
+// makes its first entry current without selecting it).
+QString ChosenMapFileOf(const QListWidget& list);
+// Keeps a field showing the name of the map chosen in the list, and nothing
+// when none is, so it names exactly the map that would load.
+void ShowChosenMapIn(QListWidget& list, QLineEdit& field);
 
 // "Save Map" and "Save&Generate Map": the map name, then the save or the
 // save-and-compile command with it.
@@ -51,7 +58,6 @@ public:
 
     QListWidget* F = nullptr;
     QLineEdit* TxtFileName = nullptr;
-    void FileHighlighted(const QString& file);
     void Ok();
 
 private:

@@ -129,6 +129,7 @@ TEST_F(CurrentMapNameTest, TheEntryHighlightedByKeysIsTheOneThatLoads) {
     list->clearSelection();
     window.LoadCommand();
     EXPECT_EQ(prompts.Messages(), std::vector<std::string>{NoMapChosenText});
+    EXPECT_EQ(Field("TxtMapLoad"), "");
 
     window.show();
     list->setFocus();
@@ -152,6 +153,7 @@ TEST_F(CurrentMapNameTest, TheLoadDialogLoadsItsHighlightedEntryOrSaysNoneIsChos
         auto& load = dynamic_cast<FLoad&>(dialog);
         load.Ok();
         EXPECT_NE(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(load.TxtFileName->text(), "");
         load.show();
         load.F->setFocus();
         QTest::keyClick(load.F, Qt::Key_Home);
@@ -164,6 +166,26 @@ TEST_F(CurrentMapNameTest, TheLoadDialogLoadsItsHighlightedEntryOrSaysNoneIsChos
     EXPECT_EQ(prompts.Messages(), (std::vector<std::string>{NoMapChosenText}));
     EXPECT_EQ(window.Universe().NSistemas(), 2);
     EXPECT_EQ(window.Shared().MapName, "ccc");
+}
+
+// A list that takes the focus makes its first entry current without
+// selecting it; the field names that entry and OK loads it, with no key pressed.
+TEST_F(CurrentMapNameTest, TheEntryTheFieldNamesIsTheOneThatLoads) {
+    AddMap();
+    SaveAs("only");
+    window.NewMapCommand();
+    prompts.ClearMessages();
+    prompts.QueueDialog([](QDialog& dialog) {
+        auto& load = dynamic_cast<FLoad&>(dialog);
+        load.F->setCurrentItem(load.F->item(0), QItemSelectionModel::NoUpdate);
+        EXPECT_EQ(load.TxtFileName->text(), "only");
+        load.Ok();
+        return dialog.result();
+    });
+    window.LoadMenuCommand();
+    EXPECT_TRUE(prompts.Messages().empty());
+    EXPECT_EQ(window.Shared().MapName, "only");
+    EXPECT_EQ(window.Universe().NSistemas(), 2);
 }
 
 TEST_F(CurrentMapNameTest, TheListFollowsTheFolder) {
