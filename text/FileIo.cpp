@@ -127,7 +127,10 @@ std::vector<std::string> SplitLines(std::string_view text) {
         if (end == std::string_view::npos) end = text.size();
         std::string_view line = text.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.emplace_back(line);
+        // A CR left inside a line (a stray byte, old Mac line ends) is a
+        // blank: a value holding it could never be written to a map.
+        std::string& kept = lines.emplace_back(line);
+        std::replace(kept.begin(), kept.end(), '\r', ' ');
         start = end + 1;
     }
     return lines;

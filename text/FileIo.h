@@ -30,7 +30,8 @@ struct FileContent {
 FileContent ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxBytes);
 
 // Lines of a text file with CR LF or LF ends; a trailing CR is never part of
-// a line. Nothing when the file cannot be read as ReadWholeFile would.
+// a line, and a CR inside one reads as a blank. Nothing when the file cannot
+// be read as ReadWholeFile would.
 std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path,
                                                       std::uint64_t maxBytes = MaxDataFileBytes);
 std::vector<std::string> SplitLines(std::string_view text);

@@ -140,7 +140,9 @@ TEST(FileIo, ReadersReturnEveryByteAtAnySize) {
         EXPECT_TRUE(*read.bytes == bytes.substr(0, size)) << size;
         // Exactly at the limit is allowed; one byte over is not.
         EXPECT_TRUE(ReadWholeFile(file, size).Ok()) << size;
-        if (size > 0) EXPECT_FALSE(ReadWholeFile(file, size - 1).Ok()) << size;
+        if (size > 0) {
+            EXPECT_FALSE(ReadWholeFile(file, size - 1).Ok()) << size;
+        }
     }
     // The size is reported as 0, yet the whole file comes back.
     const FileContent status = ReadWholeFile("/proc/self/status", MaxDataFileBytes);

@@ -38,6 +38,19 @@ TEST_F(SystemTypesTest, ReadsPortraitsBackgroundsAndAtmospheres) {
     EXPECT_TRUE(reporter.entries.empty());
 }
 
+// A value holding a CR could never be saved in a generated map.
+TEST_F(SystemTypesTest, ACarriageReturnInsideALineReadsAsABlank) {
+    const std::vector<std::string> lines{
+        L("Number of Stellar Background Images", "1"), L("Image 1", "Sky\rA.bmp"),
+        "Obj X Atmosphere: list below", "----", " Any , None",
+        L("Name", "Sol"), L("System Physical Type", "Normal"), L("Portrait Bitmap", "P\r1.bmp"),
+        L("Portrait Picture Index", "3")};
+    ASSERT_TRUE(Read(lines, true));
+    EXPECT_EQ(table.StellarBackgrounds(), std::vector<std::string>{"Sky A.bmp"});
+    ASSERT_EQ(table.Portraits().size(), 1u);
+    EXPECT_EQ(table.Portraits()[0].PortraitBitmap, "P 1.bmp");
+}
+
 TEST_F(SystemTypesTest, ZeroBackgroundsGiveTheDefaultSkyAndEveryCountLineAdds) {
     ASSERT_TRUE(Read({L("Number of Stellar Background Images", "0")}));
     EXPECT_EQ(table.StellarBackgrounds(), std::vector<std::string>{"Skybox001.bmp"});
