@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <functional>
 #include <fstream>
 
 #include "EditorFixture.h"
@@ -25,6 +26,16 @@ protected:
             sky.Set(3, 1, 6, data.SystemTypes.StellarBackgrounds().front());
             s->addStellarBackground(sky);
         }
+    }
+    // Map > Load Map…: choose works the dialog as a user would, then OK.
+    void LoadThroughDialog(std::function<void(FLoad&)> choose) {
+        prompts.QueueDialog([choose = std::move(choose)](QDialog& dialog) {
+            auto& load = dynamic_cast<FLoad&>(dialog);
+            choose(load);
+            load.Ok();
+            return dialog.result();
+        });
+        window.LoadMenuCommand();
     }
     void SaveAs(const std::string& name) {
         window.Shared().MapName.clear();
@@ -149,20 +160,16 @@ TEST_F(CurrentMapNameTest, TheLoadDialogLoadsItsHighlightedEntryOrSaysNoneIsChos
     SaveAs("ccc");
     window.NewMapCommand();
     prompts.ClearMessages();
-    prompts.QueueDialog([](QDialog& dialog) {
-        auto& load = dynamic_cast<FLoad&>(dialog);
+    LoadThroughDialog([](FLoad& load) {
         load.Ok();
-        EXPECT_NE(dialog.result(), QDialog::Accepted);
+        EXPECT_NE(load.result(), QDialog::Accepted);
         EXPECT_EQ(load.TxtFileName->text(), "");
         load.show();
         load.F->setFocus();
         QTest::keyClick(load.F, Qt::Key_Home);
         while (load.F->currentItem() && load.F->currentItem()->text() != "ccc.txt") QTest::keyClick(load.F, Qt::Key_Down);
         EXPECT_EQ(load.TxtFileName->text(), "ccc");
-        load.Ok();
-        return dialog.result();
     });
-    window.LoadMenuCommand();
     EXPECT_EQ(prompts.Messages(), (std::vector<std::string>{NoMapChosenText}));
     EXPECT_EQ(window.Universe().NSistemas(), 2);
     EXPECT_EQ(window.Shared().MapName, "ccc");
@@ -175,14 +182,10 @@ TEST_F(CurrentMapNameTest, TheEntryTheFieldNamesIsTheOneThatLoads) {
     SaveAs("only");
     window.NewMapCommand();
     prompts.ClearMessages();
-    prompts.QueueDialog([](QDialog& dialog) {
-        auto& load = dynamic_cast<FLoad&>(dialog);
+    LoadThroughDialog([](FLoad& load) {
         load.F->setCurrentItem(load.F->item(0), QItemSelectionModel::NoUpdate);
         EXPECT_EQ(load.TxtFileName->text(), "only");
-        load.Ok();
-        return dialog.result();
     });
-    window.LoadMenuCommand();
     EXPECT_TRUE(prompts.Messages().empty());
     EXPECT_EQ(window.Shared().MapName, "only");
     EXPECT_EQ(window.Universe().NSistemas(), 2);
