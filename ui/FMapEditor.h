@@ -96,7 +96,7 @@ public:
     void ChangeSettings();
     void AboutCommand();
     void TypeChosen(const QString& text);  // cmbType click
-    // F: the highlighted file (by mouse or keys) is the one Load Map opens.
+    // F: its current entry (by mouse, keys or focus) is the one Load Map opens.
     void RefreshFileList();
     // Loads a listed file of the program folder (after the question).
     void LoadMapFile(const QString& fileName);

@@ -17,8 +17,6 @@ QString Counted(std::int32_t count, const char* one, const char* many) {
 
 }  // namespace
 
-MapCounts CountMap(const CUniverse& universe) { return CountMapWithWarps(universe, CountWarps(universe)); }
-
 std::int32_t CountWarps(const CUniverse& universe) {
     const auto& objects = universe.Objects();
     return static_cast<std::int32_t>(std::count_if(objects.begin(), objects.end(), [](const SpaceObjectRef& object) {

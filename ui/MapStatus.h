@@ -16,7 +16,6 @@ struct MapCounts {
     std::int32_t warps = 0;    // warp points, counted apart from the objects
 };
 
-MapCounts CountMap(const CUniverse& universe);
 // The warp points of the map alone: they change only when what the galaxy
 // shows changes, so a caller may keep the count between such changes.
 std::int32_t CountWarps(const CUniverse& universe);

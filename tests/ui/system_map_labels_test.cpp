@@ -135,6 +135,20 @@ TEST_F(SystemMapLabelsTest, ARepaintDrawsWhatAFreshPainterDraws) {
     EXPECT_EQ(drawn(reused, 1.0, 1.0), drawn(fresh, 1.0, 1.0));
 }
 
+// Zoomed in past what is kept between repaints, the hexagons are drawn
+// straight onto the picture.
+TEST_F(SystemMapLabelsTest, AtALargeScaleTheHexagonsAreStillDrawn) {
+    const double scale = 4.5;  // 2952 x 3024 pixels: more than is kept
+    SystemMapPainter painter(data.Stellar, folder.Path());
+    const QImage image = painter.Render(scale, window.Universe(), home->ID, {});
+    const QPoint corner = Corner(0, 0) * scale;
+    int edge = 0;  // the top edge of sector 0, 0
+    for (int x = corner.x() + 40; x < corner.x() + 100; ++x)
+        for (int y = corner.y(); y < corner.y() + 6; ++y) edge += image.pixel(x, y) != qRgb(0, 0, 0);
+    EXPECT_GT(edge, 40);
+    EXPECT_EQ(image.pixel(corner + QPoint(72, 72)), qRgb(0, 0, 0));  // its empty middle
+}
+
 // At a device pixel ratio of 2 every pixel of the unscaled field (hexagon
 // edges, selection) becomes a 2 x 2 block of the same colour: nothing is
 // smoothed across an edge.

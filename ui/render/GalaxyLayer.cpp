@@ -4,11 +4,9 @@
 #include <cmath>
 
 #include "ui/render/AliasedLines.h"
+#include "ui/render/BlankCanvas.h"
 
 namespace {
-
-// A zoomed-in galaxy can be tens of megabytes; beyond this it is not kept.
-constexpr qint64 MaxLayerPixels = 8'000'000;
 
 // The disc of a system, drawn once per scale and stamped at every system:
 // the same pixels as drawing each ellipse, at a fraction of the cost.
@@ -82,7 +80,7 @@ const QImage* GalaxyLayer::At(const std::vector<QLine>& lines, const std::vector
     if (scale == scale_ && pixelRatio == pixelRatio_) return &image_;
     const QSize size(static_cast<int>(std::lround(logicalSize.width() * pixelRatio)),
                      static_cast<int>(std::lround(logicalSize.height() * pixelRatio)));
-    if (static_cast<qint64>(size.width()) * size.height() > MaxLayerPixels) return nullptr;
+    if (!FitsKeptPicture(size)) return nullptr;
     image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
     image_.fill(Qt::transparent);
     const bool written = scale == 1.0 && pixelRatio == 1.0 && WriteUnscaled(image_, lines, centres, DiscStamp(1.0, 1.0));

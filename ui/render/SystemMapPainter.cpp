@@ -113,11 +113,12 @@ QImage SystemMapPainter::Render(double scale, const CUniverse& universe, std::in
 void SystemMapPainter::Paint(QPainter& painter, double scale, const CUniverse& universe, std::int32_t systemId,
                              const SystemMapPaintOptions& options) {
     painter.save();
-    DrawHexGrid(painter, scale);
+    const bool gridCopied = CopyHexGrid(painter, scale);
     // Everything is placed in picture pixels; bitmaps are prepared at the
     // device's own resolution so that they stay sharp when scaled.
     painter.scale(scale, scale);
     devicePixels_ = scale * (painter.device() ? painter.device()->devicePixelRatio() : 1.0);
+    if (!gridCopied) DrawHexagons(painter);
     if (options.selection) DrawSelection(painter, options.selection->first, options.selection->second);
     DrawTypeCaption(painter, universe.GetOneSystem(systemId)->PhysicalType);
     DrawObjects(painter, universe, systemId, options.hideLabels);
@@ -126,11 +127,14 @@ void SystemMapPainter::Paint(QPainter& painter, double scale, const CUniverse& u
 
 // Copied pixel for pixel from the hexagons drawn once for this scale and
 // pixel ratio; keyed-out pixels stay transparent, so the copy equals drawing
-// them again.
-void SystemMapPainter::DrawHexGrid(QPainter& painter, double scale) {
+// them again. False, with nothing drawn, when the picture is too large to keep.
+bool SystemMapPainter::CopyHexGrid(QPainter& painter, double scale) {
     const double ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
     if (grid_.isNull() || gridScale_ != scale || grid_.devicePixelRatio() != ratio) {
-        grid_ = QImage(SizeAt(scale) * ratio, QImage::Format_ARGB32_Premultiplied);
+        grid_ = QImage();
+        const QSize size = SizeAt(scale) * ratio;
+        if (!FitsKeptPicture(size)) return false;
+        grid_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
         grid_.setDevicePixelRatio(ratio);
         grid_.fill(Qt::transparent);
         QPainter onGrid(&grid_);
@@ -140,6 +144,7 @@ void SystemMapPainter::DrawHexGrid(QPainter& painter, double scale) {
         gridScale_ = scale;
     }
     painter.drawImage(QPointF(0, 0), grid_);
+    return true;
 }
 
 void SystemMapPainter::DrawHexagons(QPainter& painter) {

@@ -51,7 +51,7 @@ public:
     void ClearCache();
 
 private:
-    void DrawHexGrid(QPainter& painter, double scale);
+    bool CopyHexGrid(QPainter& painter, double scale);
     void DrawHexagons(QPainter& painter);
     void DrawSelection(QPainter& painter, std::int32_t X, std::int32_t Y);
     void DrawObjects(QPainter& painter, const CUniverse& universe, std::int32_t systemId, bool hideLabels);
@@ -67,7 +67,8 @@ private:
     // Device pixels per picture pixel while painting.
     double devicePixels_ = 1.0;
     // The 441 hexagons as last drawn, at the scale and pixel ratio they were
-    // drawn for: the same on every repaint, and most of its cost.
+    // drawn for (when small enough to keep): the same on every repaint, and
+    // most of its cost.
     QImage grid_;
     double gridScale_ = 0;
     LabelTextCache labelTexts_;
